@@ -1,0 +1,42 @@
+# Native build: the portable core, its unit tests, benchmarks and fuzz targets.
+enable_testing()
+find_package(GTest REQUIRED)
+find_package(Threads REQUIRED)
+
+if(VCONFIG_SANITIZE)
+  set(san -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_compile_options(vcore PRIVATE ${san})
+  target_link_options(vcore PUBLIC ${san})
+endif()
+
+file(GLOB_RECURSE unit_sources CONFIGURE_DEPENDS tests/unit/*.cpp)
+add_executable(unit_tests ${unit_sources})
+target_link_libraries(unit_tests PRIVATE vcore GTest::gtest GTest::gtest_main GTest::gmock Threads::Threads)
+target_compile_options(unit_tests PRIVATE ${warn})
+target_compile_definitions(unit_tests PRIVATE
+  VCONFIG_TESTDATA="${CMAKE_SOURCE_DIR}/../shared/testdata/real-world")
+if(VCONFIG_SANITIZE)
+  target_compile_options(unit_tests PRIVATE ${san})
+endif()
+include(GoogleTest)
+gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
+
+find_package(benchmark QUIET)
+file(GLOB bench_sources CONFIGURE_DEPENDS tests/bench/*.cpp)
+if(benchmark_FOUND AND bench_sources)
+  add_executable(benchmarks ${bench_sources})
+  target_link_libraries(benchmarks PRIVATE vcore benchmark::benchmark benchmark::benchmark_main)
+endif()
+
+# Fuzz targets: libFuzzer with clang (configure with CXX=clang++ and VCONFIG_FUZZ=ON).
+option(VCONFIG_FUZZ "Build libFuzzer targets (clang only)" OFF)
+if(VCONFIG_FUZZ)
+  file(GLOB fuzz_sources CONFIGURE_DEPENDS tests/fuzz/*.cpp)
+  foreach(src ${fuzz_sources})
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(${name} ${src})
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_libraries(${name} PRIVATE vcore)
+  endforeach()
+endif()

@@ -1,0 +1,65 @@
+# Windows build: the program, its language modules, the suite stand-ins and the
+# Windows-side tests that run under Wine.
+set(win_flags -fno-omit-frame-pointer)
+set(win_link -static -static-libgcc -static-libstdc++)
+target_compile_options(vcore PRIVATE ${win_flags})
+target_compile_definitions(vcore PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600)
+
+set(VCONFIG_SUITE_DIR "${CMAKE_BINARY_DIR}/../suite" CACHE PATH "Staged suite layout")
+
+# Win32 layer: every *_win.cpp except the program's entry point.
+file(GLOB_RECURSE win_sources CONFIGURE_DEPENDS src/*_win.cpp)
+list(FILTER win_sources EXCLUDE REGEX "src/app/VConfig_win\\.cpp$")
+add_library(vwin STATIC ${win_sources})
+target_link_libraries(vwin PUBLIC vcore comctl32 comdlg32 gdi32 user32 shell32 advapi32 version ole32 uuid winspool imagehlp msimg32)
+target_compile_options(vwin PRIVATE ${warn} ${win_flags})
+
+file(GLOB app_resources CONFIGURE_DEPENDS resources/app/*.rc)
+add_executable(VConfig WIN32 src/app/VConfig_win.cpp ${app_resources})
+target_link_libraries(VConfig PRIVATE vwin)
+target_compile_options(VConfig PRIVATE ${warn} ${win_flags})
+target_link_options(VConfig PRIVATE ${win_link})
+set_source_files_properties(${app_resources} PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/app/VConfig.manifest")
+target_include_directories(VConfig PRIVATE resources)
+
+# Language modules: resource-only DLLs, one string table each.
+set(lang_codes CSY DE EN ES FR IT RUS)
+foreach(code ${lang_codes})
+  add_library(VConfig${code} SHARED resources/lang/VConfig${code}.rc)
+  set_target_properties(VConfig${code} PROPERTIES PREFIX "" LINKER_LANGUAGE C)
+  target_link_options(VConfig${code} PRIVATE -nostdlib -Wl,--entry,0)
+  list(APPEND lang_targets VConfig${code})
+endforeach()
+
+# Suite stand-ins: the base module and the mail module.
+add_executable(VInfo WIN32 tools/vinfo/VInfo_win.cpp)
+target_compile_options(VInfo PRIVATE ${warn})
+target_link_options(VInfo PRIVATE ${win_link})
+add_executable(VnIMail WIN32 tools/vnimail/VnIMail_win.cpp)
+target_compile_options(VnIMail PRIVATE ${warn})
+target_link_options(VnIMail PRIVATE ${win_link})
+
+# Staged suite: suite/VInfo.exe, suite/Config/VConfig.exe + modules, suite/Vmail/.
+set(stage_cmds)
+foreach(t VConfig ${lang_targets})
+  list(APPEND stage_cmds COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${t}> ${VCONFIG_SUITE_DIR}/Config/)
+endforeach()
+add_custom_target(stage ALL
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${VCONFIG_SUITE_DIR}/Config ${VCONFIG_SUITE_DIR}/Vmail
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:VInfo> ${VCONFIG_SUITE_DIR}/
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:VnIMail> ${VCONFIG_SUITE_DIR}/Vmail/
+  ${stage_cmds}
+  DEPENDS VConfig VInfo VnIMail ${lang_targets})
+
+# Windows-side tests: GoogleTest built with MinGW, run under Wine.
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+file(GLOB_RECURSE win_test_sources CONFIGURE_DEPENDS tests/win/*.cpp)
+add_executable(win_tests ${win_test_sources} ${app_resources})
+target_link_libraries(win_tests PRIVATE vwin gtest gmock gtest_main)
+target_include_directories(win_tests PRIVATE tests/win resources)
+target_compile_options(win_tests PRIVATE ${win_flags})
+target_link_options(win_tests PRIVATE ${win_link})
+add_dependencies(win_tests stage)

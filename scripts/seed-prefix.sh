@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Creates a private 32-bit Wine prefix and seeds it with the demo data the program
+# shows: configuration files, Run and RunOnce values, start-up folder entries.
+# Usage: seed-prefix.sh PREFIX   (re-seeds only when the demo data changed)
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+export WINEPREFIX=$1
+demo=$ROOT/scripts/demo
+stamp=$(cat "$0" "$demo"/* | md5sum | cut -d' ' -f1)
+if [ -f "$WINEPREFIX/.vconfig-seed" ] && [ "$(cat "$WINEPREFIX/.vconfig-seed")" = "$stamp" ]; then
+  exit 0
+fi
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  mkdir -p "$WINEPREFIX"
+  wine wineboot -i >/dev/null 2>&1 || true
+  wineserver -w
+fi
+c=$WINEPREFIX/drive_c
+win=$c/windows
+# Plain files: the prefix's own win.ini and system.ini stay; the rest is ours.
+wine attrib -r -h -s 'C:\msdos.sys' >/dev/null 2>&1 || true
+cp "$demo/autoexec.bat" "$c/autoexec.bat"
+cp "$demo/config.sys" "$c/config.sys"
+cp "$demo/msdos.sys" "$c/msdos.sys"
+cp "$demo/boot.ini" "$c/boot.ini"
+cp "$demo/bootlog.txt" "$c/bootlog.txt"
+cp "$demo/control.ini" "$win/control.ini"
+cp "$demo/autoexec.nt" "$win/system32/autoexec.nt"
+cp "$demo/config.nt" "$win/system32/config.nt"
+wine attrib +r +h +s 'C:\msdos.sys' >/dev/null 2>&1
+
+run='Software\Microsoft\Windows\CurrentVersion'
+reg() { wine reg add "$@" /f >/dev/null 2>&1; }
+reg "HKLM\\$run\\Run" /v "VornTray" /t REG_SZ /d 'C:\Program Files\Vorn Info\vtray.exe /minimized'
+reg "HKLM\\$run\\Run" /v "SoundMixer" /t REG_SZ /d 'C:\windows\system32\sndmix.exe'
+reg "HKCU\\$run\\Run" /v "Notepad" /t REG_SZ /d 'C:\windows\notepad.exe C:\autoexec.bat'
+reg "HKCU\\$run\\Run" /v "Clock" /t REG_SZ /d 'C:\Tools\clock.exe -tray'
+reg "HKCU\\$run\\RunOnce" /v "CleanTemp" /t REG_SZ /d 'cmd /c del /q C:\windows\temp\*.tmp'
+
+user_startup=$(wine reg query "HKCU\\$run\\Explorer\\Shell Folders" /v StartUp 2>/dev/null | tr -d '\r' | awk -F'REG_SZ' '/StartUp/ {sub(/^ +/, "", $2); print $2}')
+common_startup=$(wine reg query "HKLM\\$run\\Explorer\\Shell Folders" /v "Common StartUp" 2>/dev/null | tr -d '\r' | awk -F'REG_SZ' '/Common StartUp/ {sub(/^ +/, "", $2); print $2}')
+seed_folder() {  # WINDOWS-FOLDER NAME...
+  [ -n "$1" ] || return 0
+  local unix
+  unix=$(winepath -u "$1" 2>/dev/null) || return 0
+  shift
+  mkdir -p "$unix"
+  for name in "$@"; do printf '[InternetShortcut]\r\nURL=file:///C:/demo\r\n' >"$unix/$name"; done
+}
+seed_folder "$user_startup" "Notes.lnk" "Mail Checker.lnk"
+seed_folder "$common_startup" "Antivirus.lnk" "Backup Agent.lnk"
+wineserver -w
+echo "$stamp" >"$WINEPREFIX/.vconfig-seed"

@@ -1,0 +1,14 @@
+// Program entry: the start-up sequence.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/Application_win.h"
+#include "config/Forms_win.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+  ::InitCommonControlsEx(&icc);
+  vconfig::RunProgram();
+  return 0;
+}

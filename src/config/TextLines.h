@@ -1,0 +1,32 @@
+// Configuration and report files as lists of 8-bit lines, without any code-page
+// conversion. Reading splits at CR LF, CR or LF and stops at the first NUL; a final
+// line break adds no row. Writing puts CR LF after every line and rewrites the
+// whole file safely, with its attributes lifted for the write and set back after.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/FileSystem.h"
+
+namespace vconfig {
+
+using TextLines = std::vector<std::string>;
+
+TextLines SplitTextLines(std::string_view bytes);
+std::string JoinTextLines(const TextLines& lines);
+
+// Throws EFileOpenError when the file cannot be read.
+TextLines ReadTextLines(FileSystem& fs, const std::string& path);
+
+// Rewrites (or creates) the file. Refuses with EBinaryFileError an existing file that
+// holds a NUL byte, since its tail after the NUL was never shown. Throws
+// EFileCreateError when the content cannot be put in place; the original file then
+// stays as it was, attributes included.
+void WriteTextLines(FileSystem& fs, const std::string& path, const TextLines& lines);
+
+// Same safety rules for content that is already one block of text (the editor's save).
+void WriteTextFile(FileSystem& fs, const std::string& path, const std::string& content);
+
+}  // namespace vconfig

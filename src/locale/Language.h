@@ -1,0 +1,49 @@
+// Language modules and the settings file beside the program.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/FileSystem.h"
+#include "platform/Modules.h"
+
+namespace vconfig {
+
+extern const char* const kLanguageCodes[7];
+constexpr const char* kNoLoadMessage = "<No load message>";
+constexpr const char* kIniError = "<Error>";
+constexpr const char* kOptionsSection = "Options";
+
+std::string SystemLanguageCode(uint16_t langId);
+
+// The program's path with its extension replaced by ".ini".
+std::string SettingsFilePath(const std::string& programPath);
+// The program's path without its extension, then the code and ".dll".
+std::string LanguageModulePath(const std::string& programPath, const std::string& code);
+
+// Found is false when reading fails or the value read equals "<Error>".
+bool ReadIniValue(IniStore& ini, const std::string& file, const std::string& section,
+                  const std::string& key, std::string& value);
+bool WriteIniValue(IniStore& ini, const std::string& file, const std::string& section,
+                   const std::string& key, const std::string& value);
+
+struct LanguageEnvironment {
+  IniStore& ini;
+  FileSystem& files;
+  StringModule& module;
+  uint16_t systemLangId;
+  std::function<void(const std::string&)> showError;
+};
+
+// Decides the language, records it in the settings file and loads its module.
+// Returns the code in use.
+std::string ChooseAndLoadLanguage(LanguageEnvironment& env, const std::string& programPath);
+
+// The process-wide module that GetLangString reads.
+void SetLanguageModule(std::unique_ptr<StringModule> module);
+StringModule* LanguageModule();
+std::string GetLangString(int id);
+
+}  // namespace vconfig

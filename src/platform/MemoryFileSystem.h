@@ -1,0 +1,37 @@
+// In-memory file system for tests.
+#pragma once
+
+#include <map>
+
+#include "platform/FileSystem.h"
+
+namespace vconfig {
+
+class MemoryFileSystem : public FileSystem {
+ public:
+  struct File {
+    std::string path;  // as first put, for folder listings
+    std::string content;
+    uint32_t attributes = kAttrArchive;
+  };
+
+  void Put(const std::string& path, std::string content, uint32_t attributes = kAttrArchive);
+  const File* Get(const std::string& path) const;
+  void FailWritesTo(const std::string& path) { failWrites_ = path; }
+  // Attribute values seen by every SetAttributes call, in order.
+  const std::vector<std::pair<std::string, uint32_t>>& attributeLog() const { return attrLog_; }
+
+  bool FileExists(const std::string& path) override;
+  std::optional<std::string> ReadBytes(const std::string& path) override;
+  bool ReplaceContent(const std::string& path, const std::string& content) override;
+  uint32_t GetAttributes(const std::string& path) override;
+  bool SetAttributes(const std::string& path, uint32_t attributes) override;
+  std::vector<FolderEntry> ListFolder(const std::string& pattern) override;
+
+ private:
+  std::map<std::string, File> files_;  // keyed by lower-case path
+  std::string failWrites_;
+  std::vector<std::pair<std::string, uint32_t>> attrLog_;
+};
+
+}  // namespace vconfig

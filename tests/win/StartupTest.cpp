@@ -1,0 +1,83 @@
+// The program's start-up under Wine: the suite guard, the settings file and the
+// catalogue on the reported Windows version.
+#include <gtest/gtest.h>
+
+#include "harness/Harness.h"
+
+namespace vtest {
+namespace {
+
+// Reads the two boxes of a failed guard check and answers them.
+std::vector<std::string> AnswerGuardBoxes(Process& p) {
+  std::vector<std::string> texts;
+  for (int i = 0; i < 2; ++i) {
+    HWND box = WaitForMessageBox(p.id());
+    if (!box) break;
+    texts.push_back(MessageBoxText(box));
+    EXPECT_EQ(WindowText(box), "Error");
+    EXPECT_TRUE(PressDialogButton(box, IDOK));
+  }
+  return texts;
+}
+
+TEST(Startup, WithoutSwitchShowsCheckOnePairAndWritesNothing) {
+  SuiteCopy suite;
+  Process p = StartProgram(suite.program(), "", suite.config());
+  ASSERT_TRUE(p.started());
+  EXPECT_EQ(AnswerGuardBoxes(p), (std::vector<std::string>{
+                                     "Application isn\xB4t start from main module!",
+                                     "Aplication terminated"}));
+  EXPECT_TRUE(p.WaitForExit());
+  EXPECT_FALSE(FileExists(suite.settings()));
+}
+
+TEST(Startup, WithoutBaseModuleInParentShowsCheckTwoPair) {
+  SuiteCopy suite;
+  ASSERT_TRUE(::DeleteFileA((suite.root() + "VInfo.exe").c_str()));
+  ::CopyFileA((SuiteDir() + "VInfo.exe").c_str(), (suite.config() + "VInfo.exe").c_str(), FALSE);
+  Process p = StartProgram(suite.program(), "-start", suite.config());
+  EXPECT_EQ(AnswerGuardBoxes(p), (std::vector<std::string>{"No find base module Vorn Info!",
+                                                           "Aplication terminated"}));
+  EXPECT_TRUE(p.WaitForExit());
+  EXPECT_FALSE(FileExists(suite.settings()));
+}
+
+TEST(Startup, VinfoWithoutMutexShowsCheckThreePair) {
+  SuiteCopy suite;
+  // Started from another folder: the program must find itself from the system.
+  Process p = StartProgram(suite.program(), "-vinfo", suite.root());
+  EXPECT_EQ(AnswerGuardBoxes(p), (std::vector<std::string>{"No running base module Vorn Info!",
+                                                           "Aplication terminated"}));
+  EXPECT_TRUE(p.WaitForExit());
+  EXPECT_FALSE(FileExists(suite.settings()));
+}
+
+TEST(Startup, ThroughTheStandInTheProgramRunsAndRecordsTheLanguage) {
+  SuiteCopy suite;
+  Process base = StartProgram(suite.root() + "VInfo.exe", "", suite.root());
+  ASSERT_TRUE(base.started());
+  HWND main = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    for (DWORD pid : {base.id()}) (void)pid;
+    main = ::FindWindowA("TUpravitFrm", "Vorn Info Config");
+    return main != nullptr && ::IsWindowVisible(main);
+  }));
+  RECT r{};
+  ::GetWindowRect(main, &r);
+  EXPECT_EQ(r.right - r.left, 586);
+  EXPECT_EQ(r.bottom - r.top, 493);
+  char lang[32] = {}, run[32] = {};
+  ::GetPrivateProfileStringA("Options", "Language", "", lang, sizeof lang, suite.settings().c_str());
+  ::GetPrivateProfileStringA("Options", "RunLang", "", run, sizeof run, suite.settings().c_str());
+  EXPECT_STREQ(lang, "EN");
+  EXPECT_STREQ(run, "EN");
+  // The base module holds its mutex while the program runs.
+  HANDLE m = ::OpenMutexA(SYNCHRONIZE, FALSE, "Vorn Info running");
+  EXPECT_NE(m, nullptr);
+  if (m) ::CloseHandle(m);
+  ::PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(base.WaitForExit());
+}
+
+}  // namespace
+}  // namespace vtest
