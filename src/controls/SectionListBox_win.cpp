@@ -198,6 +198,30 @@ void TSectionListBox::RecomputeHeights() {
   EndUpdate();
 }
 
+// The list box finds a row's rectangle by adding up the heights from its top row, on
+// every insertion and deletion: changing many rows far below the top would cost time
+// quadratic in their number. Keeping the top row near the change, and putting it back
+// afterwards, makes that cost constant per row.
+class TSectionListBox::TopIndexNear {
+ public:
+  explicit TopIndexNear(TSectionListBox& lb) : lb_(lb), top_(lb.TopIndex()) {}
+  ~TopIndexNear() {
+    if (moved_) ::SendMessageA(lb_.hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(top_), 0);
+  }
+  TopIndexNear(const TopIndexNear&) = delete;
+  TopIndexNear& operator=(const TopIndexNear&) = delete;
+  void Follow(int row, int done) {
+    if (done % 128 != 0 || row - top_ < 256) return;
+    ::SendMessageA(lb_.hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(std::max(0, row - 1)), 0);
+    moved_ = true;
+  }
+
+ private:
+  TSectionListBox& lb_;
+  int top_;
+  bool moved_ = false;
+};
+
 void TSectionListBox::InsertHeaderRow(int at, const TListSection& section) {
   if (!hwnd_) return;
   WindowDc dc(hwnd_);
@@ -220,8 +244,10 @@ void TSectionListBox::InsertSubItemRows(int at, const TListSection& section, int
   BeginUpdate();
   impl_->inserting = true;
   impl_->rowWidth.reserve(impl_->rowWidth.size() + static_cast<size_t>(count));
+  TopIndexNear follower(*this);
   try {
     for (int i = 0; i < count; ++i) {
+      follower.Follow(at + i, i);
       const std::string& text = section.SubItems.Strings(first + i);
       impl_->InsertRow(at + i, text, false, impl_->MeasureSubItem(dc.get(), section, text),
                        impl_->RowExtent(dc.get(), section, text, false));
@@ -240,7 +266,13 @@ void TSectionListBox::DeleteRows(int at, int count) {
   BeginUpdate();
   impl_->inserting = true;
   // From the last row back, so that the list moves as little as possible.
-  for (int r = at + count - 1; r >= at; --r) ::SendMessageA(hwnd_, LB_DELETESTRING, r, 0);
+  {
+    TopIndexNear follower(*this);
+    for (int r = at + count - 1; r >= at; --r) {
+      follower.Follow(r, at + count - 1 - r);
+      ::SendMessageA(hwnd_, LB_DELETESTRING, static_cast<WPARAM>(r), 0);
+    }
+  }
   impl_->inserting = false;
   auto& widths = impl_->rowWidth;
   const int end = std::min<int>(at + count, static_cast<int>(widths.size()));
