@@ -159,7 +159,7 @@ class TSectionListBox : private SectionRowHost {
 
  private:
   class Impl;
-  class TopIndexNear;
+  void SetTopRow(int row);
   // SectionRowHost
   void InsertSubItemRows(int at, const TListSection& section, int first, int count) override;
   void InsertHeaderRow(int at, const TListSection& section) override;
