@@ -63,8 +63,8 @@ class StackMemory {
 // Follows the frame-pointer chain from the raise: appends frames to capture.frames
 // (collapsing consecutive equal return addresses when collapse is on) and stops at
 // kMaxFrames distinct frames, at an unreadable address or frame pointer, at an
-// address outside every module, or when the caller's frame pointer does not lie
-// strictly above the current one (a looping chain would never end otherwise).
+// address outside every module, or after the frame whose caller's frame pointer
+// does not lie strictly above its own (a looping chain would never end otherwise).
 void WalkFrames(const StackMemory& memory, Address address, Address framePointer, bool collapse,
                 ExceptionCapture& capture);
 

@@ -12,6 +12,7 @@
 
 #include "ExcTestApp/ExcTestAppMessages.h"
 #include "diagnostics/ExcDialogIds.h"
+#include "diagnostics/ExcMagic_win.h"
 #include "harness/Harness.h"
 
 namespace vtest {
@@ -286,6 +287,24 @@ TEST(ExcReporter, AccessViolationIsLoggedAndShownThenTheProgramEnds) {
   ASSERT_FALSE(parts.stack.empty());
   EXPECT_NE(parts.stack[0].find("TExcTestFrm::WriteNowhere()"), std::string::npos)
       << parts.stack[0];
+}
+
+TEST(ExcReporter, OnlyOneInstanceIsAllowed) {
+  ASSERT_EQ(vconfig::TExcMagic::Instance(), nullptr);  // this process runs without one
+  {
+    vconfig::TExcMagic first;
+    EXPECT_EQ(vconfig::TExcMagic::Instance(), &first);
+    EXPECT_EQ(first.Options(), 38u);
+    EXPECT_EQ(first.LogFile(), BuildDir() + "ExcMagic.Log");
+    try {
+      vconfig::TExcMagic second;
+      ADD_FAILURE() << "a second instance was created";
+    } catch (const std::exception& e) {
+      EXPECT_STREQ(e.what(), "Only one instance of TExcMagic allowed");
+    }
+    EXPECT_EQ(vconfig::TExcMagic::Instance(), &first);
+  }
+  EXPECT_EQ(vconfig::TExcMagic::Instance(), nullptr);
 }
 
 }  // namespace
