@@ -59,12 +59,14 @@ HWND DialogOwner() {
 TExcMagic::TExcMagic() : logFile_(ProgramDirectory() + "ExcMagic.Log"), modules_(locator_) {
   if (g_instance) throw AppError("Only one instance of TExcMagic allowed");
   ::InitializeCriticalSection(&lock_);
+  ::InitializeCriticalSection(&faultLock_);
   modules_.Register(ProgramAddress());
   g_instance = this;
 }
 
 TExcMagic::~TExcMagic() {
   if (g_instance == this) g_instance = nullptr;
+  ::DeleteCriticalSection(&faultLock_);
   ::DeleteCriticalSection(&lock_);
 }
 
@@ -76,8 +78,10 @@ void TExcMagic::Install() {
   // report: a thread of our own, started now, does it while that thread waits.
   faultRequest_.reset(::CreateEventA(nullptr, FALSE, FALSE, nullptr));
   faultDone_.reset(::CreateEventA(nullptr, FALSE, FALSE, nullptr));
+  DWORD threadId = 0;
   reporterThread_.reset(::CreateThread(nullptr, 256 * 1024, &TExcMagic::ReporterThread, this, 0,
-                                       nullptr));
+                                       &threadId));
+  reporterThreadId_ = threadId;
   previousFilter_ = ::SetUnhandledExceptionFilter(&TExcMagic::OnUnhandledFault);
   std::set_terminate(&TExcMagic::OnTerminate);
 }
@@ -106,15 +110,42 @@ void TExcMagic::ShowException(const std::exception_ptr& exception) {
   Report(capture ? *capture : empty, Describe(exception), DialogOwner());
 }
 
+namespace {
+
+// Holds the reporter's lock unless told not to, and gives it back however the
+// report ends.
+class ReportLock {
+ public:
+  ReportLock(CRITICAL_SECTION& lock, std::atomic<DWORD>& owner, bool take)
+      : lock_(lock), owner_(owner), take_(take) {
+    if (!take_) return;
+    ::EnterCriticalSection(&lock_);
+    previous_ = owner_.exchange(::GetCurrentThreadId());
+  }
+  ~ReportLock() {
+    if (!take_) return;
+    owner_ = previous_;
+    ::LeaveCriticalSection(&lock_);
+  }
+  ReportLock(const ReportLock&) = delete;
+  ReportLock& operator=(const ReportLock&) = delete;
+
+ private:
+  CRITICAL_SECTION& lock_;
+  std::atomic<DWORD>& owner_;
+  bool take_;
+  DWORD previous_ = 0;
+};
+
+}  // namespace
+
 void TExcMagic::Report(const ExceptionCapture& capture, const Described& what, HWND owner) {
   if (!active_) return;
   const DWORD self = ::GetCurrentThreadId();
   // A fault inside a report: the faulting thread holds the lock and waits for us,
   // so taking the lock would never return.
-  const bool lock = lockOwner_ == 0 || lockOwner_ != faultThreadId_;
-  if (lock) ::EnterCriticalSection(&lock_);
-  const DWORD previousOwner = lockOwner_;
-  if (lock) lockOwner_ = self;
+  const DWORD holder = lockOwner_;
+  ReportLock lock(lock_, lockOwner_, holder == 0 || holder != faultThreadId_);
   const ExcReport report = BuildReport(capture, what.className, what.message, modules_,
                                        IsCommitted(capture.record.address), callStack_);
   if (!logFile_.empty()) {
@@ -127,15 +158,10 @@ void TExcMagic::Report(const ExceptionCapture& capture, const Described& what, H
   // A report raised on the thread whose dialog is open is logged only: showing it
   // would stack dialogs for as long as the cause repeats (a failing paint).
   if ((options_ & kExcShowDialog) && dialogThread_ != self) {
-    const DWORD previousDialog = dialogThread_;
-    dialogThread_ = self;
+    const DWORD previousDialog = dialogThread_.exchange(self);
     ShowExcDialog(owner, ExcDialogContent{report.message, report.callStack, report.registers,
                                           report.additional, customTabCaption_, options_});
     dialogThread_ = previousDialog;
-  }
-  if (lock) {
-    lockOwner_ = previousOwner;
-    ::LeaveCriticalSection(&lock_);
   }
 }
 
@@ -157,7 +183,12 @@ LONG WINAPI TExcMagic::OnUnhandledFault(EXCEPTION_POINTERS* pointers) {
     if (self && self->previousFilter_) return self->previousFilter_(pointers);
     return EXCEPTION_CONTINUE_SEARCH;
   }
-  // Little is done here: the thread may have no stack left.
+  // A fault in the reporter's own thread cannot wait for that thread.
+  if (self->reporterThreadId_ == ::GetCurrentThreadId()) {
+    return EXCEPTION_EXECUTE_HANDLER;
+  }
+  // Little is done here: the thread may have no stack left. One fault at a time.
+  ::EnterCriticalSection(&self->faultLock_);
   self->pendingFault_ = FaultCapture(pointers);
   self->faultThreadId_ = ::GetCurrentThreadId();
   ::SetEvent(self->faultRequest_.get());

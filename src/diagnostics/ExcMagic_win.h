@@ -74,7 +74,8 @@ class TExcMagic {
   bool collapseRecursion_ = true;
   std::string customTabCaption_ = "Additional";
 
-  CRITICAL_SECTION lock_;
+  CRITICAL_SECTION lock_;       // formatting and display
+  CRITICAL_SECTION faultLock_;  // one fault handed to the reporter thread at a time
   SystemModuleLocator locator_;
   ModuleList modules_;
   TExcCallStack callStack_;
@@ -84,6 +85,7 @@ class TExcMagic {
   UniqueHandleK faultRequest_;
   UniqueHandleK faultDone_;
   UniqueHandleK reporterThread_;
+  DWORD reporterThreadId_ = 0;
   std::atomic<ExceptionCapture*> pendingFault_{nullptr};
   std::atomic<DWORD> faultThreadId_{0};
   LPTOP_LEVEL_EXCEPTION_FILTER previousFilter_ = nullptr;

@@ -1,29 +1,51 @@
 #include "diagnostics/ModuleDebugInfo.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <sstream>
+#include <cstring>
+#include <string_view>
 
 namespace vconfig {
 namespace {
 
 const std::string kEmpty;
 
-bool ParseHex(const std::string& s, std::uint32_t* out) {
-  if (s.empty() || s.size() > 8) return false;
-  char* end = nullptr;
-  const unsigned long v = std::strtoul(s.c_str(), &end, 16);
-  if (*end != '\0') return false;
-  *out = static_cast<std::uint32_t>(v);
-  return true;
-}
+// A cursor over one line of the side file.
+class Fields {
+ public:
+  Fields(const char* begin, const char* end) : at_(begin), end_(end) {}
+  // The next blank-separated word.
+  std::string_view Word() {
+    while (at_ < end_ && *at_ == ' ') ++at_;
+    const char* start = at_;
+    while (at_ < end_ && *at_ != ' ') ++at_;
+    return std::string_view(start, static_cast<std::size_t>(at_ - start));
+  }
+  // The rest of the line after one blank.
+  std::string_view Rest() {
+    if (at_ < end_ && *at_ == ' ') ++at_;
+    std::string_view rest(at_, static_cast<std::size_t>(end_ - at_));
+    at_ = end_;
+    return rest;
+  }
 
-bool ParseInt(const std::string& s, int* out) {
-  if (s.empty()) return false;
-  char* end = nullptr;
-  const long v = std::strtol(s.c_str(), &end, 10);
-  if (*end != '\0' || v < 0) return false;
-  *out = static_cast<int>(v);
+ private:
+  const char* at_;
+  const char* end_;
+};
+
+bool ParseNumber(std::string_view s, int base, std::uint32_t* out) {
+  if (s.empty() || s.size() > 10) return false;
+  std::uint64_t v = 0;
+  for (char ch : s) {
+    int digit = -1;
+    if (ch >= '0' && ch <= '9') digit = ch - '0';
+    else if (base == 16 && ch >= 'a' && ch <= 'f') digit = ch - 'a' + 10;
+    else if (base == 16 && ch >= 'A' && ch <= 'F') digit = ch - 'A' + 10;
+    if (digit < 0) return false;
+    v = v * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
+  }
+  if (v > 0xFFFFFFFFu) return false;
+  *out = static_cast<std::uint32_t>(v);
   return true;
 }
 
@@ -46,41 +68,44 @@ bool TModuleDebugInfo::Load(const std::string& text) {
   files_.clear();
   lines_.clear();
   hasDebugInfo_ = false;
-  std::istringstream in(text);
-  std::string line;
-  if (!std::getline(in, line) || line.rfind("DSI 1", 0) != 0) return false;
-  bool ok = true;
-  while (ok && std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty()) continue;
-    std::istringstream fields(line);
-    std::string kind, a, b, c;
-    fields >> kind >> a;
-    std::uint32_t rva = 0;
-    if (kind == "P") {
-      std::string name;
-      std::getline(fields, name);
-      const auto start = name.find_first_not_of(' ');
-      ok = ParseHex(a, &rva) && start != std::string::npos;
-      if (ok) procedures_.push_back({rva, name.substr(start)});
+  const char* at = text.data();
+  const char* const end = at + text.size();
+  bool ok = text.rfind("DSI 1", 0) == 0;
+  bool header = true;
+  while (ok && at < end) {
+    const char* eol = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)));
+    if (!eol) eol = end;
+    const char* lineEnd = eol > at && eol[-1] == '\r' ? eol - 1 : eol;
+    Fields fields(at, lineEnd);
+    at = eol + (eol < end ? 1 : 0);
+    if (header) {
+      header = false;
+      continue;
+    }
+    const std::string_view kind = fields.Word();
+    std::uint32_t a = 0, b = 0, c = 0;
+    if (kind.empty()) {
+      continue;
+    } else if (kind == "P") {
+      ok = ParseNumber(fields.Word(), 16, &a);
+      const std::string_view name = fields.Rest();
+      ok = ok && !name.empty();
+      if (ok) procedures_.push_back({a, std::string(name)});
     } else if (kind == "F") {
-      int index = 0;
-      std::string name;
-      std::getline(fields, name);
-      const auto start = name.find_first_not_of(' ');
-      ok = ParseInt(a, &index) && start != std::string::npos;
+      ok = ParseNumber(fields.Word(), 10, &a) && a < 100000;
+      const std::string_view name = fields.Rest();
+      ok = ok && !name.empty();
       if (ok) {
-        if (files_.size() <= static_cast<std::size_t>(index)) files_.resize(index + 1);
-        files_[index] = name.substr(start);
+        if (files_.size() <= a) files_.resize(a + 1);
+        files_[a] = std::string(name);
       }
     } else if (kind == "L") {
-      int file = 0, number = 0;
-      fields >> b >> c;
-      ok = ParseHex(a, &rva) && ParseInt(b, &file) && ParseInt(c, &number);
-      if (ok) lines_.push_back({rva, file, number});
+      ok = ParseNumber(fields.Word(), 16, &a) && ParseNumber(fields.Word(), 10, &b) &&
+           ParseNumber(fields.Word(), 10, &c) && b < 100000 && c <= 0x7FFFFFFF;
+      if (ok) lines_.push_back({a, static_cast<int>(b), static_cast<int>(c)});
     } else if (kind == "E") {
-      ok = ParseHex(a, &rva);
-      if (ok) lines_.push_back({rva, -1, -1});
+      ok = ParseNumber(fields.Word(), 16, &a);
+      if (ok) lines_.push_back({a, -1, -1});
     } else {
       ok = false;
     }

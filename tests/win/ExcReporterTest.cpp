@@ -30,7 +30,10 @@ std::string BuildDir() {
 // The test program in a folder of its own, so that its log starts empty.
 class TestApp {
  public:
-  explicit TestApp(bool withSideFile) : dir_(TempFolder("exc")) {
+  enum class Log { Writable, Unwritable };
+  explicit TestApp(bool withSideFile, Log log = Log::Writable) : dir_(TempFolder("exc")) {
+    // A folder in the log's place: the log cannot be opened, even by root.
+    if (log == Log::Unwritable) ::CreateDirectoryA((dir_ + "ExcMagic.Log").c_str(), nullptr);
     ::CopyFileA((BuildDir() + "ExcTestApp.exe").c_str(), (dir_ + "ExcTestApp.exe").c_str(), FALSE);
     if (withSideFile) {
       ::CopyFileA((BuildDir() + "ExcTestApp.DSI").c_str(), (dir_ + "ExcTestApp.DSI").c_str(),
@@ -237,6 +240,18 @@ TEST(ExcReporter, WithoutSideFileFramesCarryOnlyAddressAndModule) {
   EXPECT_EQ(parts.stack[0].size(), std::string(":00000000 [ExcTestApp.exe]").size());
   EXPECT_GE(CountMatching(parts.stack, std::regex(R"(:[0-9A-F]{8} \[ExcTestApp\.exe\])")), 3u);
   EXPECT_EQ(CountMatching(parts.stack, std::regex(R"(.*\[ExcTestApp\.exe\] .+)")), 0u);
+}
+
+TEST(ExcReporter, UnwritableLogSkipsTheEntryButTheDialogIsShown) {
+  TestApp app(true, TestApp::Log::Unwritable);
+  ASSERT_TRUE(app.window());
+  app.Post(kExcTestOpenFile);
+  HWND dialog = app.WaitForDialog();
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(WindowText(::GetDlgItem(dialog, IDC_EXC_MESSAGE)).rfind("Exception 'EFileOpenError'", 0),
+            0u);
+  ASSERT_TRUE(PressDialogButton(dialog, IDOK));
+  EXPECT_TRUE(app.Answers());
 }
 
 TEST(ExcReporter, StackOverflowShowsOneRecursiveFrameAndEndsTheProgram) {

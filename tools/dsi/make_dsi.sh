@@ -24,6 +24,7 @@ tmp=$out.tmp
     $2 ~ /^[tTwW]$/ {
       name = substr($0, length($1) + length($2) + 3)
       if (name == "" || name ~ /^\./) next
+      sub(/@[0-9]+$/, "", name)  # the stdcall decoration
       printf "P %x %s\n", hex($1) - b, name
     }'
   "${prefix}objdump" --dwarf=decodedline "$module" 2>/dev/null | awk -v base="$base" '
