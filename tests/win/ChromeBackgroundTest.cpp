@@ -139,6 +139,28 @@ TEST(ChromeBackground, FormDestroyedBeforeTheComponent) {
   EXPECT_FALSE(bg.Attached());
 }
 
+TEST(ChromeBackground, FrameWithChildWindowsPaintsItsClientWindow) {
+  HostForm form;
+  ASSERT_TRUE(form.Open(300, 200, true));
+  CLIENTCREATESTRUCT ccs{nullptr, 1000};
+  HWND client = ::CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 300, 200,
+                                  form.hwnd(), nullptr, nullptr, &ccs);
+  ASSERT_NE(client, nullptr);
+  TImgBkgrnd bg(form);
+  auto tile = MarkedTile(50, 10);
+  bg.SetBitmap(tile.get());
+  bg.Loaded();
+  EXPECT_EQ(bg.AttachedWindow(), client);
+  RECT r{};
+  ::GetWindowRect(client, &r);
+  const LRESULT hit = ::SendMessageA(client, WM_NCHITTEST, 0,
+                                     MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+  EXPECT_EQ(hit, HTTRANSPARENT);
+  Pixels px(320, 220, kUnpainted);
+  ::SendMessageA(client, WM_ERASEBKGND, reinterpret_cast<WPARAM>(px.dc()), 0);
+  EXPECT_EQ(px.at(250, 190), kMark);
+}
+
 TEST(ChromeArImage, TilesThePictureOverTheControl) {
   HostForm form;
   ASSERT_TRUE(form.Open(300, 100, true));
