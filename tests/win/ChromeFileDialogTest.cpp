@@ -14,8 +14,13 @@ namespace {
 
 // What the last dialog call received.
 OPENFILENAMEA g_seen{};
+std::string g_filter, g_defExt;
 BOOL WINAPI RecordingDialog(LPOPENFILENAMEA ofn) {
   std::memcpy(&g_seen, ofn, std::min<size_t>(ofn->lStructSize, sizeof g_seen));
+  // The strings live only during the call.
+  g_filter.clear();
+  for (const char* p = ofn->lpstrFilter; p && *p; p += std::strlen(p) + 1) g_filter += std::string(p) + "|";
+  g_defExt = ofn->lpstrDefExt;
   std::strcpy(ofn->lpstrFile, "C:\\picked.txt");
   ofn->nFilterIndex = 2;
   return TRUE;
@@ -48,8 +53,8 @@ TEST(ChromeFileDialog, RecordFollowsTheSystemAndThePlacesBar) {
     ASSERT_TRUE(dialog.Execute());
     EXPECT_EQ(g_seen.lStructSize, c.size);
     EXPECT_EQ(g_seen.FlagsEx, c.flagsEx);  // untouched beyond the plain record
-    EXPECT_STREQ(g_seen.lpstrFilter, "Text files");
-    EXPECT_STREQ(g_seen.lpstrDefExt, "txt");
+    EXPECT_EQ(g_filter, "Text files|*.txt|HTML files|*.htm|All files|*.*|");
+    EXPECT_EQ(g_defExt, "txt");
     EXPECT_EQ(dialog.FileName, "C:\\picked.txt");
     EXPECT_EQ(dialog.FilterIndex, 2);
   }
