@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "controls/Color.h"
+
 namespace vconfig {
 
 UniqueBitmap LoadArtworkBitmap(int resourceId) {
@@ -58,8 +60,8 @@ void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, bool transparent) {
 }
 
 COLORREF ResolveColor(DWORD color) {
-  if (color == 0x1FFFFFFF) return CLR_INVALID;
-  if (color & 0x80000000) return ::GetSysColor(static_cast<int>(color & 0xFF));
+  if (color == clNone) return CLR_INVALID;
+  if (IsSystemColor(color)) return ::GetSysColor(SystemColorIndex(color));
   return color & 0xFFFFFF;
 }
 
