@@ -65,9 +65,6 @@ COLORREF ResolveColor(DWORD color) {
   return color & 0xFFFFFF;
 }
 
-}  // namespace vconfig
-
-namespace vconfig {
 
 HBRUSH ClassBackgroundBrush(HWND hwnd) {
   const auto value = static_cast<UINT_PTR>(::GetClassLongPtrA(hwnd, GCLP_HBRBACKGROUND));
@@ -78,9 +75,6 @@ HBRUSH ClassBackgroundBrush(HWND hwnd) {
   return reinterpret_cast<HBRUSH>(value);
 }
 
-}  // namespace vconfig
-
-namespace vconfig {
 
 // Draws the part of the glyph that is not its transparent colour in one colour.
 void DrawBitmapMask(HDC dc, HBITMAP glyph, int x, int y, int w, int h, COLORREF color) {
