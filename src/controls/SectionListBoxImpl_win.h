@@ -5,9 +5,11 @@
 #include <windows.h>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "controls/GdiSurface_win.h"
 #include "controls/SectionListBox_win.h"
 
 namespace vconfig {
@@ -29,6 +31,15 @@ class TSectionListBox::Impl {
   // Row widths for the horizontal extent (0 for rows that do not count).
   std::vector<int> rowWidth;
   int extent = 0;
+
+  // The surface that measures markup rows while a batch of rows is inserted.
+  std::unique_ptr<GdiSurface> measureSurface;
+  HDC measureDc = nullptr;
+  SectionListFont measureFont;
+  void EndMeasuring() {
+    measureSurface.reset();
+    measureDc = nullptr;
+  }
 
   UniqueBrush background;  // Color, or the wallpaper as a pattern brush
   std::map<std::string, UniqueFont> fonts;

@@ -245,11 +245,13 @@ void TSectionListBox::InsertSubItemRows(int at, const TListSection& section, int
                        impl_->RowExtent(dc.get(), section, text, false));
     }
   } catch (...) {
+    impl_->EndMeasuring();
     impl_->inserting = false;
     if (top != top0) SetTopRow(top0);
     EndUpdate();
     throw;
   }
+  impl_->EndMeasuring();
   impl_->inserting = false;
   if (top != top0) SetTopRow(top0);
   EndUpdate();
@@ -299,8 +301,9 @@ void TSectionListBox::SetRowText(int row, const std::string& text, bool header,
     WindowDc dc(hwnd_);
     SelectObjectScope font(dc.get(), impl_->FontFor(impl_->SubItemFont(section)));
     impl_->inserting = true;
-    impl_->InsertRow(row, text, false, impl_->MeasureSubItem(dc.get(), section, text),
-                     impl_->RowExtent(dc.get(), section, text, false));
+    const int height = impl_->MeasureSubItem(dc.get(), section, text);
+    impl_->EndMeasuring();
+    impl_->InsertRow(row, text, false, height, impl_->RowExtent(dc.get(), section, text, false));
     impl_->inserting = false;
   }
   if (sel == row) ::SendMessageA(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
