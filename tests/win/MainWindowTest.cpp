@@ -49,7 +49,7 @@ TEST(MainWindow, FileGroupLoadsContractedAndAnEntryOpensExpandedAtTheTop) {
   SuiteCopy suite;
   RunningProgram p;
   ASSERT_TRUE(StartMainWindow(suite, p));
-  EXPECT_EQ(ListRows(p.tree), (std::vector<std::string>{"Configuration files", "Autostart"}));
+  EXPECT_EQ(Rows(p.tree), (std::vector<std::string>{"Configuration files", "Autostart"}));
 
   // A right click in the empty list opens nothing.
   ClickAt(p.content, 50, 50, true);
@@ -60,14 +60,14 @@ TEST(MainWindow, FileGroupLoadsContractedAndAnEntryOpensExpandedAtTheTop) {
   EXPECT_TRUE(AllHeaders(p.content)) << "every section is loaded contracted";
 
   // The tree now lists the entries: "Win.ini" is its row 4.
-  ASSERT_EQ(ListRows(p.tree)[4], "Win.ini");
+  ASSERT_EQ(Rows(p.tree)[4], "Win.ini");
   ClickRow(p.tree, 4);
   const auto winIni = SplitLines(ReadFileBytes("C:\\windows\\win.ini"));
   ASSERT_FALSE(winIni.empty());
   ASSERT_TRUE(WaitForRows(p.content, [&](const auto& rows) {
     return rows.size() == kFileSections.size() + winIni.size();
   }));
-  const auto rows = ListRows(p.content);
+  const auto rows = Rows(p.content);
   EXPECT_EQ(rows[4], "Win.ini");
   EXPECT_EQ(std::vector<std::string>(rows.begin() + 5, rows.begin() + 5 + winIni.size()), winIni);
   EXPECT_EQ(TopIndex(p.content), 4);
@@ -97,19 +97,19 @@ TEST(MainWindow, RunValueRowIsMarkupAndContractingEitherGroupEmptiesTheList) {
   ASSERT_TRUE(WaitForRows(p.content, [&](const auto& rows) {
     return std::find(rows.begin(), rows.end(), row) != rows.end();
   }));
-  EXPECT_EQ(ListRows(p.content)[TopIndex(p.content)], "HCU\\Run");
+  EXPECT_EQ(Rows(p.content)[TopIndex(p.content)], "HCU\\Run");
 
   // Open the file group as well: it replaces the content; then contract the
   // autostart group, which empties the list although the file group stays open.
   ClickRow(p.tree, 0);
   ASSERT_TRUE(WaitForRows(p.content, [](const auto& rows) { return rows == kFileSections; }));
-  const auto tree = ListRows(p.tree);
+  const auto tree = Rows(p.tree);
   const int autostart = static_cast<int>(std::find(tree.begin(), tree.end(), "Autostart") - tree.begin());
   ASSERT_LT(autostart, static_cast<int>(tree.size()));
   ClickRow(p.tree, autostart);
   ASSERT_TRUE(WaitForRows(p.content, [](const auto& rows) { return rows.empty(); }));
-  EXPECT_EQ(ListRows(p.tree)[0], "Configuration files");
-  EXPECT_GT(ListRows(p.tree).size(), 2u) << "the file group stays expanded";
+  EXPECT_EQ(Rows(p.tree)[0], "Configuration files");
+  EXPECT_GT(Rows(p.tree).size(), 2u) << "the file group stays expanded";
   p.Close();
 }
 
@@ -126,7 +126,7 @@ TEST(MainWindow, LockedFileStopsLoadingWithCannotOpenAndTheWindowStaysUsable) {
     ::CloseHandle(lock);
     ASSERT_NE(box, nullptr);
     // Loading stopped at "Boot.ini": the sections so far stay.
-    EXPECT_EQ(ListRows(p.content),
+    EXPECT_EQ(Rows(p.content),
               std::vector<std::string>(kFileSections.begin(), kFileSections.begin() + 8));
     EXPECT_TRUE(PressDialogButton(box, IDOK));
   }

@@ -41,7 +41,7 @@ bool StartMainWindow(const SuiteCopy& suite, RunningProgram& program) {
     program.main = main;
     program.tree = FindDescendantById(main, kSourceTreeId);
     program.content = FindDescendantById(main, kContentListId);
-    return program.tree && program.content && ListRows(program.tree).size() == 2;
+    return program.tree && program.content && Rows(program.tree).size() == 2;
   }, 20s);
   if (shown) ::GetWindowThreadProcessId(program.main, &program.pid);
   return shown;
@@ -69,6 +69,19 @@ void ClickRow(HWND list, int row, bool right) {
   ClickAt(list, (r.left + r.right) / 2, (r.top + r.bottom) / 2, right);
 }
 
+std::vector<std::string> Rows(HWND list) {
+  std::vector<std::string> rows;
+  const LRESULT count = ::SendMessageA(list, LB_GETCOUNT, 0, 0);
+  std::vector<char> buf;
+  for (LRESULT i = 0; i < count; ++i) {
+    const LRESULT len = ::SendMessageA(list, LB_GETTEXTLEN, i, 0);
+    buf.assign(static_cast<size_t>(len > 0 ? len : 0) * 4 + 16, '\0');
+    if (len > 0) ::SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(buf.data()));
+    rows.emplace_back(buf.data());
+  }
+  return rows;
+}
+
 std::vector<bool> HeaderRows(HWND list) {
   std::vector<bool> headers;
   const LRESULT count = ::SendMessageA(list, LB_GETCOUNT, 0, 0);
@@ -81,7 +94,7 @@ int TopIndex(HWND list) { return static_cast<int>(::SendMessageA(list, LB_GETTOP
 
 bool WaitForRows(HWND list, const std::function<bool(const std::vector<std::string>&)>& pred,
                  std::chrono::milliseconds timeout) {
-  return WaitFor([&] { return pred(ListRows(list)); }, timeout);
+  return WaitFor([&] { return pred(Rows(list)); }, timeout);
 }
 
 std::string DialogTexts(HWND dialog) {
