@@ -71,13 +71,16 @@ void ClickRow(HWND list, int row, bool right) {
 
 std::vector<std::string> Rows(HWND list) {
   std::vector<std::string> rows;
-  const LRESULT count = ::SendMessageA(list, LB_GETCOUNT, 0, 0);
-  std::vector<char> buf;
+  const LRESULT count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
+  std::vector<wchar_t> wide;
   for (LRESULT i = 0; i < count; ++i) {
-    const LRESULT len = ::SendMessageA(list, LB_GETTEXTLEN, i, 0);
-    buf.assign(static_cast<size_t>(len > 0 ? len : 0) * 4 + 16, '\0');
-    if (len > 0) ::SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(buf.data()));
-    rows.emplace_back(buf.data());
+    const LRESULT len = ::SendMessageW(list, LB_GETTEXTLEN, i, 0);
+    wide.assign(static_cast<size_t>(len > 0 ? len : 0) + 1, L'\0');
+    if (len > 0) ::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide.data()));
+    const int n = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, nullptr, 0, nullptr, nullptr);
+    std::string row(n > 0 ? n : 1, '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, row.data(), n, nullptr, nullptr);
+    rows.emplace_back(row.c_str());
   }
   return rows;
 }
