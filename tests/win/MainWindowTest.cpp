@@ -161,6 +161,14 @@ TEST(MainWindow, LockedFileStopsLoadingWithCannotOpenAndTheWindowStaysUsable) {
     EXPECT_TRUE(PressDialogButton(box, IDOK));
   }
   EXPECT_TRUE(ProcessWindows(p.pid, "#32770").empty()) << "one dialog only";
+  // One entry in the exception log, with the message.
+  const std::string log = ReadFileBytes(suite.config() + "ExcMagic.Log");
+  size_t entries = 0;
+  for (size_t at = log.find("\r\nException '"); at != std::string::npos;
+       at = log.find("\r\nException '", at + 1))
+    ++entries;
+  EXPECT_EQ(entries, 1u);
+  EXPECT_NE(log.find("\r\nCannot open file C:\\boot.ini\r\n"), std::string::npos);
   ClickRow(p.tree, 0);  // contract
   ASSERT_TRUE(WaitForRows(p.content, [](const auto& rows) { return rows.empty(); }));
   ClickRow(p.tree, 0);  // and expand again, now complete
