@@ -27,7 +27,8 @@ cp "$demo/bootlog.txt" "$c/bootlog.txt"
 cp "$demo/control.ini" "$win/control.ini"
 cp "$demo/autoexec.nt" "$win/system32/autoexec.nt"
 cp "$demo/config.nt" "$win/system32/config.nt"
-wine attrib +r +h +s 'C:\msdos.sys' >/dev/null 2>&1
+# One attribute a call: Wine's attrib keeps only the last of several.
+for a in +r +h +s; do wine attrib $a 'C:\msdos.sys' >/dev/null 2>&1; done
 
 run='Software\Microsoft\Windows\CurrentVersion'
 reg() { wine reg add "$@" /f >/dev/null 2>&1; }

@@ -239,13 +239,21 @@ HWND FindChildByText(HWND parent, const char* cls, const std::string& text) {
 }
 
 std::vector<std::string> ListRows(HWND listBox) {
+  // Read as wide text: across processes Wine answers LB_GETTEXT in wide characters
+  // whatever the caller asked, which would overrun an ANSI-sized buffer.
   std::vector<std::string> rows;
-  const LRESULT count = ::SendMessageA(listBox, LB_GETCOUNT, 0, 0);
+  const LRESULT count = ::SendMessageW(listBox, LB_GETCOUNT, 0, 0);
   for (LRESULT i = 0; i < count; ++i) {
-    const LRESULT len = ::SendMessageA(listBox, LB_GETTEXTLEN, i, 0);
-    std::string row(len > 0 ? len : 0, '\0');
-    if (len > 0) ::SendMessageA(listBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(row.data()));
-    rows.push_back(row.c_str());
+    const LRESULT len = ::SendMessageW(listBox, LB_GETTEXTLEN, i, 0);
+    std::wstring wide(len > 0 ? len + 1 : 1, L'\0');
+    const LRESULT got =
+        len > 0 ? ::SendMessageW(listBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide.data())) : 0;
+    wide.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    std::string row(wide.size() * 2 + 1, '\0');
+    const int n = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
+                                        row.data(), static_cast<int>(row.size()), nullptr, nullptr);
+    row.resize(n > 0 ? static_cast<size_t>(n) : 0);
+    rows.push_back(row);
   }
   return rows;
 }
