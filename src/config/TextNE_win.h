@@ -1,12 +1,46 @@
+// TtextNEFrm: the one-line dialog that adds a line to a configuration file or
+// replaces one. Created once at start and reused; shown modally.
 #pragma once
 
+#include <string>
+
+#include "config/LineEditing.h"
 #include "controls/Form_win.h"
+#include "controls/GlyphButton_win.h"
+#include "platform/Handles_win.h"
 
 namespace vconfig {
 
 class TtextNEFrm : public Form {
  public:
   bool Create(HWND owner);
+
+  // New mode: the confirmed text goes before line `index` (or at the end). The field
+  // keeps whatever it last held. Returns when the dialog has closed.
+  void newtext(const std::string& path, int index);
+  // Edit mode: the field starts with line `index` of the file (when it has lines).
+  void edittext(const std::string& path, int index);
+
+  void BitBtn1Click();
+  void BitBtn2Click();
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  void CreateComponents();
+  void PrepareCaptions(const std::string& path);
+  std::string FieldText() const;
+  void SetFieldText(const std::string& text);
+
+  UniqueFont font_;
+  HWND edit1_ = nullptr;  // owned by the window
+  GlyphButton bitBtn1_;
+  GlyphButton bitBtn2_;
+
+  std::string path_;
+  int index_ = -1;
+  LineEditMode mode_ = LineEditMode::New;
 };
 
 }  // namespace vconfig
