@@ -64,7 +64,11 @@ void TRegNeVAlFrm::BitBtn1Click() {
   // The dialog closes also when the write fails; the fields keep their text.
   struct CloseOnExit {
     TRegNeVAlFrm& form;
-    ~CloseOnExit() { form.SetModalResult(IDOK); }
+    // Hidden at once, so that an error report shows over the main window.
+    ~CloseOnExit() {
+      form.SetModalResult(IDOK);
+      form.Hide();
+    }
   } close{*this};
   WriteRunValue(SystemRegistry(), root_, key_, FieldText(edit1_), FieldText(edit2_));
 }

@@ -62,7 +62,11 @@ void TtextNEFrm::BitBtn1Click() {
   // The dialog closes also when the change or the write fails.
   struct CloseOnExit {
     TtextNEFrm& form;
-    ~CloseOnExit() { form.SetModalResult(IDOK); }
+    // Hidden at once, so that an error report shows over the main window.
+    ~CloseOnExit() {
+      form.SetModalResult(IDOK);
+      form.Hide();
+    }
   } close{*this};
   FileSystem& fs = SystemFileSystem();
   const TextLines lines = PrepareLineChange(fs, path_, mode_, index_, FieldText());
