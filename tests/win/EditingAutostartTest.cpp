@@ -175,5 +175,26 @@ TEST_F(EditingAutostart, ValuesItCannotShowOrKeysItMayNotCreateFailWithTheirMess
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kRunOnce));
 }
 
+TEST(EditingStartupFolders, ViewAsksTheShellToExploreTheCommonFolder) {
+  const RegValue folder =
+      ReadRegValue(HKEY_LOCAL_MACHINE,
+                   "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                   "Common Startup");
+  ASSERT_TRUE(folder.exists);
+  const std::string path = folder.data.c_str();
+  const std::string leaf = path.substr(path.find_last_of('\\') + 1);
+  RunningProgram program;
+  ASSERT_TRUE(program.ok());
+  ASSERT_TRUE(program.OpenSource(kAutostart, "Startup(Common)"));
+  ASSERT_TRUE(program.PopupCommand("Startup(Common)", -1, popup::kView2InFolder));
+  // The shell's explorer is a process of its own.
+  HWND explorer = nullptr;
+  EXPECT_TRUE(WaitFor([&] {
+    explorer = ::FindWindowA("ExplorerWClass", leaf.c_str());
+    return explorer && ::IsWindowVisible(explorer);
+  }));
+  if (explorer) ::PostMessageA(explorer, WM_CLOSE, 0, 0);
+}
+
 }  // namespace
 }  // namespace vtest
