@@ -82,15 +82,15 @@ class TSectionListBox : private SectionRowHost {
   bool ContractDisable = false;
   HBITMAP ExpandGlyph = nullptr;    // not owned
   HBITMAP ContractGlyph = nullptr;  // not owned
-  TColor SectionColor = sl::kBtnFace;
+  TColor SectionColor = clBtnFace;
   TActiveSection ActiveSection = asFull;
   TNodeType NodeType = lnFlat;
   TSectionFocus SectionFocus = sfDash;
   bool ScrollTrack = true;
-  TColor ScrollColor = sl::kNone;
+  TColor ScrollColor = clNone;
   int ScrollWidth = 0;  // 0: the system's scroll bar width
-  TColor SelectionColor = sl::kHighlight;
-  TColor SelectionTextColor = sl::kHighlightText;
+  TColor SelectionColor = clHighlight;
+  TColor SelectionTextColor = clHighlightText;
 
   // ---- Events (the sender first; unassigned ones are skipped) ----
   std::function<void(Sender, int SectionIdx)> OnExpandSection;
@@ -145,6 +145,7 @@ class TSectionListBox : private SectionRowHost {
 
   // The platform list: rows, selection, scrolling.
   int RowCount() const;
+  bool MultiSelect() const;
   int ItemIndex() const;  // the selected row, -1 when none
   void SetItemIndex(int row);
   int TopIndex() const;
@@ -153,12 +154,13 @@ class TSectionListBox : private SectionRowHost {
   void Invalidate();
   // Recomputes every row height (after font or layout changes).
   void RecomputeHeights();
+  // Paints one row into any DC (used by the list's own drawing; also for captures).
+  void PaintRow(HDC dc, int row, const RECT& rc, UINT odsState);
 
  private:
   class Impl;
   // SectionRowHost
-  void InsertSubItemRows(int at, const TListSection& section, int first, int count,
-                         bool measureWithSectionFont) override;
+  void InsertSubItemRows(int at, const TListSection& section, int first, int count) override;
   void InsertHeaderRow(int at, const TListSection& section) override;
   void DeleteRows(int at, int count) override;
   void SetRowText(int row, const std::string& text, bool header,
@@ -178,7 +180,7 @@ class TSectionListBox : private SectionRowHost {
   int sectionHeight_ = 14;
   HBITMAP wallpaper_ = nullptr;
   bool oneExpanded_ = false;
-  TColor color_ = sl::kWindow;
+  TColor color_ = clWindow;
   SectionListFont font_;
   SectionListFont sectionFont_;
   TScrollStyle scrollStyle_ = slsNormal;

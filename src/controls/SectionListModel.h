@@ -44,11 +44,9 @@ inline std::uint32_t WithChecked(std::uint32_t word, bool checked) {
 class SectionRowHost {
  public:
   virtual ~SectionRowHost() = default;
-  // Inserts the rows of sub-items [first, first + count) of the section at row `at`.
-  // measureWithSectionFont: the section's own font is used to measure when its
-  // FontUsage covers sub-items (false when a single sub-item is added).
-  virtual void InsertSubItemRows(int at, const TListSection& section, int first, int count,
-                                 bool measureWithSectionFont) = 0;
+  // Inserts the rows of sub-items [first, first + count) of the section at row `at`,
+  // each measured in the font it is painted with.
+  virtual void InsertSubItemRows(int at, const TListSection& section, int first, int count) = 0;
   virtual void InsertHeaderRow(int at, const TListSection& section) = 0;
   virtual void DeleteRows(int at, int count) = 0;
   virtual void SetRowText(int row, const std::string& text, bool header,
@@ -111,7 +109,7 @@ class TListSection {
   bool AutoEdit = false;
   bool AutoSize = true;
   bool Fixed = false;
-  TColor Color = sl::kWindow;  // set from the control's Color on creation
+  TColor Color = clWindow;  // set from the control's Color on creation
   int ImageIndex = -1;
   TSectionLines Lines = slNone;
   SectionListFont Font;
@@ -172,7 +170,7 @@ class TListSectionCollection {
   void Clear();
 
   // Defaults for new sections (the control's Color and SubItemHeight).
-  TColor DefaultColor = sl::kWindow;
+  TColor DefaultColor = clWindow;
   int DefaultItemHeight = 13;
 
   // The row model.
@@ -236,7 +234,7 @@ class TURLSettings {
  private:
   void Notify();
   bool aware_ = false;
-  TColor color_ = sl::kBlue;
+  TColor color_ = clBlue;
   bool full_ = false;
 };
 

@@ -2,29 +2,12 @@
 // model and its window.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
+#include "controls/Color.h"
+#include "controls/Surface.h"
+
 namespace vconfig {
-
-// RGB with red in the low byte, or 0x80000000 plus a system colour index.
-using TColor = std::uint32_t;
-
-namespace sl {
-constexpr TColor kSystemColor = 0x80000000u;
-constexpr TColor kNone = 0x1FFFFFFFu;
-constexpr TColor kBlue = 0xFF0000u;
-constexpr TColor kNavy = 0x800000u;
-constexpr TColor kGray = 0x808080u;
-constexpr TColor kWhite = 0xFFFFFFu;
-constexpr TColor kBlack = 0x000000u;
-constexpr TColor kWindow = kSystemColor + 5;
-constexpr TColor kWindowText = kSystemColor + 8;
-constexpr TColor kHighlight = kSystemColor + 13;
-constexpr TColor kHighlightText = kSystemColor + 14;
-constexpr TColor kBtnFace = kSystemColor + 15;
-constexpr TColor kInfoBk = kSystemColor + 24;
-}  // namespace sl
 
 enum TListSectionState { lssExpanded, lssContracted };
 enum TSectionAlignment { taLeftJustify, taRightJustify, taCenter };
@@ -43,7 +26,7 @@ enum TTabType { tableft, tabright };
 struct SectionListFont {
   std::string Name = "MS Sans Serif";
   int Size = 8;  // points
-  TColor Color = sl::kWindowText;
+  TColor Color = clWindowText;
   bool Bold = false;
   bool Italic = false;
   bool Underline = false;
@@ -54,6 +37,16 @@ struct SectionListFont {
            Italic == o.Italic && Underline == o.Underline && StrikeOut == o.StrikeOut;
   }
   bool operator!=(const SectionListFont& o) const { return !(*this == o); }
+
+  FontSpec ToFontSpec() const {
+    FontSpec f;
+    f.face = Name;
+    f.size = Size;
+    f.color = Color;
+    f.style = (Bold ? kFontBold : 0u) | (Italic ? kFontItalic : 0u) |
+              (Underline ? kFontUnderline : 0u) | (StrikeOut ? kFontStrikeOut : 0u);
+    return f;
+  }
 };
 
 }  // namespace vconfig
