@@ -36,7 +36,7 @@ int EnumIndex(const std::string& name) {
   return it == names.end() ? -1 : static_cast<int>(it - names.begin());
 }
 
-HWND OpenValueDialog(RunningProgram& program, int row, int position) {
+HWND OpenValueDialog(EditingSession& program, int row, int position) {
   if (!program.PopupCommand("HCU\\Run", row, position)) return nullptr;
   return program.WaitForForm("TRegNeVAlFrm");
 }
@@ -67,7 +67,7 @@ class EditingAutostart : public ::testing::Test {
 };
 
 TEST_F(EditingAutostart, AddEditAndRemoveWriteWhatWasConfirmed) {
-  RunningProgram program;
+  EditingSession program;
   ASSERT_TRUE(program.ok());
   ASSERT_TRUE(program.OpenSource(kAutostart, "HCU\\Run"));
   EXPECT_EQ(program.SectionRows("HCU\\Run").size(), 2u);
@@ -140,7 +140,7 @@ TEST_F(EditingAutostart, AddEditAndRemoveWriteWhatWasConfirmed) {
 
 TEST_F(EditingAutostart, ValuesItCannotShowOrKeysItMayNotCreateFailWithTheirMessage) {
   SetValue("Delta", REG_SZ, Sz("C:\\d.exe"));
-  RunningProgram program;
+  EditingSession program;
   ASSERT_TRUE(program.ok());
   ASSERT_TRUE(program.OpenSource(kAutostart, "HCU\\Run"));
   const int delta = EnumIndex("Delta");
@@ -183,7 +183,7 @@ TEST(EditingStartupFolders, ViewAsksTheShellToExploreTheCommonFolder) {
   ASSERT_TRUE(folder.exists);
   const std::string path = folder.data.c_str();
   const std::string leaf = path.substr(path.find_last_of('\\') + 1);
-  RunningProgram program;
+  EditingSession program;
   ASSERT_TRUE(program.ok());
   ASSERT_TRUE(program.OpenSource(kAutostart, "Startup(Common)"));
   ASSERT_TRUE(program.PopupCommand("Startup(Common)", -1, popup::kView2InFolder));

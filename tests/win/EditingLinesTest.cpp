@@ -18,7 +18,7 @@ std::string CrLf(const std::vector<std::string>& lines) {
 DWORD Attributes(const std::string& path) { return ::GetFileAttributesA(path.c_str()); }
 
 // Opens the one-line dialog with a popup command; returns it, or null.
-HWND OpenLineDialog(RunningProgram& program, const std::string& caption, int row, int position) {
+HWND OpenLineDialog(EditingSession& program, const std::string& caption, int row, int position) {
   if (!program.PopupCommand(caption, row, position)) return nullptr;
   return program.WaitForForm("TtextNEFrm");
 }
@@ -44,7 +44,7 @@ TEST(EditingLines, InsertReplaceAndRemoveChangeExactlyTheConfirmedLine) {
   ASSERT_TRUE(WriteFileBytes(path, original));
   std::vector<std::string> lines = {"[boot loader]", "timeout=30", "default=x",
                                     "[operating systems]", "C:\\=\"W\""};
-  RunningProgram program;
+  EditingSession program;
   ASSERT_TRUE(program.ok());
   ASSERT_TRUE(program.OpenSource(kFiles, "Boot.ini"));
   EXPECT_EQ(program.SectionRows("Boot.ini"), lines);
@@ -111,7 +111,7 @@ TEST(EditingLines, ProtectedFileKeepsItsAttributesAndAMissingFileIsCreated) {
   ASSERT_TRUE(::SetFileAttributesA(sys.c_str(), protectedAttrs));
   ::DeleteFileA(netlog.c_str());
 
-  RunningProgram program;
+  EditingSession program;
   ASSERT_TRUE(program.ok());
   ASSERT_TRUE(program.OpenSource(kFiles, "MsDos.sys"));
   HWND dialog = OpenLineDialog(program, "MsDos.sys", 1, popup::kAdd1);
@@ -160,7 +160,7 @@ TEST(EditingLines, FailuresEndTheCommandWithTheirMessageAndWriteNothing) {
   FileKeeper keep(path);
   const std::string original = "one\r\ntwo\r\nthree\r\nfour\r\n";
   ASSERT_TRUE(WriteFileBytes(path, original));
-  RunningProgram program;
+  EditingSession program;
   ASSERT_TRUE(program.ok());
   ASSERT_TRUE(program.OpenSource(kFiles, "Scandisk.log"));
 

@@ -17,12 +17,6 @@ void SendClick(HWND hwnd, int x, int y) {
   ::SendMessageTimeoutA(hwnd, WM_LBUTTONUP, 0, pos, SMTO_NORMAL, kSendTimeoutMs, &result);
 }
 
-RECT ItemRect(HWND list, int row) {
-  RECT r{};
-  ::SendMessageA(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&r));
-  return r;
-}
-
 int FindRow(HWND list, const std::string& text) {
   const auto rows = ListRows(list);
   const auto it = std::find(rows.begin(), rows.end(), text);
@@ -40,92 +34,66 @@ std::string WithoutAmpersands(std::string s) {
 
 }  // namespace
 
-RunningProgram::RunningProgram() {
-  base_ = StartProgram(suite_.root() + "VInfo.exe", "", suite_.root());
-  if (!base_.started()) return;
-  HWND found = nullptr;
-  WaitFor([&] {
-    found = ::FindWindowA("TUpravitFrm", "Vorn Info Config");
-    return found && ::IsWindowVisible(found);
-  });
-  if (!found) return;
-  ::GetWindowThreadProcessId(found, &pid_);
-  std::vector<HWND> lists;
-  for (HWND child : ChildWindows(found)) {
-    char cls[64] = {};
-    ::GetClassNameA(child, cls, sizeof cls);
-    if (lstrcmpiA(cls, "ListBox") == 0) lists.push_back(child);
-  }
-  if (lists.size() < 2) return;
-  std::sort(lists.begin(), lists.end(), [](HWND a, HWND b) {
-    RECT ra{}, rb{};
-    ::GetWindowRect(a, &ra);
-    ::GetWindowRect(b, &rb);
-    return ra.left < rb.left;
-  });
-  tree_ = lists.front();
-  content_ = lists.back();
-  if (WaitFor([&] { return ::SendMessageA(tree_, LB_GETCOUNT, 0, 0) > 0; })) main_ = found;
+EditingSession::EditingSession() { started_ = StartMainWindow(suite_, program_); }
+
+EditingSession::~EditingSession() {
+  if (program_.main && ::IsWindow(program_.main)) ::PostMessageA(program_.main, WM_CLOSE, 0, 0);
+  if (!program_.base.WaitForExit(10s)) Kill();
 }
 
-RunningProgram::~RunningProgram() {
-  if (main_ && ::IsWindow(main_)) ::PostMessageA(main_, WM_CLOSE, 0, 0);
-  if (!base_.WaitForExit(10s)) Kill();
-}
-
-void RunningProgram::Kill() {
-  if (pid_) {
-    if (HANDLE p = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid_)) {
+void EditingSession::Kill() {
+  // A program stuck in a box that a failed check left open.
+  if (program_.pid) {
+    if (HANDLE p = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, program_.pid)) {
       ::TerminateProcess(p, 1);
       ::WaitForSingleObject(p, 5000);
       ::CloseHandle(p);
     }
   }
-  base_.Kill();
+  program_.base.Kill();
 }
 
-bool RunningProgram::OpenSource(const std::string& groupTitle, const std::string& caption) {
-  int entry = FindRow(tree_, caption);
+bool EditingSession::OpenSource(const std::string& groupTitle, const std::string& caption) {
+  HWND tree = program_.tree;
+  int entry = FindRow(tree, caption);
   if (entry < 0) {
-    const int group = FindRow(tree_, groupTitle);
+    const int group = FindRow(tree, groupTitle);
     if (group < 0) return false;
-    const RECT r = ItemRect(tree_, group);
-    SendClick(tree_, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    if (!WaitFor([&] { return (entry = FindRow(tree_, caption)) >= 0; })) return false;
+    const RECT r = RowRect(tree, group);
+    SendClick(tree, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    if (!WaitFor([&] { return (entry = FindRow(tree, caption)) >= 0; })) return false;
   }
-  const RECT r = ItemRect(tree_, entry);
-  SendClick(tree_, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  const RECT r = RowRect(tree, entry);
+  SendClick(tree, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
   return WaitFor([&] { return ContentRow(caption) >= 0; });
 }
 
-int RunningProgram::ContentRow(const std::string& caption, int row) const {
-  const auto rows = ListRows(content_);
+int EditingSession::ContentRow(const std::string& caption, int row) const {
+  const auto rows = ListRows(program_.content);
   for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-    if (rows[i] != caption || !IsHeaderRow(content_, i)) continue;
+    if (rows[i] != caption || !IsHeaderRow(program_.content, i)) continue;
     if (row < 0) return i;
     const int at = i + 1 + row;
-    return at < static_cast<int>(rows.size()) && !IsHeaderRow(content_, at) ? at : -1;
+    return at < static_cast<int>(rows.size()) && !IsHeaderRow(program_.content, at) ? at : -1;
   }
   return -1;
 }
 
-std::vector<std::string> RunningProgram::SectionRows(const std::string& caption) const {
+std::vector<std::string> EditingSession::SectionRows(const std::string& caption) const {
   std::vector<std::string> out;
   const int header = ContentRow(caption);
   if (header < 0) return out;
-  const auto rows = ListRows(content_);
-  for (int i = header + 1; i < static_cast<int>(rows.size()) && !IsHeaderRow(content_, i); ++i)
+  const auto rows = ListRows(program_.content);
+  for (int i = header + 1; i < static_cast<int>(rows.size()) && !IsHeaderRow(program_.content, i); ++i)
     out.push_back(rows[i]);
   return out;
 }
 
-bool RunningProgram::PopupCommand(const std::string& caption, int row, int position) {
+bool EditingSession::PopupCommand(const std::string& caption, int row, int position) {
   const int at = ContentRow(caption, row);
   if (at < 0) return false;
-  ::SendMessageA(content_, LB_SETTOPINDEX, at, 0);
-  const RECT r = ItemRect(content_, at);
-  ClickAt(content_, (r.left + r.right) / 2, (r.top + r.bottom) / 2, true);
-  HWND menu = WaitForWindow(pid_, "#32768", nullptr, 5s);
+  ClickRow(program_.content, at, true);
+  HWND menu = WaitForWindow(program_.pid, "#32768", nullptr, 5s);
   if (!menu) return false;
   // The menu's own keyboard: Down from no selection reaches the first item.
   for (int i = 0; i <= position; ++i) {
@@ -137,7 +105,7 @@ bool RunningProgram::PopupCommand(const std::string& caption, int row, int posit
   return WaitFor([menu] { return !::IsWindowVisible(menu); }, 5s);
 }
 
-HWND RunningProgram::WaitForForm(const char* cls) const { return WaitForWindow(pid_, cls, nullptr, 5s); }
+HWND EditingSession::WaitForForm(const char* cls) const { return WaitForWindow(program_.pid, cls, nullptr, 5s); }
 
 std::vector<HWND> EditFields(HWND dialog) { return ChildWindows(dialog, "Edit"); }
 

@@ -11,26 +11,24 @@
 #include <vector>
 
 #include "harness/Harness.h"
+#include "harness/MainWindowDriver.h"
 
 namespace vtest {
 
-// The program started through the base module stand-in from a fresh suite copy; closed
-// (or ended) on destruction.
-class RunningProgram {
+// The program started from a fresh suite copy for the editing commands; closed (or
+// ended) on destruction.
+class EditingSession {
  public:
-  RunningProgram();
-  ~RunningProgram();
-  RunningProgram(const RunningProgram&) = delete;
-  RunningProgram& operator=(const RunningProgram&) = delete;
+  EditingSession();
+  ~EditingSession();
+  EditingSession(const EditingSession&) = delete;
+  EditingSession& operator=(const EditingSession&) = delete;
 
-  bool ok() const { return main_ != nullptr; }
-  DWORD pid() const { return pid_; }
-  HWND main() const { return main_; }
-  HWND SourceTree() const { return tree_; }
-  HWND ContentList() const { return content_; }
+  bool ok() const { return started_; }
+  DWORD pid() const { return program_.pid; }
 
   // Clicks a group title in the source tree (when its entries are not shown) and then
-  // the entry; waits until the entry's section is open in the content list.
+  // the entry; returns once the entry's section is loaded in the content list.
   bool OpenSource(const std::string& groupTitle, const std::string& caption);
   // The content list row of a section's title, and of its row `row` (-1: the title).
   int ContentRow(const std::string& caption, int row = -1) const;
@@ -47,11 +45,8 @@ class RunningProgram {
   void Kill();
 
   SuiteCopy suite_;
-  Process base_;
-  HWND main_ = nullptr;
-  DWORD pid_ = 0;
-  HWND tree_ = nullptr;
-  HWND content_ = nullptr;
+  RunningProgram program_;
+  bool started_ = false;
 };
 
 // Positions of the popup items as the menus show them on a row.
