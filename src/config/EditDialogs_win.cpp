@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 namespace vconfig {
 namespace {
 
@@ -45,18 +47,19 @@ UniqueFont CreateEditDialogFont() {
                                   DEFAULT_PITCH | FF_SWISS, "MS Sans Serif"));
 }
 
-void PaintEditDialogPanel(HDC dc, const RECT& panel) {
-  RECT r = panel;
-  ::FillRect(dc, &r, ::GetSysColorBrush(COLOR_BTNFACE));
-  ::DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
-}
-
 HWND CreateEditField(HWND parent, int id, int x, int y, int w, int h, HFONT font) {
   HWND edit = CreateChild(parent, "EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, x, y, w, h, id,
                           WS_EX_CLIENTEDGE);
   ::SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   ::SendMessageA(edit, EM_LIMITTEXT, 0, 0);  // as long as the system allows
   return edit;
+}
+
+std::string FieldText(HWND field) {
+  const int length = ::GetWindowTextLengthA(field);
+  std::vector<char> text(length + 1);
+  ::GetWindowTextA(field, text.data(), length + 1);
+  return std::string(text.data());
 }
 
 HWND CreateLabel(HWND parent, int x, int y, HFONT font) {

@@ -1,9 +1,11 @@
 // What the one-line dialog and the registry value dialog share: a fixed tool window
-// centred on the desktop, their 8-point font, the raised panel their controls lie on,
-// and Tab moving between their controls.
+// centred on the desktop, their 8-point font, single-line fields and labels, and Tab
+// moving between their controls.
 #pragma once
 
 #include <windows.h>
+
+#include <string>
 
 #include "controls/Form_win.h"
 #include "platform/Handles_win.h"
@@ -16,11 +18,9 @@ FormArgs EditDialogArgs(const char* className, HWND owner, int clientWidth, int 
 // "MS Sans Serif", 8 pt.
 UniqueFont CreateEditDialogFont();
 
-// Fills the panel rectangle (client coordinates) and draws its raised bevel.
-void PaintEditDialogPanel(HDC dc, const RECT& panel);
-
 // A single-line field with sunken edge; no length limit.
 HWND CreateEditField(HWND parent, int id, int x, int y, int w, int h, HFONT font);
+std::string FieldText(HWND field);
 
 // A label sized to its text.
 HWND CreateLabel(HWND parent, int x, int y, HFONT font);

@@ -2,17 +2,23 @@
 // and reused; shown modally. It keeps the key, never the name of the value opened.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "controls/Form_win.h"
-#include "controls/GlyphButton_win.h"
 #include "platform/Handles_win.h"
 #include "platform/Registry.h"
 
 namespace vconfig {
 
+class TBitBtn;
+class TImgBkgrnd;
+class TPanel;
+
 class TRegNeVAlFrm : public Form {
  public:
+  TRegNeVAlFrm();
+  ~TRegNeVAlFrm() override;
   bool Create(HWND owner);
 
   // Opens the dialog with the fields as they were last left.
@@ -29,15 +35,16 @@ class TRegNeVAlFrm : public Form {
  private:
   void CreateComponents();
   void PrepareAndShow(RegistryRoot root, const std::string& key);
-  static std::string FieldText(HWND edit);
 
   UniqueFont font_;
-  HWND label1_ = nullptr;  // the controls are owned by the window
-  HWND label2_ = nullptr;
-  HWND edit1_ = nullptr;
-  HWND edit2_ = nullptr;
-  GlyphButton bitBtn1_;
-  GlyphButton bitBtn2_;
+  std::unique_ptr<TImgBkgrnd> ImgBkgrnd1_;
+  std::unique_ptr<TPanel> Panel1_;
+  HWND Label1_ = nullptr;  // the fields and labels are owned by the panel
+  HWND Label2_ = nullptr;
+  HWND Edit1_ = nullptr;
+  HWND Edit2_ = nullptr;
+  std::unique_ptr<TBitBtn> BitBtn1_;
+  std::unique_ptr<TBitBtn> BitBtn2_;
 
   RegistryRoot root_ = RegistryRoot::CurrentUser;
   std::string key_;

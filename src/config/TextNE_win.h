@@ -2,17 +2,23 @@
 // replaces one. Created once at start and reused; shown modally.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "config/LineEditing.h"
 #include "controls/Form_win.h"
-#include "controls/GlyphButton_win.h"
 #include "platform/Handles_win.h"
 
 namespace vconfig {
 
+class TBitBtn;
+class TImgBkgrnd;
+class TPanel;
+
 class TtextNEFrm : public Form {
  public:
+  TtextNEFrm();
+  ~TtextNEFrm() override;
   bool Create(HWND owner);
 
   // New mode: the confirmed text goes before line `index` (or at the end). The field
@@ -30,13 +36,13 @@ class TtextNEFrm : public Form {
  private:
   void CreateComponents();
   void PrepareCaptions(const std::string& path);
-  std::string FieldText() const;
-  void SetFieldText(const std::string& text);
 
   UniqueFont font_;
-  HWND edit1_ = nullptr;  // owned by the window
-  GlyphButton bitBtn1_;
-  GlyphButton bitBtn2_;
+  std::unique_ptr<TImgBkgrnd> ImgBkgrnd1_;
+  std::unique_ptr<TPanel> Panel1_;
+  HWND Edit1_ = nullptr;  // owned by the panel
+  std::unique_ptr<TBitBtn> BitBtn1_;
+  std::unique_ptr<TBitBtn> BitBtn2_;
 
   std::string path_;
   int index_ = -1;
