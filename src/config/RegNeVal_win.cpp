@@ -102,7 +102,10 @@ void TRegNeVAlFrm::BitBtn1Click() {
   WriteRunValue(SystemRegistry(), root_, key_, FieldText(Edit1_), FieldText(Edit2_));
 }
 
-void TRegNeVAlFrm::BitBtn2Click() { SetModalResult(IDCANCEL); }
+void TRegNeVAlFrm::BitBtn2Click() {
+  SetModalResult(IDCANCEL);
+  Hide();
+}
 
 LRESULT TRegNeVAlFrm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_ACTIVATE && LOWORD(wp) != WA_INACTIVE) {

@@ -1,5 +1,7 @@
 #include "config/TextNE_win.h"
 
+#include <utility>
+
 #include "app/ArtworkIds.h"
 #include "config/EditDialogs_win.h"
 #include "controls/BtnExplBitBtn_win.h"
@@ -73,7 +75,7 @@ void TtextNEFrm::newtext(const std::string& path, int index) {
   path_ = path;
   index_ = index;
   mode_ = LineEditMode::New;
-  ShowModal();
+  ShowAndRethrow();
 }
 
 void TtextNEFrm::edittext(const std::string& path, int index) {
@@ -84,26 +86,36 @@ void TtextNEFrm::edittext(const std::string& path, int index) {
   if (auto line = LineForEditing(SystemFileSystem(), path, index))
     ::SetWindowTextA(Edit1_, line->c_str());
   mode_ = LineEditMode::Edit;
+  ShowAndRethrow();
+}
+
+void TtextNEFrm::ShowAndRethrow() {
+  failure_ = nullptr;
   ShowModal();
+  // A failed confirm ends the command once the dialog has closed: the section is not
+  // reloaded, which would only report a locked file a second time.
+  if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
 }
 
 void TtextNEFrm::BitBtn1Click() {
-  // The dialog closes also when the change or the write fails, hidden at once so that
-  // the error shows over the main window.
-  struct CloseOnExit {
-    TtextNEFrm& form;
-    ~CloseOnExit() {
-      form.SetModalResult(IDOK);
-      form.Hide();
-    }
-  } close{*this};
-  FileSystem& fs = SystemFileSystem();
-  const TextLines lines = PrepareLineChange(fs, path_, mode_, index_, FieldText(Edit1_));
-  ::SetWindowTextA(Edit1_, "");
-  WriteTextLines(fs, path_, lines);
+  try {
+    FileSystem& fs = SystemFileSystem();
+    const TextLines lines = PrepareLineChange(fs, path_, mode_, index_, FieldText(Edit1_));
+    ::SetWindowTextA(Edit1_, "");
+    WriteTextLines(fs, path_, lines);
+  } catch (...) {
+    failure_ = std::current_exception();
+  }
+  // The dialog closes also when the change or the write failed. Hiding it also wakes
+  // the modal loop, which may otherwise wait for the next message.
+  SetModalResult(IDOK);
+  Hide();
 }
 
-void TtextNEFrm::BitBtn2Click() { SetModalResult(IDCANCEL); }
+void TtextNEFrm::BitBtn2Click() {
+  SetModalResult(IDCANCEL);
+  Hide();
+}
 
 LRESULT TtextNEFrm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_ACTIVATE && LOWORD(wp) != WA_INACTIVE) {

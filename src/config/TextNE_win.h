@@ -2,6 +2,7 @@
 // replaces one. Created once at start and reused; shown modally.
 #pragma once
 
+#include <exception>
 #include <memory>
 #include <string>
 
@@ -22,7 +23,8 @@ class TtextNEFrm : public Form {
   bool Create(HWND owner);
 
   // New mode: the confirmed text goes before line `index` (or at the end). The field
-  // keeps whatever it last held. Returns when the dialog has closed.
+  // keeps whatever it last held. Returns when the dialog has closed; a confirm that
+  // failed throws its error then.
   void newtext(const std::string& path, int index);
   // Edit mode: the field starts with line `index` of the file (when it has lines).
   void edittext(const std::string& path, int index);
@@ -36,6 +38,7 @@ class TtextNEFrm : public Form {
  private:
   void CreateComponents();
   void PrepareCaptions(const std::string& path);
+  void ShowAndRethrow();
 
   UniqueFont font_;
   std::unique_ptr<TImgBkgrnd> ImgBkgrnd1_;
@@ -47,6 +50,7 @@ class TtextNEFrm : public Form {
   std::string path_;
   int index_ = -1;
   LineEditMode mode_ = LineEditMode::New;
+  std::exception_ptr failure_;  // of the last confirm
 };
 
 }  // namespace vconfig

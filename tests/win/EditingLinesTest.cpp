@@ -52,6 +52,7 @@ TEST(EditingLines, InsertReplaceAndRemoveChangeExactlyTheConfirmedLine) {
   // Removal answered No: the question names the line, and the file keeps its bytes.
   ASSERT_TRUE(program.PopupCommand("Boot.ini", 1, popup::kRem1));
   const std::string question = AnswerBox(program.pid(), "No");
+  program.Sync();
   EXPECT_NE(question.find("Do you really want to remove timeout=30?"), std::string::npos)
       << question;
   EXPECT_NE(question.find("Remove entry"), std::string::npos) << question;
@@ -97,7 +98,7 @@ TEST(EditingLines, InsertReplaceAndRemoveChangeExactlyTheConfirmedLine) {
   ASSERT_TRUE(program.PopupCommand("Boot.ini", 0, popup::kRem1));
   AnswerBox(program.pid(), "Yes");
   lines.erase(lines.begin());
-  EXPECT_EQ(ReadFileBytes(path), CrLf(lines));
+  EXPECT_TRUE(FileBecomes(path, CrLf(lines))) << ReadFileBytes(path);
   EXPECT_TRUE(WaitFor([&] { return program.SectionRows("Boot.ini") == lines; }));
 }
 
@@ -128,7 +129,7 @@ TEST(EditingLines, ProtectedFileKeepsItsAttributesAndAMissingFileIsCreated) {
 
   ASSERT_TRUE(program.PopupCommand("MsDos.sys", 0, popup::kRem1));
   AnswerBox(program.pid(), "Yes");
-  EXPECT_EQ(ReadFileBytes(sys), "[Options]\r\nBootGUI=0\r\n");
+  EXPECT_TRUE(FileBecomes(sys, "[Options]\r\nBootGUI=0\r\n")) << ReadFileBytes(sys);
   EXPECT_EQ(Attributes(sys) & protectedAttrs, protectedAttrs);
 
   ASSERT_TRUE(program.OpenSource(kFiles, "NetLog.txt"));
@@ -175,6 +176,7 @@ TEST(EditingLines, FailuresEndTheCommandWithTheirMessageAndWriteNothing) {
     SetText(fields.front(), "zero");
     ClickButton(dialog, "Save");
     const std::string error = AnswerBox(program.pid(), "OK");
+    program.Sync();
     EXPECT_NE(error.find("Cannot open file C:\\scandisk.log"), std::string::npos) << error;
     EXPECT_TRUE(WaitFor([dialog] { return !::IsWindowVisible(dialog); }));
   }
@@ -190,6 +192,7 @@ TEST(EditingLines, FailuresEndTheCommandWithTheirMessageAndWriteNothing) {
     SetText(EditFields(dialog).front(), "TWO");
     ClickButton(dialog, "Save");
     const std::string error = AnswerBox(program.pid(), "OK");
+    program.Sync();
     EXPECT_NE(error.find("Cannot create file C:\\scandisk.log"), std::string::npos) << error;
   }
   EXPECT_EQ(ReadFileBytes(path), original);
@@ -199,6 +202,7 @@ TEST(EditingLines, FailuresEndTheCommandWithTheirMessageAndWriteNothing) {
   ASSERT_TRUE(WriteFileBytes(path, shorter));
   ASSERT_TRUE(program.PopupCommand("Scandisk.log", 3, popup::kEdit1));
   std::string error = AnswerBox(program.pid(), "OK");
+  program.Sync();
   EXPECT_NE(error.find("List index out of bounds (3)"), std::string::npos) << error;
   EXPECT_FALSE(::IsWindowVisible(::FindWindowA("TtextNEFrm", nullptr)));
   EXPECT_EQ(ReadFileBytes(path), shorter);
@@ -209,6 +213,7 @@ TEST(EditingLines, FailuresEndTheCommandWithTheirMessageAndWriteNothing) {
   ASSERT_TRUE(program.OpenSource(kFiles, "Scandisk.log"));
   ASSERT_TRUE(program.PopupCommand("Scandisk.log", 0, popup::kRem1));
   error = AnswerBox(program.pid(), "OK");
+  program.Sync();
   EXPECT_NE(error.find("File C:\\scandisk.log contains binary data and was not rewritten"),
             std::string::npos)
       << error;

@@ -18,7 +18,7 @@ void SendClick(HWND hwnd, int x, int y) {
 }
 
 int FindRow(HWND list, const std::string& text) {
-  const auto rows = ListRows(list);
+  const auto rows = Rows(list);
   const auto it = std::find(rows.begin(), rows.end(), text);
   return it == rows.end() ? -1 : static_cast<int>(it - rows.begin());
 }
@@ -69,7 +69,7 @@ bool EditingSession::OpenSource(const std::string& groupTitle, const std::string
 }
 
 int EditingSession::ContentRow(const std::string& caption, int row) const {
-  const auto rows = ListRows(program_.content);
+  const auto rows = Rows(program_.content);
   for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
     if (rows[i] != caption || !IsHeaderRow(program_.content, i)) continue;
     if (row < 0) return i;
@@ -83,7 +83,7 @@ std::vector<std::string> EditingSession::SectionRows(const std::string& caption)
   std::vector<std::string> out;
   const int header = ContentRow(caption);
   if (header < 0) return out;
-  const auto rows = ListRows(program_.content);
+  const auto rows = Rows(program_.content);
   for (int i = header + 1; i < static_cast<int>(rows.size()) && !IsHeaderRow(program_.content, i); ++i)
     out.push_back(rows[i]);
   return out;
@@ -103,6 +103,11 @@ bool EditingSession::PopupCommand(const std::string& caption, int row, int posit
   ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
   ::PostMessageA(menu, WM_KEYUP, VK_RETURN, 0xC0000000);
   return WaitFor([menu] { return !::IsWindowVisible(menu); }, 5s);
+}
+
+void EditingSession::Sync() const {
+  DWORD_PTR result = 0;
+  ::SendMessageTimeoutA(program_.main, WM_NULL, 0, 0, SMTO_NORMAL, kSendTimeoutMs, &result);
 }
 
 HWND EditingSession::WaitForForm(const char* cls) const { return WaitForWindow(program_.pid, cls, nullptr, 5s); }
@@ -127,7 +132,7 @@ bool ClickButton(HWND dialog, const std::string& caption) {
 std::string AnswerBox(DWORD pid, const std::string& button) {
   HWND box = WaitForMessageBox(pid, 5s);
   if (!box) return "(no box)";
-  std::string texts;
+  std::string texts = WindowText(box) + "\n";
   int id = 0;
   for (HWND child : ChildWindows(box)) {
     const std::string text = WindowText(child);
@@ -136,6 +141,10 @@ std::string AnswerBox(DWORD pid, const std::string& button) {
   }
   if (!id || !PressDialogButton(box, id)) texts += "(button not pressed)";
   return texts;
+}
+
+bool FileBecomes(const std::string& path, const std::string& bytes) {
+  return WaitFor([&] { return ReadFileBytes(path) == bytes; }, 5s);
 }
 
 FileKeeper::FileKeeper(std::string path) : path_(std::move(path)) {

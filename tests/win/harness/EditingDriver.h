@@ -38,6 +38,8 @@ class EditingSession {
   // shown.
   bool PopupCommand(const std::string& caption, int row, int position);
 
+  // Returns once the program has finished what it was doing (its next message).
+  void Sync() const;
   // A visible window of the program by class.
   HWND WaitForForm(const char* cls) const;
 
@@ -64,9 +66,13 @@ void SetText(HWND control, const std::string& text);
 // Clicks the dialog's button whose caption is given; waits until the dialog hides.
 bool ClickButton(HWND dialog, const std::string& caption);
 
-// The next message box or error report of the process: every text it shows, joined
-// by new lines. Answers it with the button of the given caption.
+// The next message box or error report of the process: its caption and every text it
+// shows, joined by new lines. Answers it with the button of the given caption.
 std::string AnswerBox(DWORD pid, const std::string& button);
+
+// Waits until the file holds exactly these bytes (a command answered in a message box
+// writes after the box has gone).
+bool FileBecomes(const std::string& path, const std::string& bytes);
 
 // Keeps a file's bytes and attributes (or its absence) and puts them back.
 class FileKeeper {
