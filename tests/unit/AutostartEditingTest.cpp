@@ -84,26 +84,5 @@ TEST_F(AutostartEditing, ValueAtFindsByEnumerationIndexAndRefusesWhatItCannotSho
   }
 }
 
-TEST_F(AutostartEditing, RemovalDeletesOnlyTheAgreedValueAndAsksNothingAboutAnUnreadableOne) {
-  RunValueText asked;
-  RemoveRunValue(reg, kRoot, kRun, 1, [&](const RunValueText& v) {
-    asked = v;
-    return false;
-  });
-  EXPECT_EQ(asked.name, "Alpha");
-  EXPECT_EQ(reg.KeyValues(kRoot, kRun)->size(), 3u);
-
-  bool askedAgain = false;
-  EXPECT_THROW(RemoveRunValue(reg, kRoot, kRun, 2, [&](const RunValueText&) {
-                 return askedAgain = true;
-               }),
-               ERegistryError);
-  EXPECT_FALSE(askedAgain);
-
-  RemoveRunValue(reg, kRoot, kRun, 0, [](const RunValueText&) { return true; });
-  ASSERT_EQ(reg.KeyValues(kRoot, kRun)->size(), 2u);
-  EXPECT_EQ(Find("Zeta"), nullptr);
-}
-
 }  // namespace
 }  // namespace vconfig

@@ -52,13 +52,6 @@ TEST(LineEditing, ApplyInsertsReplacesAppendsOrRefusesAnIndexBeyondTheLines) {
   }
 }
 
-TEST(LineEditing, ANewLineInAMissingFileCreatesItWithThatLine) {
-  MemoryFileSystem fs;
-  WriteTextLines(fs, kPath, PrepareLineChange(fs, kPath, LineEditMode::New, -1, "<b></b>"));
-  ASSERT_NE(fs.Get(kPath), nullptr);
-  EXPECT_EQ(fs.Get(kPath)->content, "<b></b>\r\n");
-}
-
 TEST(LineEditing, AFileHoldingANulByteIsRefusedByEveryCommand) {
   MemoryFileSystem fs;
   const std::string bytes("a\nb\0tail\n", 9);
@@ -110,20 +103,6 @@ TEST(LineEditing, RemovalWritesOnlyWhenALineIsThereAndTheAnswerIsYes) {
     EXPECT_EQ(fs.Get(kPath)->content, c.after);
     EXPECT_EQ(fs.Get(kPath)->attributes, kAttrReadOnly | kAttrHidden | kAttrSystem);
   }
-}
-
-TEST(LineEditing, AFailedRewriteLeavesTheFileAsItWas) {
-  MemoryFileSystem fs;
-  fs.Put(kPath, "a\nb\n", kAttrHidden);
-  fs.FailWritesTo(kPath);
-  try {
-    RemoveLine(fs, kPath, 0, [](const std::string&) { return true; });
-    ADD_FAILURE() << "no error";
-  } catch (const EFileCreateError& e) {
-    EXPECT_EQ(std::string(e.what()), "Cannot create file " + kPath);
-  }
-  EXPECT_EQ(fs.Get(kPath)->content, "a\nb\n");
-  EXPECT_EQ(fs.Get(kPath)->attributes, kAttrHidden);
 }
 
 }  // namespace
