@@ -85,6 +85,7 @@ add_dependencies(win_tests stage ExcTestApp)
 # A window whose handlers fail on request, for the exception reporter's tests.
 add_executable(ExcTestApp WIN32 tests/win/ExcTestApp/ExcTestApp.cpp ${app_resources})
 target_link_libraries(ExcTestApp PRIVATE vwin)
+target_include_directories(ExcTestApp PRIVATE resources)
 target_compile_options(ExcTestApp PRIVATE ${warn} ${win_flags})
 target_link_options(ExcTestApp PRIVATE ${win_link})
 vconfig_side_file(ExcTestApp)
