@@ -1,13 +1,118 @@
 #include "config/RegNeVal_win.h"
 
+#include "app/ArtworkIds.h"
+#include "config/AutostartEditing.h"
+#include "config/EditDialogs_win.h"
+#include "controls/BtnExplBitBtn_win.h"
+#include "controls/ImgBkgrnd_win.h"
+#include "controls/Panel_win.h"
+#include "locale/Language.h"
+
 namespace vconfig {
+namespace {
+
+constexpr int kClientWidth = 402;
+constexpr int kClientHeight = 79;
+constexpr int kEdit1Id = 101;
+constexpr int kEdit2Id = 102;
+
+}  // namespace
+
+TRegNeVAlFrm::TRegNeVAlFrm() = default;
+
+TRegNeVAlFrm::~TRegNeVAlFrm() {
+  // The background lets go of the window before the window goes.
+  ImgBkgrnd1_.reset();
+}
 
 bool TRegNeVAlFrm::Create(HWND owner) {
-  FormArgs args;
-  args.className = "TRegNeVAlFrm";
-  args.owner = owner;
-  args.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-  return CreateForm(args);
+  if (!CreateForm(EditDialogArgs("TRegNeVAlFrm", owner, kClientWidth, kClientHeight)))
+    return false;
+  CreateComponents();
+  return true;
+}
+
+void TRegNeVAlFrm::CreateComponents() {
+  font_ = CreateEditDialogFont();
+  ImgBkgrnd1_ = std::make_unique<TImgBkgrnd>(*this);
+  ImgBkgrnd1_->LoadBitmapResource(IDB_FORM_TILE);
+  ImgBkgrnd1_->SetTileMode(TTileMode::tmTile);
+
+  Panel1_ = std::make_unique<TPanel>();
+  PanelArgs panel;
+  panel.x = 2;
+  panel.y = 2;
+  panel.width = 399;
+  panel.height = 75;
+  panel.font = font_.get();
+  Panel1_->Create(hwnd(), panel);
+  HWND on = Panel1_->hwnd();
+
+  Label1_ = CreateLabel(on, 16, 16, font_.get());
+  Label2_ = CreateLabel(on, 18, 37, font_.get());
+  Edit1_ = CreateEditField(on, kEdit1Id, 72, 5, 321, 21, font_.get());
+  Edit2_ = CreateEditField(on, kEdit2Id, 72, 29, 321, 21, font_.get());
+  BitBtn1_ = std::make_unique<TBitBtn>();
+  BitBtn1_->Create(on, 125, 52, 75, 19);
+  BitBtn1_->SetFont(font_.get());
+  BitBtn1_->LoadGlyph(IDB_BTN_OK);
+  BitBtn1_->OnClick = [this](TBitBtn&) { BitBtn1Click(); };
+  BitBtn2_ = std::make_unique<TBitBtn>();
+  BitBtn2_->Create(on, 205, 52, 75, 19);
+  BitBtn2_->SetFont(font_.get());
+  BitBtn2_->LoadGlyph(IDB_BTN_CANCEL);
+  BitBtn2_->OnClick = [this](TBitBtn&) { BitBtn2Click(); };
+  for (HWND control : {Edit1_, Edit2_, BitBtn1_->hwnd(), BitBtn2_->hwnd()})
+    EnableTabNavigation(control);
+
+  ImgBkgrnd1_->Loaded();
+}
+
+void TRegNeVAlFrm::PrepareAndShow(RegistryRoot root, const std::string& key) {
+  root_ = root;
+  key_ = key;
+  SetLabelText(Label1_, GetLangString(108));
+  SetLabelText(Label2_, GetLangString(109));
+  BitBtn1_->SetCaption(GetLangString(54));
+  BitBtn2_->SetCaption(GetLangString(55));
+  SetCaption(GetLangString(107));
+  ShowModal();
+}
+
+void TRegNeVAlFrm::newreg(RegistryRoot root, const std::string& key) { PrepareAndShow(root, key); }
+
+void TRegNeVAlFrm::editreg(RegistryRoot root, const std::string& key, int index) {
+  // A failure here ends the command before the dialog shows.
+  const RunValueText value = RunValueAt(SystemRegistry(), root, key, index);
+  ::SetWindowTextA(Edit1_, value.name.c_str());
+  ::SetWindowTextA(Edit2_, value.data.c_str());
+  PrepareAndShow(root, key);
+}
+
+void TRegNeVAlFrm::BitBtn1Click() {
+  // The dialog closes also when the write fails, hidden at once so that the error
+  // shows over the main window. The fields keep their text.
+  struct CloseOnExit {
+    TRegNeVAlFrm& form;
+    ~CloseOnExit() {
+      form.SetModalResult(IDOK);
+      form.Hide();
+    }
+  } close{*this};
+  WriteRunValue(SystemRegistry(), root_, key_, FieldText(Edit1_), FieldText(Edit2_));
+}
+
+void TRegNeVAlFrm::BitBtn2Click() {
+  SetModalResult(IDCANCEL);
+  Hide();
+}
+
+LRESULT TRegNeVAlFrm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_ACTIVATE && LOWORD(wp) != WA_INACTIVE) {
+    ::SetFocus(Edit1_);
+    return 0;
+  }
+  return Form::HandleMessage(msg, wp, lp);
 }
 
 }  // namespace vconfig

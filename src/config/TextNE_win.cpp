@@ -1,13 +1,129 @@
 #include "config/TextNE_win.h"
 
+#include <utility>
+
+#include "app/ArtworkIds.h"
+#include "config/EditDialogs_win.h"
+#include "controls/BtnExplBitBtn_win.h"
+#include "controls/ImgBkgrnd_win.h"
+#include "controls/Panel_win.h"
+#include "locale/Language.h"
+#include "platform/FileSystem_win.h"
+
 namespace vconfig {
+namespace {
+
+constexpr int kClientWidth = 375;
+constexpr int kClientHeight = 56;
+constexpr int kEdit1Id = 101;
+
+}  // namespace
+
+TtextNEFrm::TtextNEFrm() = default;
+
+TtextNEFrm::~TtextNEFrm() {
+  // The background lets go of the window before the window goes.
+  ImgBkgrnd1_.reset();
+}
 
 bool TtextNEFrm::Create(HWND owner) {
-  FormArgs args;
-  args.className = "TtextNEFrm";
-  args.owner = owner;
-  args.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-  return CreateForm(args);
+  if (!CreateForm(EditDialogArgs("TtextNEFrm", owner, kClientWidth, kClientHeight))) return false;
+  CreateComponents();
+  return true;
+}
+
+void TtextNEFrm::CreateComponents() {
+  font_ = CreateEditDialogFont();
+  ImgBkgrnd1_ = std::make_unique<TImgBkgrnd>(*this);
+  ImgBkgrnd1_->LoadBitmapResource(IDB_FORM_TILE);
+  ImgBkgrnd1_->SetTileMode(TTileMode::tmTile);
+
+  Panel1_ = std::make_unique<TPanel>();
+  PanelArgs panel;
+  panel.x = 3;
+  panel.y = 2;
+  panel.width = 368;
+  panel.height = 50;
+  panel.font = font_.get();
+  Panel1_->Create(hwnd(), panel);
+  HWND on = Panel1_->hwnd();
+
+  Edit1_ = CreateEditField(on, kEdit1Id, 6, 4, 359, 21, font_.get());
+  BitBtn1_ = std::make_unique<TBitBtn>();
+  BitBtn1_->Create(on, 87, 26, 74, 19);
+  BitBtn1_->SetFont(font_.get());
+  BitBtn1_->LoadGlyph(IDB_BTN_OK);
+  BitBtn1_->OnClick = [this](TBitBtn&) { BitBtn1Click(); };
+  BitBtn2_ = std::make_unique<TBitBtn>();
+  BitBtn2_->Create(on, 164, 26, 75, 19);
+  BitBtn2_->SetFont(font_.get());
+  BitBtn2_->LoadGlyph(IDB_BTN_CANCEL);
+  BitBtn2_->OnClick = [this](TBitBtn&) { BitBtn2Click(); };
+  for (HWND control : {Edit1_, BitBtn1_->hwnd(), BitBtn2_->hwnd()}) EnableTabNavigation(control);
+
+  ImgBkgrnd1_->Loaded();
+}
+
+void TtextNEFrm::PrepareCaptions(const std::string& path) {
+  BitBtn1_->SetCaption(GetLangString(54));
+  BitBtn2_->SetCaption(GetLangString(55));
+  SetCaption(GetLangString(105) + path);
+}
+
+void TtextNEFrm::newtext(const std::string& path, int index) {
+  PrepareCaptions(path);
+  path_ = path;
+  index_ = index;
+  mode_ = LineEditMode::New;
+  ShowAndRethrow();
+}
+
+void TtextNEFrm::edittext(const std::string& path, int index) {
+  PrepareCaptions(path);
+  path_ = path;
+  index_ = index;
+  // A failure here ends the command before the dialog shows.
+  if (auto line = LineForEditing(SystemFileSystem(), path, index))
+    ::SetWindowTextA(Edit1_, line->c_str());
+  mode_ = LineEditMode::Edit;
+  ShowAndRethrow();
+}
+
+void TtextNEFrm::ShowAndRethrow() {
+  failure_ = nullptr;
+  ShowModal();
+  // A failed confirm ends the command once the dialog has closed: the section is not
+  // reloaded, which would only report a locked file a second time.
+  if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
+}
+
+void TtextNEFrm::BitBtn1Click() {
+  try {
+    FileSystem& fs = SystemFileSystem();
+    const TextLines lines = PrepareLineChange(fs, path_, mode_, index_, FieldText(Edit1_));
+    ::SetWindowTextA(Edit1_, "");
+    WriteTextLines(fs, path_, lines);
+  } catch (...) {
+    failure_ = std::current_exception();
+  }
+  // The dialog closes also when the change or the write failed. Hiding it also wakes
+  // the modal loop, which may otherwise wait for the next message.
+  SetModalResult(IDOK);
+  Hide();
+}
+
+void TtextNEFrm::BitBtn2Click() {
+  SetModalResult(IDCANCEL);
+  Hide();
+}
+
+LRESULT TtextNEFrm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_ACTIVATE && LOWORD(wp) != WA_INACTIVE) {
+    ::SetFocus(Edit1_);
+    ::SendMessageA(Edit1_, EM_SETSEL, 0, -1);
+    return 0;
+  }
+  return Form::HandleMessage(msg, wp, lp);
 }
 
 }  // namespace vconfig

@@ -25,15 +25,11 @@ class MemoryKey : public RegistryKey {
   }
 
   bool SetString(const std::string& name, const std::string& data) override {
-    if (!writable_) return false;
-    auto it = Find(name);
-    if (it == values_.end()) {
-      values_.push_back({name, kRegSz, data});
-    } else {
-      it->type = kRegSz;
-      it->data = data;
-    }
-    return true;
+    return SetText(name, data, kRegSz);
+  }
+
+  bool SetExpandString(const std::string& name, const std::string& data) override {
+    return SetText(name, data, kRegExpandSz);
   }
 
   bool DeleteValue(const std::string& name) override {
@@ -45,6 +41,18 @@ class MemoryKey : public RegistryKey {
   }
 
  private:
+  bool SetText(const std::string& name, const std::string& data, uint32_t type) {
+    if (!writable_) return false;
+    auto it = Find(name);
+    if (it == values_.end()) {
+      values_.push_back({name, type, data});
+    } else {
+      it->type = type;
+      it->data = data;
+    }
+    return true;
+  }
+
   // Value names compare without regard to case, as in the system's registry.
   std::vector<RegistryValue>::iterator Find(const std::string& name) {
     const std::string key = Lower(name);

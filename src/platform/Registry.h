@@ -35,6 +35,8 @@ class RegistryKey {
   virtual std::optional<RegistryValue> Value(const std::string& name) = 0;
   // Writes a REG_SZ (NUL counted in the stored size); false when the system refuses.
   virtual bool SetString(const std::string& name, const std::string& data) = 0;
+  // The same as a REG_EXPAND_SZ.
+  virtual bool SetExpandString(const std::string& name, const std::string& data) = 0;
   virtual bool DeleteValue(const std::string& name) = 0;
 };
 

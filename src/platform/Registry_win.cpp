@@ -87,9 +87,11 @@ class Win32Key : public RegistryKey {
   }
 
   bool SetString(const std::string& name, const std::string& data) override {
-    return ::RegSetValueExA(key_.get(), name.c_str(), 0, REG_SZ,
-                            reinterpret_cast<const BYTE*>(data.c_str()),
-                            static_cast<DWORD>(data.size() + 1)) == ERROR_SUCCESS;
+    return SetText(name, data, REG_SZ);
+  }
+
+  bool SetExpandString(const std::string& name, const std::string& data) override {
+    return SetText(name, data, REG_EXPAND_SZ);
   }
 
   bool DeleteValue(const std::string& name) override {
@@ -97,6 +99,12 @@ class Win32Key : public RegistryKey {
   }
 
  private:
+  bool SetText(const std::string& name, const std::string& data, DWORD type) {
+    return ::RegSetValueExA(key_.get(), name.c_str(), 0, type,
+                            reinterpret_cast<const BYTE*>(data.c_str()),
+                            static_cast<DWORD>(data.size() + 1)) == ERROR_SUCCESS;
+  }
+
   UniqueHKey key_;
 };
 

@@ -1,0 +1,33 @@
+// What the one-line dialog and the registry value dialog share: a fixed tool window
+// centred on the desktop, their 8-point font, single-line fields and labels, and Tab
+// moving between their controls.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "controls/Form_win.h"
+#include "platform/Handles_win.h"
+
+namespace vconfig {
+
+// Tool window with only the close box, of the given client size, centred.
+FormArgs EditDialogArgs(const char* className, HWND owner, int clientWidth, int clientHeight);
+
+// "MS Sans Serif", 8 pt.
+UniqueFont CreateEditDialogFont();
+
+// A single-line field with sunken edge; no length limit.
+HWND CreateEditField(HWND parent, int id, int x, int y, int w, int h, HFONT font);
+std::string FieldText(HWND field);
+
+// A label sized to its text.
+HWND CreateLabel(HWND parent, int x, int y, HFONT font);
+void SetLabelText(HWND label, const std::string& text);
+
+// Lets Tab and Shift+Tab move the focus from this control to the next one of its
+// parent: the dialogs run in the program's plain message loop, not a dialog box's.
+void EnableTabNavigation(HWND control);
+
+}  // namespace vconfig

@@ -1,0 +1,42 @@
+// Line-wise changes to a configuration file. Every change reads the file afresh,
+// changes one line in memory and rewrites the whole file safely; nothing is written
+// unless the change is complete and the user agreed to it.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "config/TextLines.h"
+#include "platform/FileSystem.h"
+
+namespace vconfig {
+
+enum class LineEditMode { New, Edit };
+
+// The file's current lines, empty when there is no file. Throws EFileOpenError when
+// it cannot be read and EBinaryFileError when it holds a NUL byte: its lines end at
+// that byte, so any rewrite would lose the rest.
+TextLines ReadLinesForChange(FileSystem& fs, const std::string& path);
+
+// New: the text goes before line `index`, or at the end when the file has no lines
+// or the index is -1 (a section's title row). Edit: the text replaces line `index`,
+// or goes at the end when the index is -1. Throws EListIndexError when the index
+// lies beyond the lines, as happens when the file changed behind the list.
+void ApplyLineChange(TextLines& lines, LineEditMode mode, int index, const std::string& text);
+
+// Reads the file and applies the change; the caller writes the result with
+// WriteTextLines.
+TextLines PrepareLineChange(FileSystem& fs, const std::string& path, LineEditMode mode, int index,
+                            const std::string& text);
+
+// The line an edit starts from: none when the file is missing or has no lines.
+// Throws EListIndexError when the file has lines but not this one.
+std::optional<std::string> LineForEditing(FileSystem& fs, const std::string& path, int index);
+
+// Removes line `index` when `agree` accepts its text. Nothing is written when there is
+// no such line or the answer is no. Returns whether the file was rewritten.
+bool RemoveLine(FileSystem& fs, const std::string& path, int index,
+                const std::function<bool(const std::string& line)>& agree);
+
+}  // namespace vconfig
