@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Creates a private 32-bit Wine prefix and seeds it with the demo data the program
 # shows: configuration files, Run and RunOnce values, start-up folder entries.
-# Usage: seed-prefix.sh PREFIX   (re-seeds only when the demo data changed)
+# Usage: seed-prefix.sh PREFIX [--test]   (re-seeds only when the demo data changed)
+# With --test, windows are left unmanaged: without a window manager Wine otherwise
+# waits about two seconds each time a window is hidden.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 export WINEPREFIX=$1
+mode=${2:-}
 demo=$ROOT/scripts/demo
-stamp=$(cat "$0" "$demo"/* | md5sum | cut -d' ' -f1)
+stamp=$( (cat "$0" "$demo"/*; echo "$mode") | md5sum | cut -d' ' -f1)
 if [ -f "$WINEPREFIX/.vconfig-seed" ] && [ "$(cat "$WINEPREFIX/.vconfig-seed")" = "$stamp" ]; then
   exit 0
 fi
@@ -34,6 +37,9 @@ run='Software\Microsoft\Windows\CurrentVersion'
 reg() { wine reg add "$@" /f >/dev/null 2>&1; }
 # Wine draws the window frames itself: virtual displays have no window manager.
 reg 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N
+if [ "$mode" = --test ]; then
+  reg 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N
+fi
 reg "HKLM\\$run\\Run" /v "VornTray" /t REG_SZ /d 'C:\Program Files\Vorn Info\vtray.exe /minimized'
 reg "HKLM\\$run\\Run" /v "SoundMixer" /t REG_SZ /d 'C:\windows\system32\sndmix.exe'
 reg "HKCU\\$run\\Run" /v "Notepad" /t REG_SZ /d 'C:\windows\notepad.exe C:\autoexec.bat'

@@ -8,7 +8,7 @@ ctest --test-dir "$BUILD/native" -j"$JOBS" --output-on-failure
 "$ROOT/scripts/check-robustness.sh"
 
 export WINEPREFIX=$BUILD/wineprefix-test
-"$ROOT/scripts/seed-prefix.sh" "$WINEPREFIX"
+"$ROOT/scripts/seed-prefix.sh" "$WINEPREFIX" --test
 status=0
 xvfb-run -a -s "-screen 0 1024x768x24" wine "$BUILD/win/win_tests.exe" ${GTEST_ARGS:-} || status=$?
 wineserver -k || true

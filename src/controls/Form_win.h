@@ -40,7 +40,11 @@ class Form {
   // Shows the form modally over its owner and runs a message loop until the form
   // sets a modal result or is closed. Returns the modal result (2 when closed).
   int ShowModal();
-  void SetModalResult(int result) { modalResult_ = result; }
+  // Ends the modal loop; the posted message wakes it when no other message comes.
+  void SetModalResult(int result) {
+    modalResult_ = result;
+    if (hwnd_) ::PostMessageA(hwnd_, WM_NULL, 0, 0);
+  }
   int modalResult() const { return modalResult_; }
 
  protected:
