@@ -1,5 +1,6 @@
 #include "controls/Image_win.h"
 
+#include "controls/ArImageBitmaps_win.h"
 #include "controls/ParentBackground_win.h"
 
 namespace vconfig {
@@ -46,8 +47,8 @@ void TImage::Paint(HDC dc) {
     }
     const int x = center_ ? (client.right - w) / 2 : 0;
     const int y = center_ ? (client.bottom - h) / 2 : 0;
-    if (transparent_) {
-      DrawTransparentBitmap(memory.get(), picture_.get(), x, y, w, h, ArtworkTransparentColor());
+    if (transparent_ && !stretch_) {
+      DrawBitmap(memory.get(), picture_.get(), x, y, true);
     } else {
       UniqueMemDc source(::CreateCompatibleDC(dc));
       SelectObjectScope sourceBitmap(source.get(), picture_.get());

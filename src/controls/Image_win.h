@@ -16,7 +16,7 @@ class TImage : public CustomControl {
   bool Create(HWND parent, const std::string& name, int left, int top, int width, int height);
   // Takes ownership of the picture.
   void SetPicture(UniqueBitmap picture);
-  // Pixels of the artwork's transparent colour show the parent behind them.
+  // Pixels of the picture's top-left colour show the parent behind them (unstretched).
   void SetTransparent(bool transparent);
   void SetStretch(bool stretch);
   void SetCenter(bool center);

@@ -10,11 +10,4 @@ namespace vconfig {
 // (its brush or tiled background) and then WM_PRINTCLIENT (what it draws itself).
 void PaintParentBackground(HWND child, HDC dc);
 
-// A bitmap drawn with one colour left out (stretched to the target size).
-void DrawTransparentBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height,
-                           COLORREF transparent);
-
-// The transparent colour of the program's own pictures.
-COLORREF ArtworkTransparentColor();
-
 }  // namespace vconfig

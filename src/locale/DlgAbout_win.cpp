@@ -3,7 +3,8 @@
 #include <cstring>
 
 #include "app/Application_win.h"
-#include "locale/AboutArtwork.h"
+#include "app/ArtworkIds.h"
+#include "controls/ArImageBitmaps_win.h"
 #include "locale/AboutTexts.h"
 #include "locale/Language.h"
 #include "locale/VInfoAbout_win.h"
@@ -42,10 +43,9 @@ UniqueFont MakeFont(const char* face, int height, bool bold, bool underline = fa
   return UniqueFont(::CreateFontIndirectA(&font));
 }
 
-UniqueBitmap LoadArtwork(int id) {
-  return UniqueBitmap(static_cast<HBITMAP>(::LoadImageA(
-      ::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-}
+// The flag pictures in the about box's order: EN, ES, DE, CSY, FR, IT, RUS.
+constexpr int kFlagPictures[7] = {IDB_FLAG25_EN, IDB_FLAG25_ES, IDB_FLAG25_DE, IDB_FLAG25_CSY,
+                                  IDB_FLAG25_FR, IDB_FLAG25_IT, IDB_FLAG25_RUS};
 
 std::string TextOf(HWND hwnd) {
   char text[512] = {};
@@ -97,8 +97,8 @@ void TDlgAbout::FitLabel(HWND label, HFONT font) {
 }
 
 void TDlgAbout::CreateComponents() {
-  logo_ = LoadArtwork(IDB_ABOUT_LOGO);
-  copyright_ = LoadArtwork(IDB_ABOUT_COPYRIGHT);
+  logo_ = LoadArtworkBitmap(IDB_ABOUT_LOGO);
+  copyright_ = LoadArtworkBitmap(IDB_ABOUT_COPYRIGHT);
   copyrightFont_ = MakeFont("Microsoft Sans Serif", 9, false);
   grayFont_ = MakeFont("Microsoft Sans Serif", 9, false);
   linkFont_ = MakeFont("MS Sans Serif", 11, false, true);
@@ -125,7 +125,7 @@ void TDlgAbout::CreateComponents() {
 
   for (size_t i = 0; i < flags_.size(); ++i) {
     flags_[i].Create(hwnd(), std::string("Image") + kAboutFlagCodes[i], 168, 168, 25, 25);
-    flags_[i].SetPicture(LoadArtwork(IDB_ABOUT_FLAG_FIRST + static_cast<int>(i)));
+    flags_[i].SetPicture(LoadArtworkBitmap(kFlagPictures[i]));
     flags_[i].SetTransparent(true);
     flags_[i].SetVisible(false);
   }
