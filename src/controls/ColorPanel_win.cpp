@@ -4,7 +4,17 @@ namespace vconfig {
 
 bool TColorPanel::Create(HWND parent, int left, int top, int width, int height, COLORREF color) {
   brush_.reset(::CreateSolidBrush(color));
-  return CreateControl("TColorPanel", parent, "", left, top, width, height, 0, WS_CLIPCHILDREN);
+  // One window class per colour: flat controls on the panel paint its class brush
+  // behind them. The class owns that brush until the program ends.
+  char className[32];
+  wsprintfA(className, "TColorPanel%06lX", static_cast<unsigned long>(color));
+  HBRUSH classBrush = nullptr;
+  WNDCLASSEXA existing{};
+  existing.cbSize = sizeof existing;
+  if (!::GetClassInfoExA(::GetModuleHandleA(nullptr), className, &existing))
+    classBrush = ::CreateSolidBrush(color);
+  return CreateControl(className, parent, "", left, top, width, height, 0, WS_CLIPCHILDREN,
+                       nullptr, classBrush);
 }
 
 HWND TColorPanel::AddLabel(const char* text, int left, int top, HFONT font) {

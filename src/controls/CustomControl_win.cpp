@@ -13,7 +13,7 @@ CustomControl::~CustomControl() {
 
 bool CustomControl::CreateControl(const char* className, HWND parent, const std::string& text,
                                   int x, int y, int width, int height, int id, DWORD style,
-                                  HCURSOR cursor) {
+                                  HCURSOR cursor, HBRUSH classBackground) {
   HINSTANCE inst = ::GetModuleHandleA(nullptr);
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
@@ -24,6 +24,7 @@ bool CustomControl::CreateControl(const char* className, HWND parent, const std:
     wc.lpfnWndProc = &CustomControl::StaticWndProc;
     wc.hInstance = inst;
     wc.hCursor = cursor ? cursor : ::LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = classBackground;
     wc.lpszClassName = className;
     if (!::RegisterClassExA(&wc)) return false;
   }

@@ -27,7 +27,8 @@ class CustomControl {
 
  protected:
   bool CreateControl(const char* className, HWND parent, const std::string& text, int x, int y,
-                     int width, int height, int id, DWORD style = 0, HCURSOR cursor = nullptr);
+                     int width, int height, int id, DWORD style = 0, HCURSOR cursor = nullptr,
+                     HBRUSH classBackground = nullptr);
   virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
   LRESULT DefaultProc(UINT msg, WPARAM wp, LPARAM lp);
 

@@ -30,9 +30,9 @@ TExLabel::TExLabel()
 TExLabel::~TExLabel() = default;
 
 bool TExLabel::Create(HWND parent, int left, int top, int id, int width, int height) {
-  if (!CreateControl(kClassName, parent, "", left, top, width, height, id)) return false;
-  AdjustBounds();
-  return true;
+  // The design bounds stay until a caption or font is set, so that the alignment
+  // chosen after creation decides which edge an automatic size keeps.
+  return CreateControl(kClassName, parent, "", left, top, width, height, id);
 }
 
 std::string TExLabel::Caption() const {
@@ -260,6 +260,9 @@ LRESULT TExLabel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       Paint(paint.get());
       return 0;
     }
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wp));
+      return 0;
     case WM_ERASEBKGND:
       return 1;  // the paint covers everything
     case WM_GETFONT:
