@@ -188,7 +188,10 @@ void TExLabel::AdjustBounds() {
   const RECT bounds = Bounds();
   const LabelBounds current{bounds.left, bounds.top, bounds.right - bounds.left,
                             bounds.bottom - bounds.top};
-  WindowDc dc(hwnd());
+  // Measured where it is drawn: in a memory DC, whose text metrics may differ from
+  // those of the window's own DC.
+  WindowDc window(hwnd());
+  UniqueMemDc dc(::CreateCompatibleDC(window.get()));
   SelectObjectScope font(dc.get(), fontHandle_.get());
   const std::string text = MeasuredText(Caption(), showAccelChar_);
   // A wrapping label keeps its width and grows downwards.

@@ -17,10 +17,6 @@ namespace {
 constexpr int kClientWidth = 200;
 constexpr int kClientHeight = 281;
 constexpr int kLabelCopyr1Id = 201;
-constexpr int kLabel1Id = 202;
-constexpr int kLabelWwwId = 203;
-constexpr int kLabel2Id = 204;
-constexpr int kLabelMailId = 205;
 constexpr COLORREF kGray = RGB(128, 128, 128);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
@@ -76,35 +72,30 @@ bool TDlgAbout::Create(HWND owner) {
   return true;
 }
 
-HWND TDlgAbout::CreateLabel(const char* text, int left, int top, int width, int height, int id,
-                            HFONT font, DWORD style) {
-  HWND label = ::CreateWindowExA(0, "STATIC", text, WS_CHILD | WS_VISIBLE | SS_NOPREFIX | style,
-                                 left, top, width, height, hwnd(),
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 ::GetModuleHandleA(nullptr), nullptr);
-  ::SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  return label;
-}
-
-// An automatically sized label covers its text.
-void TDlgAbout::FitLabel(HWND label, HFONT font) {
-  const std::string text = TextOf(label);
-  WindowDc dc(label);
-  SelectObjectScope selected(dc.get(), font);
-  SIZE size{};
-  ::GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
-  ::SetWindowPos(label, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+// The plain labels of the box are shadowed labels without a shadow, so that they are
+// measured and drawn alike.
+void TDlgAbout::CreateSmallLabel(TExLabel& label, const char* text, int left, int top,
+                                 const LOGFONTA& font, COLORREF color) {
+  label.Create(hwnd(), left, top);
+  label.SetFont(font);
+  label.SetFontColor(color);
+  label.SetShadowSize(0);
+  label.SetTransparent(true);
+  label.SetShowAccelChar(false);
+  label.SetCaption(text);
 }
 
 void TDlgAbout::CreateComponents() {
   logo_ = LoadArtworkBitmap(IDB_ABOUT_LOGO);
   copyright_ = LoadArtworkBitmap(IDB_ABOUT_COPYRIGHT);
   copyrightFont_ = MakeFont("Microsoft Sans Serif", 9, false);
-  grayFont_ = MakeFont("Microsoft Sans Serif", 9, false);
-  linkFont_ = MakeFont("MS Sans Serif", 11, false, true);
 
-  labelCopyr1_ = CreateLabel("Copyright", 92, 224, 105, 29, kLabelCopyr1Id, copyrightFont_.get(),
-                             SS_RIGHT);
+  // Fixed size, right-aligned and wrapping: a plain static control.
+  labelCopyr1_ = ::CreateWindowExA(0, "STATIC", "Copyright",
+                                   WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_RIGHT, 92, 224, 105, 29,
+                                   hwnd(), reinterpret_cast<HMENU>(kLabelCopyr1Id),
+                                   ::GetModuleHandleA(nullptr), nullptr);
+  ::SendMessageA(labelCopyr1_, WM_SETFONT, reinterpret_cast<WPARAM>(copyrightFont_.get()), FALSE);
 
   labelName_.Create(hwnd(), 4, 194);
   labelName_.SetFont(MakeLogFont("Times New Roman", 21, true, false, EASTEUROPE_CHARSET));
@@ -130,12 +121,21 @@ void TDlgAbout::CreateComponents() {
     flags_[i].SetVisible(false);
   }
 
-  label1_ = CreateLabel("WWW:", 4, 249, 0, 0, kLabel1Id, grayFont_.get(), SS_LEFT);
-  FitLabel(label1_, grayFont_.get());
-  labelWww_ = CreateLabel("", 44, 248, 0, 0, kLabelWwwId, linkFont_.get(), SS_LEFT | SS_NOTIFY);
-  label2_ = CreateLabel("E-mail:", 4, 264, 0, 0, kLabel2Id, grayFont_.get(), SS_LEFT);
-  FitLabel(label2_, grayFont_.get());
-  labelMail_ = CreateLabel("", 44, 264, 0, 0, kLabelMailId, linkFont_.get(), SS_LEFT | SS_NOTIFY);
+  const LOGFONTA gray = MakeLogFont("Microsoft Sans Serif", 9, false);
+  const LOGFONTA link = MakeLogFont("MS Sans Serif", 11, false, true);
+  CreateSmallLabel(label1_, "WWW:", 4, 249, gray, kGray);
+  CreateSmallLabel(labelWww_, "", 44, 248, link, kBlue);
+  labelWww_.OnClick = [this](TExLabel&) { LabelWwwDblClick(); };
+  CreateSmallLabel(label2_, "E-mail:", 4, 264, gray, kGray);
+  CreateSmallLabel(labelMail_, "", 44, 264, link, kBlue);
+  labelMail_.OnClick = [this](TExLabel&) { LabelMailClick(); };
+  // The links reach to the right margin: some renderers draw a text wider than the
+  // system measures it (seen with small sans-serif faces), which would cut the link.
+  for (TExLabel* linkLabel : {&labelWww_, &labelMail_}) {
+    linkLabel->SetAutoSize(false);
+    const RECT r = linkLabel->Bounds();
+    linkLabel->SetBounds(r.left, r.top, kClientWidth - 4 - r.left, 14);
+  }
 }
 
 bool TDlgAbout::SetDlg() {
@@ -162,10 +162,8 @@ bool TDlgAbout::SetDlg() {
   labelVer_.SetCaption(FileVersionItem(program, 9));
   labelVer_.SetHint(std::string(kBuildHintPrefix) + FileVersionItem(program, 4));
 
-  ::SetWindowTextA(labelWww_, kProductWebAddress);
-  FitLabel(labelWww_, linkFont_.get());
-  ::SetWindowTextA(labelMail_, kProductMailAddress);
-  FitLabel(labelMail_, linkFont_.get());
+  labelWww_.SetCaption(kProductWebAddress);
+  labelMail_.SetCaption(kProductMailAddress);
   return true;
 }
 
@@ -205,11 +203,8 @@ void TDlgAbout::PaintPictures(HDC dc) {
   ::DrawEdge(dc, &bevel, EDGE_ETCHED, BF_TOP);
 }
 
-LRESULT TDlgAbout::LabelColors(HDC dc, HWND label) {
-  COLORREF color = kBlack;
-  if (label == label1_ || label == label2_) color = kGray;
-  if (label == labelWww_ || label == labelMail_) color = kBlue;
-  ::SetTextColor(dc, color);
+LRESULT TDlgAbout::LabelColors(HDC dc, HWND) {
+  ::SetTextColor(dc, kBlack);
   ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
   return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
 }
@@ -228,20 +223,11 @@ LRESULT TDlgAbout::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return LabelColors(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
     case WM_SETCURSOR: {
       HWND over = reinterpret_cast<HWND>(wp);
-      if (over == labelWww_ || over == labelMail_) {
+      if (over == labelWww_.hwnd() || over == labelMail_.hwnd()) {
         ::SetCursor(::LoadCursorA(nullptr, IDC_HAND));
         return TRUE;
       }
       return DefaultProc(msg, wp, lp);
-    }
-    case WM_COMMAND: {
-      const int id = LOWORD(wp);
-      const int code = HIWORD(wp);
-      if (code == STN_CLICKED || code == STN_DBLCLK) {
-        if (id == kLabelWwwId) LabelWwwDblClick();
-        if (id == kLabelMailId) LabelMailClick();
-      }
-      return 0;
     }
     default:
       return Form::HandleMessage(msg, wp, lp);

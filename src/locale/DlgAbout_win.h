@@ -35,25 +35,22 @@ class TDlgAbout : public Form {
 
  private:
   void CreateComponents();
-  HWND CreateLabel(const char* text, int left, int top, int width, int height, int id,
-                   HFONT font, DWORD style);
-  void FitLabel(HWND label, HFONT font);
+  void CreateSmallLabel(TExLabel& label, const char* text, int left, int top, const LOGFONTA& font,
+                        COLORREF color);
   void PaintPictures(HDC dc);
   LRESULT LabelColors(HDC dc, HWND label);
 
   UniqueBitmap logo_;
   UniqueBitmap copyright_;
   UniqueFont copyrightFont_;
-  UniqueFont grayFont_;
-  UniqueFont linkFont_;
   std::array<TImage, 7> flags_;
   TExLabel labelName_;
   TExLabel labelVer_;
-  HWND labelCopyr1_ = nullptr;  // the static labels belong to the window
-  HWND label1_ = nullptr;
-  HWND labelWww_ = nullptr;
-  HWND label2_ = nullptr;
-  HWND labelMail_ = nullptr;
+  HWND labelCopyr1_ = nullptr;  // a static control; it belongs to the window
+  TExLabel label1_;
+  TExLabel labelWww_;
+  TExLabel label2_;
+  TExLabel labelMail_;
 };
 
 }  // namespace vconfig

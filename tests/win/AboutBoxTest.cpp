@@ -9,7 +9,13 @@
 namespace vtest {
 namespace {
 
-std::vector<HWND> Labels(HWND about) { return ChildWindows(about, "TExLabel"); }
+// The two shadowed labels above the line (name and version); the others lie below it.
+std::vector<HWND> Labels(HWND about) {
+  std::vector<HWND> upper;
+  for (HWND label : ChildWindows(about, "TExLabel"))
+    if (ChildRect(label).top < 216) upper.push_back(label);
+  return upper;
+}
 
 // LabelName is the shadowed label on the left, LabelVer the one on the right.
 HWND LabelName(HWND about) {
@@ -65,8 +71,11 @@ TEST(AboutBox, LanguageFromRunLangAndTextsFromTheVersionResource) {
     EXPECT_EQ(ChildRect(version).right, 195);
     EXPECT_EQ(ChildRect(version).top, 199);
     EXPECT_TRUE(FindChildByText(about, "Static", "Copyright \xA9 2026 Vorn Info Software"));
-    EXPECT_TRUE(FindChildByText(about, "Static", "www.vorninfo.example"));
-    EXPECT_TRUE(FindChildByText(about, "Static", "support@vorninfo.example"));
+    for (const char* link : {"www.vorninfo.example", "support@vorninfo.example"}) {
+      HWND label = FindChildByText(about, "TExLabel", link);
+      ASSERT_TRUE(label) << link;
+      EXPECT_EQ(ChildRect(label).left, 44);
+    }
     CloseAbout(p, about);
     p.Close();
   }
