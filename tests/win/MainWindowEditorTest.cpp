@@ -125,7 +125,18 @@ TEST(MainWindowScreens, Capture) {
   ASSERT_NE(editor, nullptr);
   settle();
   EXPECT_TRUE(SaveScreenBmp(dir + "editor-window.bmp"));
+  // A file with long lines, scrolled right: the margin line at column 80.
+  const std::string temp = TempFolder("shots");
+  std::string wide;
+  for (int i = 0; i < 20; ++i) wide += std::string(60 + 3 * i, static_cast<char>('a' + i)) + "\r\n";
+  ASSERT_TRUE(WriteFileBytes(temp + "wide.txt", wide));
+  editor = OpenInEditor(p, temp + "wide.txt");
+  ASSERT_NE(editor, nullptr);
+  ::SendMessageA(ChildWindows(editor, "Edit").at(0), EM_LINESCROLL, 40, 0);
+  settle();
+  EXPECT_TRUE(SaveScreenBmp(dir + "editor-margin.bmp"));
   p.Close();
+  RemoveTree(temp);
 }
 
 }  // namespace

@@ -155,19 +155,6 @@ TEST_F(TextEdit, FailedLoadNeverSavesTheEmptiedEditorOverTheFileShownBefore) {
   EXPECT_EQ(ReadFileBytes(locked), "x\r\n");
 }
 
-TEST_F(TextEdit, SaveKeepsReadOnlyHiddenAndSystem) {
-  const std::string path = File("msdos.sys", "[Options]\nBootGUI=1");
-  ASSERT_TRUE(::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
-                                                     FILE_ATTRIBUTE_SYSTEM));
-  frm.textedit(path);
-  frm.ExplBtn1Click();
-  EXPECT_EQ(ReadFileBytes(path), "[Options]\r\nBootGUI=1\r\n");
-  EXPECT_EQ(::GetFileAttributesA(path.c_str()) &
-                (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
-            static_cast<DWORD>(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
-                               FILE_ATTRIBUTE_SYSTEM));
-}
-
 TEST_F(TextEdit, EditorLooksAsTheWindowSetsItUp) {
   frm.textedit(File("look.txt", "\tTab\r\n"));
   HWND edit = frm.Editor().hwnd();
