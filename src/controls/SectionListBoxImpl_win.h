@@ -5,9 +5,11 @@
 #include <windows.h>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "controls/GdiSurface_win.h"
 #include "controls/SectionListBox_win.h"
 
 namespace vconfig {
@@ -19,8 +21,8 @@ class TSectionListBox::Impl {
   explicit Impl(TSectionListBox& owner) : lb(owner) {}
 
   TSectionListBox& lb;
-  UINT_PTR parentSubclassId = 0;
   HWND parent = nullptr;
+  WNDPROC listPrev = nullptr;  // the list box class's own procedure
   int ctlId = 0;
 
   // Height handed to the list box's WM_MEASUREITEM for the row being inserted.
@@ -29,6 +31,15 @@ class TSectionListBox::Impl {
   // Row widths for the horizontal extent (0 for rows that do not count).
   std::vector<int> rowWidth;
   int extent = 0;
+
+  // The surface that measures markup rows while a batch of rows is inserted.
+  std::unique_ptr<GdiSurface> measureSurface;
+  HDC measureDc = nullptr;
+  SectionListFont measureFont;
+  void EndMeasuring() {
+    measureSurface.reset();
+    measureDc = nullptr;
+  }
 
   UniqueBrush background;  // Color, or the wallpaper as a pattern brush
   std::map<std::string, UniqueFont> fonts;
@@ -71,10 +82,22 @@ class TSectionListBox::Impl {
   int hoverRow = -1;
   std::string hoverAnchor;
 
-  static LRESULT CALLBACK ListProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                   DWORD_PTR data) noexcept;
-  static LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                     DWORD_PTR data) noexcept;
+  // Window procedures are replaced directly rather than through comctl32's subclass
+  // chain: under Wine every subclassed message costs a window-property lookup in the
+  // server, which made filling long lists several times slower.
+  static LRESULT CALLBACK ListProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
+  static LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
+  struct ParentHook {
+    WNDPROC prev = nullptr;
+    std::vector<Impl*> lists;
+  };
+  // Parents that hold section lists, with the procedure each had before.
+  static std::map<HWND, ParentHook>& ParentHooks();
+  static void HookParent(HWND parent, Impl* impl);
+  static void UnhookParent(HWND parent, Impl* impl);
+  LRESULT CallList(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    return ::CallWindowProcA(listPrev, hwnd, msg, wp, lp);
+  }
   LRESULT HandleList(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   bool HandleParent(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 };

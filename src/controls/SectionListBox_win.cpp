@@ -1,6 +1,8 @@
 #include "controls/SectionListBox_win.h"
 
 #include <algorithm>
+#include <map>
+#include <vector>
 
 #include "controls/SectionListBoxImpl_win.h"
 #include "diagnostics/ErrorHandling_win.h"
@@ -108,7 +110,8 @@ void TSectionListBox::Impl::InsertRow(int at, const std::string& text, bool head
       ::SendMessageA(lb.hwnd_, LB_INSERTSTRING, static_cast<WPARAM>(at),
                      reinterpret_cast<LPARAM>(text.c_str()));
   if (r == LB_ERR || r == LB_ERRSPACE) throw AppError("Out of system resources");
-  ::SendMessageA(lb.hwnd_, LB_SETITEMDATA, static_cast<WPARAM>(r), header ? 1 : 0);
+  // New rows carry item data 0, which marks a sub-item row.
+  if (header) ::SendMessageA(lb.hwnd_, LB_SETITEMDATA, static_cast<WPARAM>(r), 1);
   rowWidth.insert(rowWidth.begin() + at, width);
   if (width > extent) extent = width;
 }
@@ -141,20 +144,18 @@ TSectionListBox::TSectionListBox() : impl_(std::make_unique<Impl>(*this)), secti
 
 TSectionListBox::~TSectionListBox() {
   if (hwnd_) {
-    ::RemoveWindowSubclass(hwnd_, &Impl::ListProc, 1);
-    if (impl_->parent)
-      ::RemoveWindowSubclass(impl_->parent, &Impl::ParentProc, impl_->parentSubclassId);
+    ::SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(impl_->listPrev));
+    ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
     ::DestroyWindow(hwnd_);
   }
+  if (impl_->parent) Impl::UnhookParent(impl_->parent, impl_.get());
 }
 
 bool TSectionListBox::Create(HWND parent, const SectionListArgs& args) {
   impl_->ctlId = args.id ? args.id : nextControlId++;
   impl_->parent = parent;
-  impl_->parentSubclassId = reinterpret_cast<UINT_PTR>(this);
   // The parent receives the list's measure, draw, colour and notification messages.
-  ::SetWindowSubclass(parent, &Impl::ParentProc, impl_->parentSubclassId,
-                      reinterpret_cast<DWORD_PTR>(impl_.get()));
+  Impl::HookParent(parent, impl_.get());
   DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL |
                 LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
   if (args.multiSelect) style |= LBS_EXTENDEDSEL;
@@ -163,11 +164,13 @@ bool TSectionListBox::Create(HWND parent, const SectionListArgs& args) {
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(impl_->ctlId)),
                             ::GetModuleHandleA(nullptr), nullptr);
   if (!hwnd_) {
-    ::RemoveWindowSubclass(parent, &Impl::ParentProc, impl_->parentSubclassId);
+    Impl::UnhookParent(parent, impl_.get());
     impl_->parent = nullptr;
     return false;
   }
-  ::SetWindowSubclass(hwnd_, &Impl::ListProc, 1, reinterpret_cast<DWORD_PTR>(impl_.get()));
+  ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(impl_.get()));
+  impl_->listPrev = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
+      hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Impl::ListProc)));
   ::SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(impl_->FontFor(font_)), FALSE);
   impl_->RebuildBackground();
   // Sections added before the window existed get their rows now.
@@ -242,11 +245,13 @@ void TSectionListBox::InsertSubItemRows(int at, const TListSection& section, int
                        impl_->RowExtent(dc.get(), section, text, false));
     }
   } catch (...) {
+    impl_->EndMeasuring();
     impl_->inserting = false;
     if (top != top0) SetTopRow(top0);
     EndUpdate();
     throw;
   }
+  impl_->EndMeasuring();
   impl_->inserting = false;
   if (top != top0) SetTopRow(top0);
   EndUpdate();
@@ -296,8 +301,9 @@ void TSectionListBox::SetRowText(int row, const std::string& text, bool header,
     WindowDc dc(hwnd_);
     SelectObjectScope font(dc.get(), impl_->FontFor(impl_->SubItemFont(section)));
     impl_->inserting = true;
-    impl_->InsertRow(row, text, false, impl_->MeasureSubItem(dc.get(), section, text),
-                     impl_->RowExtent(dc.get(), section, text, false));
+    const int height = impl_->MeasureSubItem(dc.get(), section, text);
+    impl_->EndMeasuring();
+    impl_->InsertRow(row, text, false, height, impl_->RowExtent(dc.get(), section, text, false));
     impl_->inserting = false;
   }
   if (sel == row) ::SendMessageA(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
@@ -554,9 +560,42 @@ void TSectionListBox::SetSubItemChecked(TListSection& section, int subitem, bool
 
 // ---- message routing ----
 
-LRESULT CALLBACK TSectionListBox::Impl::ListProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp,
-                                                 UINT_PTR, DWORD_PTR data) noexcept {
-  auto* self = reinterpret_cast<Impl*>(data);
+std::map<HWND, TSectionListBox::Impl::ParentHook>& TSectionListBox::Impl::ParentHooks() {
+  static std::map<HWND, ParentHook> hooks;
+  return hooks;
+}
+
+void TSectionListBox::Impl::HookParent(HWND parent, Impl* impl) {
+  auto& hooks = ParentHooks();
+  auto it = hooks.find(parent);
+  if (it == hooks.end()) {
+    ParentHook hook;
+    hook.prev = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
+        parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Impl::ParentProc)));
+    it = hooks.emplace(parent, hook).first;
+  }
+  it->second.lists.push_back(impl);
+}
+
+void TSectionListBox::Impl::UnhookParent(HWND parent, Impl* impl) {
+  auto& hooks = ParentHooks();
+  auto it = hooks.find(parent);
+  if (it == hooks.end()) return;
+  auto& lists = it->second.lists;
+  lists.erase(std::remove(lists.begin(), lists.end(), impl), lists.end());
+  // Put the parent's procedure back unless someone replaced it after us; then the
+  // empty hook just passes messages on.
+  if (lists.empty() && ::GetWindowLongPtrA(parent, GWLP_WNDPROC) ==
+                           reinterpret_cast<LONG_PTR>(&Impl::ParentProc)) {
+    ::SetWindowLongPtrA(parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(it->second.prev));
+    hooks.erase(it);
+  }
+}
+
+LRESULT CALLBACK TSectionListBox::Impl::ListProc(HWND hwnd, UINT msg, WPARAM wp,
+                                                 LPARAM lp) noexcept {
+  auto* self = reinterpret_cast<Impl*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!self) return ::DefWindowProcA(hwnd, msg, wp, lp);
   try {
     return self->HandleList(hwnd, msg, wp, lp);
   } catch (...) {
@@ -565,17 +604,29 @@ LRESULT CALLBACK TSectionListBox::Impl::ListProc(HWND hwnd, UINT msg, WPARAM wp,
   }
 }
 
-LRESULT CALLBACK TSectionListBox::Impl::ParentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp,
-                                                   UINT_PTR, DWORD_PTR data) noexcept {
-  auto* self = reinterpret_cast<Impl*>(data);
+LRESULT CALLBACK TSectionListBox::Impl::ParentProc(HWND hwnd, UINT msg, WPARAM wp,
+                                                   LPARAM lp) noexcept {
+  auto& hooks = ParentHooks();
+  auto it = hooks.find(hwnd);
+  if (it == hooks.end()) return ::DefWindowProcA(hwnd, msg, wp, lp);
+  const WNDPROC prev = it->second.prev;
   try {
-    LRESULT result = 0;
-    if (self->HandleParent(msg, wp, lp, result)) return result;
+    // A copy: a handler may create or destroy lists on this parent.
+    const std::vector<Impl*> lists = it->second.lists;
+    for (Impl* impl : lists) {
+      LRESULT result = 0;
+      if (impl->HandleParent(msg, wp, lp, result)) return result;
+    }
   } catch (...) {
     HandleApplicationException();
     return 0;
   }
-  return ::DefSubclassProc(hwnd, msg, wp, lp);
+  if (msg == WM_NCDESTROY) {
+    for (Impl* impl : it->second.lists) impl->parent = nullptr;
+    ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(prev));
+    hooks.erase(it);
+  }
+  return ::CallWindowProcA(prev, hwnd, msg, wp, lp);
 }
 
 bool TSectionListBox::Impl::HandleParent(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
@@ -603,10 +654,6 @@ bool TSectionListBox::Impl::HandleParent(UINT msg, WPARAM wp, LPARAM lp, LRESULT
       if (reinterpret_cast<HWND>(lp) != lb.hwnd_) return false;
       if (HIWORD(wp) == LBN_SELCHANGE) SelectionChanged();
       return false;  // the parent may want the notification too
-    case WM_NCDESTROY:
-      ::RemoveWindowSubclass(parent, &Impl::ParentProc, parentSubclassId);
-      parent = nullptr;
-      return false;
     default:
       return false;
   }
@@ -627,7 +674,7 @@ LRESULT TSectionListBox::Impl::HandleList(HWND hwnd, UINT msg, WPARAM wp, LPARAM
     case WM_LBUTTONDBLCLK: {
       // The list box treats a double click as a press; the toggle happened on the
       // first press, so only the double-click event is raised here.
-      const LRESULT r = ::DefSubclassProc(hwnd, msg, wp, lp);
+      const LRESULT r = CallList(hwnd, msg, wp, lp);
       DoubleClick(false);
       return r;
     }
@@ -641,7 +688,7 @@ LRESULT TSectionListBox::Impl::HandleList(HWND hwnd, UINT msg, WPARAM wp, LPARAM
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP: {
-      const LRESULT r = ::DefSubclassProc(hwnd, msg, wp, lp);
+      const LRESULT r = CallList(hwnd, msg, wp, lp);
       const TMouseButton b = msg == WM_LBUTTONUP ? mbLeft : msg == WM_RBUTTONUP ? mbRight : mbMiddle;
       if (lb.OnMouseUp) lb.OnMouseUp(&lb, b, static_cast<UINT>(wp), x, y);
       return r;
@@ -664,33 +711,36 @@ LRESULT TSectionListBox::Impl::HandleList(HWND hwnd, UINT msg, WPARAM wp, LPARAM
       if (LOWORD(wp) == SB_THUMBTRACK && !lb.ScrollTrack) return 0;
       if (lb.wallpaper_) {
         // The list scrolls its pixels; the tiled wallpaper must stay put.
-        const LRESULT r = ::DefSubclassProc(hwnd, msg, wp, lp);
+        const LRESULT r = CallList(hwnd, msg, wp, lp);
         ::InvalidateRect(hwnd, nullptr, TRUE);
         return r;
       }
       break;
     case WM_MOUSEWHEEL:
       if (lb.wallpaper_) {
-        const LRESULT r = ::DefSubclassProc(hwnd, msg, wp, lp);
+        const LRESULT r = CallList(hwnd, msg, wp, lp);
         ::InvalidateRect(hwnd, nullptr, TRUE);
         return r;
       }
       break;
     case WM_SIZE:
       if (lb.wordWrap_) {
-        const LRESULT r = ::DefSubclassProc(hwnd, msg, wp, lp);
+        const LRESULT r = CallList(hwnd, msg, wp, lp);
         lb.RecomputeHeights();
         return r;
       }
       break;
-    case WM_NCDESTROY:
-      ::RemoveWindowSubclass(hwnd, &Impl::ListProc, 1);
+    case WM_NCDESTROY: {
+      const WNDPROC prev = listPrev;
+      ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(prev));
+      ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
       lb.hwnd_ = nullptr;
-      break;
+      return ::CallWindowProcA(prev, hwnd, msg, wp, lp);
+    }
     default:
       break;
   }
-  return ::DefSubclassProc(hwnd, msg, wp, lp);
+  return CallList(hwnd, msg, wp, lp);
 }
 
 void TSectionListBox::Impl::SelectionChanged() {

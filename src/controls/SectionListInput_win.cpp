@@ -86,7 +86,7 @@ void TSectionListBox::Impl::LeftButtonDown(HWND hwnd, WPARAM wp, LPARAM lp) {
   if (inCheckColumn) ToggleCheck(section, subitem);
 
   // 6. The list box selects the row and takes the focus.
-  ::DefSubclassProc(hwnd, WM_LBUTTONDOWN, wp, lp);
+  CallList(hwnd, WM_LBUTTONDOWN, wp, lp);
   if (!lb.hwnd_) return;
 
   if (subitem < 0) {

@@ -59,7 +59,16 @@ int TSectionListBox::Impl::MeasureMarkup(HDC dc, const TListSection& s, const st
   RECT first{0, 0, lb.hwnd_ ? ClientWidth() : 0, 0};
   first.left += lb.SubItemIndent;
   const FontSpec spec = SubItemFont(s).ToFontSpec();
-  GdiSurface surface(dc, &spec);
+  // One surface serves a whole batch of rows in one DC and font: making one per row
+  // made expanding a section of markup rows several times slower.
+  if (!measureSurface || measureDc != dc || measureFont != SubItemFont(s)) {
+    measureSurface.reset();
+    measureSurface = std::make_unique<GdiSurface>(dc, &spec);
+    measureDc = dc;
+    measureFont = SubItemFont(s);
+  } else {
+    measureSurface->SetFont(spec);
+  }
   MarkupRequest req;
   req.text = text;
   req.rect = Rect{first.left, 0, std::max(first.right, first.left + 1), 0x7FFF};
@@ -68,7 +77,7 @@ int TSectionListBox::Impl::MeasureMarkup(HDC dc, const TListSection& s, const st
   req.selected = true;
   req.wordWrap = lb.wordWrap_;
   MarkupResult result;
-  RenderMarkup(surface, req, result);
+  RenderMarkup(*measureSurface, req, result);
   return result.height + 2;
 }
 
