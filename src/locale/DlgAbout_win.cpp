@@ -1,7 +1,5 @@
 #include "locale/DlgAbout_win.h"
 
-#include <cstring>
-
 #include "app/Application_win.h"
 #include "app/ArtworkIds.h"
 #include "controls/ArImageBitmaps_win.h"
