@@ -16,6 +16,8 @@
 #include "controls/SectionListBox_win.h"
 #include "controls/Win2kdlg_win.h"
 #include "locale/Language.h"
+#include "locale/Languagesettings_win.h"
+#include "locale/VInfoAbout_win.h"
 #include "platform/FileSystem_win.h"
 
 namespace vconfig {
@@ -529,8 +531,12 @@ void TUpravitFrm::ReloadSection(const std::string& caption) {
 
 // The report, the about box and the language dialog are wired where they are built.
 void TUpravitFrm::ReportBtnClick() {}
-void TUpravitFrm::AboutBtnClick() {}
-void TUpravitFrm::LangBtnClick() {}
+void TUpravitFrm::AboutBtnClick() {
+  TVInfoAbout about;
+  about.Execute();
+}
+
+void TUpravitFrm::LangBtnClick() { ShowLanguageDialog(); }
 
 void TUpravitFrm::MinimizeBtnClick() { ::ShowWindow(hwnd(), SW_MINIMIZE); }
 

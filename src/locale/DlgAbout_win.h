@@ -1,0 +1,56 @@
+// TDlgAbout: the about box with the product logo, name, version, copyright and links.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+
+#include "controls/ExLabel_win.h"
+#include "controls/Form_win.h"
+#include "controls/Image_win.h"
+#include "platform/Handles_win.h"
+
+namespace vconfig {
+
+class TDlgAbout : public Form {
+ public:
+  // Creates the window hidden, with every control at its design place and text.
+  bool Create(HWND owner);
+  // Fills captions, the flag and the texts from the settings and the version resource.
+  bool SetDlg();
+  void FreeDlg();
+
+  void LabelWwwDblClick();
+  void LabelMailClick();
+
+  // What the dialog shows, for its owner's and tests' checks.
+  TExLabel& LabelName() { return labelName_; }
+  TExLabel& LabelVer() { return labelVer_; }
+  std::string LabelCopyr1Text() const;
+  int VisibleFlag() const;  // index in the about box's flag order, -1 for none
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  void CreateComponents();
+  void CreateSmallLabel(TExLabel& label, const char* text, int left, int top, const LOGFONTA& font,
+                        COLORREF color);
+  void PaintPictures(HDC dc);
+  LRESULT LabelColors(HDC dc, HWND label);
+
+  UniqueBitmap logo_;
+  UniqueBitmap copyright_;
+  UniqueFont copyrightFont_;
+  std::array<TImage, 7> flags_;
+  TExLabel labelName_;
+  TExLabel labelVer_;
+  HWND labelCopyr1_ = nullptr;  // a static control; it belongs to the window
+  TExLabel label1_;
+  TExLabel labelWww_;
+  TExLabel label2_;
+  TExLabel labelMail_;
+};
+
+}  // namespace vconfig
