@@ -13,6 +13,7 @@ list(FILTER win_sources EXCLUDE REGEX "src/app/VConfig_win\\.cpp$")
 add_library(vwin STATIC ${win_sources})
 target_link_libraries(vwin PUBLIC vcore comctl32 comdlg32 gdi32 user32 shell32 advapi32 version ole32 uuid winspool imagehlp msimg32)
 target_compile_options(vwin PRIVATE ${warn} ${win_flags})
+target_include_directories(vwin PUBLIC resources)
 
 file(GLOB app_resources CONFIGURE_DEPENDS resources/app/*.rc)
 add_executable(VConfig WIN32 src/app/VConfig_win.cpp ${app_resources})

@@ -1,13 +1,175 @@
 #include "config/TextEditUnit_win.h"
 
+#include "app/Application_win.h"
+#include "config/TextLines.h"
+#include "controls/ArImage_win.h"
+#include "controls/BtnExpl_win.h"
+#include "controls/ImgBkgrnd_win.h"
+#include "controls/MemoEx_win.h"
+#include "controls/Panel_win.h"
+#include "locale/Language.h"
+#include "platform/FileSystem_win.h"
+
+#include "app/ArtworkIds.h"
+
 namespace vconfig {
+namespace {
+
+constexpr int kWidth = 533;
+constexpr int kHeight = 433;
+constexpr int kMemoId = 201;
+
+std::string WithPath(const char* format, const std::string& path) {
+  std::string text = format;
+  const size_t at = text.find("%s");
+  if (at != std::string::npos) text.replace(at, 2, path);
+  return text;
+}
+
+}  // namespace
+
+TTextEditfrm::TTextEditfrm() = default;
+TTextEditfrm::~TTextEditfrm() = default;
 
 bool TTextEditfrm::Create(HWND owner) {
   FormArgs args;
   args.className = "TTextEditfrm";
   args.owner = owner;
-  args.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-  return CreateForm(args);
+  args.caption = "TextEditfrm";
+  args.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  args.width = kWidth;
+  args.height = kHeight;
+  RECT work{};
+  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  args.x = work.left + (work.right - work.left - kWidth) / 2;
+  args.y = work.top + (work.bottom - work.top - kHeight) / 2;
+  if (!CreateForm(args)) return false;
+  CreateComponents();
+  return true;
+}
+
+void TTextEditfrm::CreateComponents() {
+  imgBkgrnd1_ = std::make_unique<TImgBkgrnd>(*this);
+  imgBkgrnd1_->LoadBitmapResource(IDB_FORM_TILE);
+  imgBkgrnd1_->SetTileMode(TTileMode::tmTile);
+
+  panel1_ = std::make_unique<TPanel>();
+  PanelArgs p1;
+  p1.x = 8;
+  p1.y = 8;
+  p1.width = 513;
+  p1.height = 393;
+  p1.bevelOuter = bvRaised;
+  panel1_->Create(hwnd(), p1);
+
+  memo1_ = std::make_unique<TMemoEx>();
+  memo1_->Create(panel1_->hwnd(), 1, 1, 423, 391, kMemoId);
+
+  panel2_ = std::make_unique<TPanel>();
+  PanelArgs p2;
+  p2.x = 424;
+  p2.y = 1;
+  p2.width = 88;
+  p2.height = 391;
+  p2.bevelOuter = bvRaised;
+  panel2_->Create(panel1_->hwnd(), p2);
+
+  arImage1_ = std::make_unique<TArImage>();
+  arImage1_->Create(panel2_->hwnd(), 1, 1, 86, 389);
+  arImage1_->LoadPicture(IDB_STRIP_TILE_PANEL);
+  arImage1_->SetTileImage(true);
+
+  auto makeButton = [this](std::unique_ptr<TExplBtn>& button, int top, int image) {
+    button = std::make_unique<TExplBtn>();
+    button->SetCustomSize(73, 25);
+    button->SetLayout(TExplBtnLayout::blBitmapLeft);
+    button->SetOptions(boPopupMark | boShowBevel | boShowDownPattern | boTransparent);
+    button->SetDropDownStyle(TExplBtnDropDownStyle::ddsIExplorer);
+    button->SetFontFace("MS Sans Serif", 8);
+    button->LoadBitmapResource(image);
+    button->SetBackgroundImage(arImage1_.get());
+    button->Create(panel2_->hwnd(), 8, top);
+  };
+  makeButton(explBtn1_, 16, IDB_BTN_SAVE);
+  makeButton(explBtn2_, 40, IDB_BTN_CANCEL);
+  explBtn1_->OnClick = [this](TExplBtn&) { ExplBtn1Click(); };
+  explBtn2_->OnClick = [this](TExplBtn&) { ExplBtn2Click(); };
+
+  imgBkgrnd1_->Loaded();
+}
+
+TTextEditfrm::FileStamp TTextEditfrm::StampOf(const std::string& path) {
+  FileStamp stamp;
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return stamp;
+  stamp.exists = true;
+  stamp.size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  stamp.writeTime = (static_cast<unsigned long long>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                    data.ftLastWriteTime.dwLowDateTime;
+  return stamp;
+}
+
+void TTextEditfrm::textedit(const std::string& path) {
+  explBtn1_->SetCaption(GetLangString(54));
+  explBtn2_->SetCaption(GetLangString(55));
+  SetCaption(path);
+  memo1_->Clear();
+  // Forget the previous file first: should this load fail, nothing may be saved.
+  path_.clear();
+  FileSystem& files = SystemFileSystem();
+  const FileStamp stamp = StampOf(path);
+  if (files.FileExists(path)) {
+    try {
+      memo1_->SetLines(ReadTextLines(files, path));
+    } catch (...) {
+      Hide();
+      throw;
+    }
+  }
+  path_ = path;
+  opened_ = stamp;
+  ::SendMessageA(memo1_->hwnd(), EM_SETREADONLY, memo1_->LinesIntact() ? FALSE : TRUE, 0);
+  Show();
+  ::SetFocus(memo1_->hwnd());
+  if (!memo1_->LinesIntact())
+    ShowInfoBox(WithPath("File %s holds characters that the editor cannot show unchanged. It is "
+                         "shown read-only and cannot be saved from here.",
+                         path),
+                kApplicationTitle);
+}
+
+void TTextEditfrm::ExplBtn1Click() {
+  if (path_.empty()) {
+    Hide();
+    return;
+  }
+  if (!memo1_->LinesIntact()) {
+    ShowErrorBox(WithPath("File %s was not saved: the editor cannot keep its characters unchanged.",
+                          path_));
+    return;
+  }
+  if (!(StampOf(path_) == opened_)) {
+    const std::string question =
+        WithPath("File %s was changed on disk since it was opened. Overwrite it?", path_);
+    if (::MessageBoxA(hwnd(), question.c_str(), kApplicationTitle,
+                      MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) != IDYES)
+      return;
+  }
+  // Errors leave the window open with its text.
+  WriteTextLines(SystemFileSystem(), path_, memo1_->Lines());
+  Hide();
+}
+
+void TTextEditfrm::ExplBtn2Click() { Hide(); }
+
+LRESULT TTextEditfrm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_GETMINMAXINFO) {
+    auto* mm = reinterpret_cast<MINMAXINFO*>(lp);
+    mm->ptMinTrackSize = POINT{kWidth - 1, kHeight};
+    mm->ptMaxTrackSize = POINT{kWidth, kHeight};
+    return 0;
+  }
+  return Form::HandleMessage(msg, wp, lp);
 }
 
 }  // namespace vconfig

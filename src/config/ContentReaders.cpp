@@ -1,0 +1,107 @@
+#include "config/ContentReaders.h"
+
+#include "config/TextLines.h"
+#include "diagnostics/Errors.h"
+
+namespace vconfig {
+
+std::string RunValueLine(const std::string& name, const std::string& data) {
+  return "<FONT color=\"clblue\" size=\"10\">" + name + " : <FONT color=\"clmaroon\">" + data +
+         "</FONT>";
+}
+
+std::string OtherFileRow(const std::string& otherFileCaption) {
+  return "<FONT color=\"clblue\" size=\"12\">" + otherFileCaption + "</FONT>";
+}
+
+StringList getregconfig(Registry& registry, RegistryRoot root, const std::string& key) {
+  StringList rows;
+  auto opened = registry.OpenKey(root, key, RegistryAccess::Read);
+  if (!opened) return rows;
+  for (const RegistryValue& value : opened->Values()) {
+    // Data-less values read as empty text whatever their type.
+    if (!value.data.empty() && value.type != kRegSz && value.type != kRegExpandSz)
+      throw ERegistryError::InvalidType(value.name);
+    rows.push_back(RunValueLine(value.name, value.data));
+  }
+  return rows;
+}
+
+StringList ListStartupFolder(FileSystem& files, const std::string& folder) {
+  StringList names;
+  if (folder.empty()) return names;
+  constexpr uint32_t kSkipped = kAttrDirectory | kAttrHidden | kAttrSystem | kAttrVolumeLabel;
+  for (const FolderEntry& entry : files.ListFolder(folder + "\\*.*"))
+    if ((entry.attributes & kSkipped) == 0) names.push_back(entry.name);
+  return names;
+}
+
+StringList getrunutostringlst(FileSystem& files, const SystemLocations& locations) {
+  return ListStartupFolder(files, locations.userStartup);
+}
+
+StringList getrunctostringlst(FileSystem& files, const SystemLocations& locations) {
+  return ListStartupFolder(files, locations.commonStartup);
+}
+
+StringList ReadSourceFile(FileSystem& files, const std::string& path) {
+  if (!files.FileExists(path)) return {};
+  return ReadTextLines(files, path);
+}
+
+StringList SourceRows(const ConfigSource& source, ContentEnvironment& env) {
+  const SourceLocationInfo where = SourceLocation(source, env.locations);
+  switch (source.kind) {
+    case SourceKind::TextFile:
+      return ReadSourceFile(env.files, where.path);
+    case SourceKind::RunKey:
+      return getregconfig(env.registry, where.root, where.keyPath);
+    case SourceKind::StartupFolder:
+      return source.folder == StartupFolderKind::User ? getrunutostringlst(env.files, env.locations)
+                                                      : getrunctostringlst(env.files, env.locations);
+    case SourceKind::OtherFile:
+      return {OtherFileRow(env.otherFileCaption)};
+  }
+  return {};
+}
+
+void LoadGroupSections(const Catalogue& catalogue, int group, ContentEnvironment& env,
+                       ContentSink& sink) {
+  sink.ClearSections();
+  sink.AddSection(catalogue.GroupTitle(group));
+  const auto& sources = catalogue.Group(group);
+  std::vector<int> sections;
+  for (const ConfigSource& source : sources) {
+    const int section = sink.AddSection(source.caption);
+    sections.push_back(section);
+    sink.SetRows(section, SourceRows(source, env));
+  }
+  // Images only once every source has loaded: after a failure the sections so far
+  // stay without them.
+  for (size_t i = 0; i < sources.size(); ++i) sink.SetSectionImage(sections[i], sources[i].image);
+}
+
+PopupChoice ChoosePopupMenus(const std::string& section0Title, const std::string& configTitle,
+                             const std::string& autostartTitle) {
+  return {section0Title == configTitle, section0Title == autostartTitle};
+}
+
+PopupItems PopupMenu1Items(const PopupTarget& target, const std::string& otherFileCaption) {
+  PopupItems items;
+  const bool fileSection = target.section != 0 && target.sectionTitle != otherFileCaption;
+  items.add = items.view = fileSection;
+  items.rem = items.edit = fileSection && target.row != -1;
+  return items;
+}
+
+PopupItems PopupMenu2Items(const PopupTarget& target) {
+  PopupItems items;
+  if (target.section == 0) return items;
+  items.add = items.view = true;
+  items.edit = items.rem = target.row != -1;
+  if (target.sectionTitle == "Startup(User)" || target.sectionTitle == "Startup(Common)")
+    items = PopupItems{false, false, false, true};
+  return items;
+}
+
+}  // namespace vconfig

@@ -1,0 +1,102 @@
+// What the content list shows for each configuration source, read afresh from the
+// files, the registry and the start-up folders; and which popup commands apply to
+// the row under the mouse. The report builds its body from the same readers.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/SystemLocations.h"
+#include "config/Catalogue.h"
+#include "platform/FileSystem.h"
+#include "platform/Registry.h"
+
+namespace vconfig {
+
+using StringList = std::vector<std::string>;
+
+// The markup row of one autostart value: name and separator blue at size 10 (the
+// first FONT is left open), the data maroon.
+std::string RunValueLine(const std::string& name, const std::string& data);
+
+// The one row of the other-file section, from the other-file caption (language text 7).
+std::string OtherFileRow(const std::string& otherFileCaption);
+
+// The RunValueLine rows of a key, in the registry's enumeration order. The key is
+// opened for reading only, so that an account without administrative rights still
+// sees the machine-wide values. A missing or unreadable key gives no rows. String
+// and expandable-string data come as stored (not expanded), a value without data as
+// empty text; any other type throws "Invalid data type for '%s'".
+StringList getregconfig(Registry& registry, RegistryRoot root, const std::string& key);
+
+// The names of the plain files of a folder (no directories, hidden, system or
+// volume-label entries), in the file system's order. An empty folder path lists
+// nothing (rather than the current drive's root).
+StringList ListStartupFolder(FileSystem& files, const std::string& folder);
+StringList getrunutostringlst(FileSystem& files, const SystemLocations& locations);
+StringList getrunctostringlst(FileSystem& files, const SystemLocations& locations);
+
+// The lines of a text file; none when it does not exist. Throws "Cannot open file %s"
+// for a file that exists but cannot be read.
+StringList ReadSourceFile(FileSystem& files, const std::string& path);
+
+// Where the content readers take their data from.
+struct ContentEnvironment {
+  FileSystem& files;
+  Registry& registry;
+  const SystemLocations& locations;
+  std::string otherFileCaption;  // language text 7
+};
+
+// The rows of one source's section.
+StringList SourceRows(const ConfigSource& source, ContentEnvironment& env);
+
+// Receives the content list's sections while a group loads.
+class ContentSink {
+ public:
+  virtual ~ContentSink() = default;
+  virtual void ClearSections() = 0;
+  // Returns the new section's index.
+  virtual int AddSection(const std::string& title) = 0;
+  virtual void SetRows(int section, StringList rows) = 0;
+  virtual void SetSectionImage(int section, int image) = 0;
+};
+
+// Fills the sink with a group: its title section without rows, then one section per
+// entry with the entry's rows; the images are set once every section is filled. An
+// error stops the loading at that source; the sections added so far stay.
+void LoadGroupSections(const Catalogue& catalogue, int group, ContentEnvironment& env,
+                       ContentSink& sink);
+
+// Which of the two popup menus a right click opens, from the title of content section
+// 0. Both when the two group titles are equal (a language module lacking them).
+struct PopupChoice {
+  bool configMenu = false;
+  bool autostartMenu = false;
+};
+PopupChoice ChoosePopupMenus(const std::string& section0Title, const std::string& configTitle,
+                             const std::string& autostartTitle);
+
+// The row under the popup point: section and row (-1 on a title row). A miss counts
+// as section 0, row 0.
+struct PopupTarget {
+  int section = 0;
+  int row = 0;
+  std::string sectionTitle;
+};
+
+struct PopupItems {
+  bool add = false;
+  bool rem = false;
+  bool edit = false;
+  bool view = false;
+};
+
+// Configuration-file menu: nothing on the group's title section or the other-file
+// section; Add and View on a file's title row; all four on a line.
+PopupItems PopupMenu1Items(const PopupTarget& target, const std::string& otherFileCaption);
+// Autostart menu: nothing on the group's title section; Add and View on a title row,
+// all four on a value; View alone anywhere in a start-up folder's section.
+PopupItems PopupMenu2Items(const PopupTarget& target);
+
+}  // namespace vconfig

@@ -1,0 +1,78 @@
+// Private state of TSectionListBox: GDI caches, the per-row mirror and the
+// message handlers for the list box and its parent.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "controls/SectionListBox_win.h"
+
+namespace vconfig {
+
+COLORREF ToColorRef(TColor c);
+
+class TSectionListBox::Impl {
+ public:
+  explicit Impl(TSectionListBox& owner) : lb(owner) {}
+
+  TSectionListBox& lb;
+  UINT_PTR parentSubclassId = 0;
+  HWND parent = nullptr;
+  int ctlId = 0;
+
+  // Height handed to the list box's WM_MEASUREITEM for the row being inserted.
+  int pendingHeight = 0;
+  bool inserting = false;
+  // Row widths for the horizontal extent (0 for rows that do not count).
+  std::vector<int> rowWidth;
+  int extent = 0;
+
+  UniqueBrush background;  // Color, or the wallpaper as a pattern brush
+  std::map<std::string, UniqueFont> fonts;
+
+  HFONT FontFor(const SectionListFont& f);
+  const SectionListFont& HeaderFont(const TListSection& s) const;
+  const SectionListFont& SubItemFont(const TListSection& s) const;
+  int TextHeight(HDC dc);
+  int ClientWidth() const;
+  int ScrollBarWidth() const { return ::GetSystemMetrics(SM_CXVSCROLL); }
+
+  // Heights and widths.
+  int MeasureSubItem(HDC dc, const TListSection& s, const std::string& text);
+  int MeasureMarkup(HDC dc, const TListSection& s, const std::string& text);
+  int RowExtent(HDC dc, const TListSection& s, const std::string& text, bool header);
+  void InsertRow(int at, const std::string& text, bool header, int height, int width);
+  void UpdateExtent();
+  void RebuildBackground();
+
+  // Painting (SectionListPaint_win.cpp).
+  void DrawItem(const DRAWITEMSTRUCT& di);
+  void PaintRow(HDC dc, int row, RECT rc, UINT state);
+  void DrawNode(HDC dc, const TListSection& s, const RECT& rc);
+  void DrawSortMark(HDC dc, const TListSection& s, const RECT& rc);
+  void DrawMarkup(HDC dc, const std::string& text, const RECT& rc, bool selected,
+                  const FontSpec& font);
+
+  // Input (SectionListInput_win.cpp).
+  void LeftButtonDown(HWND hwnd, WPARAM wp, LPARAM lp);
+  void RightButtonDown(int x, int y);
+  void DoubleClick(bool right);
+  bool KeyDown(WPARAM key);
+  bool Char(WPARAM ch);
+  void UserToggle(int section);
+  bool ToggleCheck(int section, int subitem);
+  bool ProbeAnchor(int row, int x, int y, std::string& href);
+  void SelectionChanged();
+
+  static LRESULT CALLBACK ListProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                   DWORD_PTR data) noexcept;
+  static LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                     DWORD_PTR data) noexcept;
+  LRESULT HandleList(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  bool HandleParent(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+};
+
+}  // namespace vconfig

@@ -1,0 +1,661 @@
+#include "controls/SectionListBox_win.h"
+
+#include <algorithm>
+
+#include "controls/SectionListBoxImpl_win.h"
+#include "diagnostics/ErrorHandling_win.h"
+
+namespace vconfig {
+
+namespace {
+
+// The list box keeps heights in a byte: taller rows are cut at 255 pixels.
+constexpr int kMaxRowHeight = 255;
+int nextControlId = 0x5C00;
+
+int ClampHeight(int h) { return std::max(1, std::min(h, kMaxRowHeight)); }
+
+std::string FontKey(const SectionListFont& f) {
+  return f.Name + '|' + std::to_string(f.Size) + '|' + (f.Bold ? 'b' : '-') +
+         (f.Italic ? 'i' : '-') + (f.Underline ? 'u' : '-') + (f.StrikeOut ? 's' : '-');
+}
+
+}  // namespace
+
+COLORREF ToColorRef(TColor c) {
+  if (c & kSystemColorFlag) return ::GetSysColor(static_cast<int>(c & 0xFF));
+  return static_cast<COLORREF>(c & 0xFFFFFF);
+}
+
+// ---- Impl helpers ----
+
+HFONT TSectionListBox::Impl::FontFor(const SectionListFont& f) {
+  const std::string key = FontKey(f);
+  auto it = fonts.find(key);
+  if (it != fonts.end()) return it->second.get();
+  WindowDc screen(nullptr);
+  LOGFONTA lf{};
+  lf.lfHeight = -::MulDiv(f.Size, ::GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
+  lf.lfWeight = f.Bold ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = f.Italic;
+  lf.lfUnderline = f.Underline;
+  lf.lfStrikeOut = f.StrikeOut;
+  lf.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynA(lf.lfFaceName, f.Name.c_str(), LF_FACESIZE);
+  HFONT font = ::CreateFontIndirectA(&lf);
+  if (!font) font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+  return fonts.emplace(key, UniqueFont(font)).first->second.get();
+}
+
+const SectionListFont& TSectionListBox::Impl::HeaderFont(const TListSection& s) const {
+  return (s.FontUsage == fuSection || s.FontUsage == fuBoth) ? s.Font : lb.sectionFont_;
+}
+
+const SectionListFont& TSectionListBox::Impl::SubItemFont(const TListSection& s) const {
+  return (s.FontUsage == fuSubItems || s.FontUsage == fuBoth) ? s.Font : lb.font_;
+}
+
+int TSectionListBox::Impl::TextHeight(HDC dc) {
+  SIZE sz{};
+  ::GetTextExtentPoint32A(dc, "gh", 2, &sz);
+  return std::max<int>(1, sz.cy);
+}
+
+int TSectionListBox::Impl::ClientWidth() const {
+  RECT rc{};
+  ::GetClientRect(lb.hwnd_, &rc);
+  return rc.right;
+}
+
+int TSectionListBox::Impl::MeasureSubItem(HDC dc, const TListSection& s, const std::string& text) {
+  // Rows that do not follow their text keep the section's line height.
+  if (!s.AutoSize) return s.ItemHeight;
+  if (IsMarkupRow(text)) return MeasureMarkup(dc, s, text);
+  // A single line needs no measuring: this keeps filling long lists cheap.
+  const bool breaks = text.find_first_of("\r\n") != std::string::npos;
+  if (!lb.wordWrap_ && !breaks) return s.ItemHeight;
+  const int right = (lb.hwnd_ ? ClientWidth() : 0) - ScrollBarWidth();
+  if (lb.wordWrap_ && !breaks) {
+    SIZE sz{};
+    ::GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &sz);
+    if (sz.cx <= right - lb.SubItemIndent) return s.ItemHeight;
+  }
+  RECT rc{lb.SubItemIndent, 0, std::max(right, lb.SubItemIndent + 1), 0};
+  UINT flags = DT_CALCRECT | DT_NOPREFIX;
+  if (lb.wordWrap_) flags |= DT_WORDBREAK;
+  const int measured = ::DrawTextA(dc, text.data(), static_cast<int>(text.size()), &rc, flags);
+  const int lines = std::max(1, measured / TextHeight(dc));
+  return lines * s.ItemHeight;
+}
+
+int TSectionListBox::Impl::RowExtent(HDC dc, const TListSection& s, const std::string& text,
+                                     bool header) {
+  if (lb.wordWrap_) return 0;
+  if (!header && (s.EndEllipsis || IsMarkupRow(text))) return 0;
+  const size_t end = text.find('\r');
+  const int len = static_cast<int>(end == std::string::npos ? text.size() : end);
+  if (len == 0) return lb.SubItemIndent;
+  const auto stops = lb.tabs_.PlatformStops();
+  const DWORD ext = ::GetTabbedTextExtentA(dc, text.data(), len, static_cast<int>(stops.size()),
+                                           stops.empty() ? nullptr : stops.data());
+  return LOWORD(ext) + lb.SubItemIndent;
+}
+
+void TSectionListBox::Impl::InsertRow(int at, const std::string& text, bool header, int height,
+                                      int width) {
+  pendingHeight = ClampHeight(height);
+  const LRESULT r =
+      ::SendMessageA(lb.hwnd_, LB_INSERTSTRING, static_cast<WPARAM>(at),
+                     reinterpret_cast<LPARAM>(text.c_str()));
+  if (r == LB_ERR || r == LB_ERRSPACE) throw AppError("Out of system resources");
+  ::SendMessageA(lb.hwnd_, LB_SETITEMDATA, static_cast<WPARAM>(r), header ? 1 : 0);
+  rowWidth.insert(rowWidth.begin() + at, width);
+  if (width > extent) extent = width;
+}
+
+void TSectionListBox::Impl::UpdateExtent() {
+  if (!lb.hwnd_ || lb.updateCount_ > 0) return;
+  int widest = 0;
+  if (!lb.wordWrap_)
+    for (int w : rowWidth) widest = std::max(widest, w);
+  extent = widest;
+  const int shown = widest > ClientWidth() ? widest : 0;
+  ::SendMessageA(lb.hwnd_, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(shown), 0);
+}
+
+void TSectionListBox::Impl::RebuildBackground() {
+  if (lb.wallpaper_)
+    background.reset(::CreatePatternBrush(lb.wallpaper_));
+  else
+    background.reset(::CreateSolidBrush(ToColorRef(lb.color_)));
+}
+
+// ---- TSectionListBox ----
+
+TSectionListBox::TSectionListBox() : impl_(std::make_unique<Impl>(*this)), sections_(this) {
+  tabs_.OnChange = [this] { Invalidate(); };
+  url_.OnChange = [this] { Invalidate(); };
+  sections_.DefaultColor = color_;
+  sections_.DefaultItemHeight = subItemHeight_;
+}
+
+TSectionListBox::~TSectionListBox() {
+  if (hwnd_) {
+    ::RemoveWindowSubclass(hwnd_, &Impl::ListProc, 1);
+    if (impl_->parent)
+      ::RemoveWindowSubclass(impl_->parent, &Impl::ParentProc, impl_->parentSubclassId);
+    ::DestroyWindow(hwnd_);
+  }
+}
+
+bool TSectionListBox::Create(HWND parent, const SectionListArgs& args) {
+  impl_->ctlId = args.id ? args.id : nextControlId++;
+  impl_->parent = parent;
+  impl_->parentSubclassId = reinterpret_cast<UINT_PTR>(this);
+  // The parent receives the list's measure, draw, colour and notification messages.
+  ::SetWindowSubclass(parent, &Impl::ParentProc, impl_->parentSubclassId,
+                      reinterpret_cast<DWORD_PTR>(impl_.get()));
+  DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL |
+                LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+  if (args.multiSelect) style |= LBS_EXTENDEDSEL;
+  hwnd_ = ::CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "", style, args.x, args.y, args.width,
+                            args.height, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(impl_->ctlId)),
+                            ::GetModuleHandleA(nullptr), nullptr);
+  if (!hwnd_) {
+    ::RemoveWindowSubclass(parent, &Impl::ParentProc, impl_->parentSubclassId);
+    impl_->parent = nullptr;
+    return false;
+  }
+  ::SetWindowSubclass(hwnd_, &Impl::ListProc, 1, reinterpret_cast<DWORD_PTR>(impl_.get()));
+  ::SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(impl_->FontFor(font_)), FALSE);
+  impl_->RebuildBackground();
+  // Sections added before the window existed get their rows now.
+  RecomputeHeights();
+  SetScrollStyle(scrollStyle_);
+  return true;
+}
+
+void TSectionListBox::RecomputeHeights() {
+  if (!hwnd_) return;
+  const int sel = ItemIndex();
+  const int top = TopIndex();
+  BeginUpdate();
+  ::SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
+  impl_->rowWidth.clear();
+  impl_->extent = 0;
+  int row = 0;
+  for (int j = 0; j < sections_.Count(); ++j) {
+    const TListSection& s = sections_[j];
+    InsertHeaderRow(row++, s);
+    if (s.Expanded() && s.SubItems.Count() > 0) {
+      InsertSubItemRows(row, s, 0, s.SubItems.Count());
+      row += s.SubItems.Count();
+    }
+  }
+  if (sel >= 0 && sel < row) SetItemIndex(sel);
+  if (top < row) ::SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+  EndUpdate();
+}
+
+void TSectionListBox::InsertHeaderRow(int at, const TListSection& section) {
+  if (!hwnd_) return;
+  WindowDc dc(hwnd_);
+  SelectObjectScope font(dc.get(), impl_->FontFor(impl_->HeaderFont(section)));
+  const int width = impl_->RowExtent(dc.get(), section, section.Caption(), true);
+  impl_->inserting = true;
+  try {
+    impl_->InsertRow(at, section.Caption(), true, sectionHeight_, width);
+  } catch (...) {
+    impl_->inserting = false;
+    throw;
+  }
+  impl_->inserting = false;
+}
+
+void TSectionListBox::InsertSubItemRows(int at, const TListSection& section, int first, int count) {
+  if (!hwnd_ || count <= 0) return;
+  WindowDc dc(hwnd_);
+  SelectObjectScope font(dc.get(), impl_->FontFor(impl_->SubItemFont(section)));
+  BeginUpdate();
+  impl_->inserting = true;
+  impl_->rowWidth.reserve(impl_->rowWidth.size() + static_cast<size_t>(count));
+  try {
+    for (int i = 0; i < count; ++i) {
+      const std::string& text = section.SubItems.Strings(first + i);
+      impl_->InsertRow(at + i, text, false, impl_->MeasureSubItem(dc.get(), section, text),
+                       impl_->RowExtent(dc.get(), section, text, false));
+    }
+  } catch (...) {
+    impl_->inserting = false;
+    EndUpdate();
+    throw;
+  }
+  impl_->inserting = false;
+  EndUpdate();
+}
+
+void TSectionListBox::DeleteRows(int at, int count) {
+  if (!hwnd_ || count <= 0) return;
+  BeginUpdate();
+  impl_->inserting = true;
+  // From the last row back, so that the list moves as little as possible.
+  for (int r = at + count - 1; r >= at; --r) ::SendMessageA(hwnd_, LB_DELETESTRING, r, 0);
+  impl_->inserting = false;
+  auto& widths = impl_->rowWidth;
+  const int end = std::min<int>(at + count, static_cast<int>(widths.size()));
+  if (at < end) widths.erase(widths.begin() + at, widths.begin() + end);
+  EndUpdate();
+}
+
+void TSectionListBox::SetRowText(int row, const std::string& text, bool header,
+                                 const TListSection& section) {
+  if (!hwnd_ || row < 0 || row >= RowCount()) return;
+  const int sel = ItemIndex();
+  BeginUpdate();
+  DeleteRows(row, 1);
+  if (header) {
+    InsertHeaderRow(row, section);
+  } else {
+    WindowDc dc(hwnd_);
+    SelectObjectScope font(dc.get(), impl_->FontFor(impl_->SubItemFont(section)));
+    impl_->inserting = true;
+    impl_->InsertRow(row, text, false, impl_->MeasureSubItem(dc.get(), section, text),
+                     impl_->RowExtent(dc.get(), section, text, false));
+    impl_->inserting = false;
+  }
+  if (sel == row) ::SendMessageA(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+  EndUpdate();
+}
+
+void TSectionListBox::RepaintRow(int row) {
+  if (!hwnd_ || updateCount_ > 0) return;
+  RECT rc{};
+  if (::SendMessageA(hwnd_, LB_GETITEMRECT, static_cast<WPARAM>(row),
+                     reinterpret_cast<LPARAM>(&rc)) != LB_ERR)
+    ::InvalidateRect(hwnd_, &rc, TRUE);
+}
+
+void TSectionListBox::Repaint() { Invalidate(); }
+
+void TSectionListBox::SectionsChanged() { impl_->UpdateExtent(); }
+
+void TSectionListBox::Invalidate() {
+  if (hwnd_ && updateCount_ == 0) ::InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void TSectionListBox::BeginUpdate() {
+  if (updateCount_++ == 0 && hwnd_) ::SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+}
+
+void TSectionListBox::EndUpdate() {
+  if (updateCount_ == 0) return;
+  if (--updateCount_ > 0 || !hwnd_) return;
+  ::SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+  ::RedrawWindow(hwnd_, nullptr, nullptr,
+                 RDW_FRAME | RDW_ALLCHILDREN | RDW_ERASE | RDW_INVALIDATE);
+  impl_->UpdateExtent();
+}
+
+// ---- properties with effects ----
+
+void TSectionListBox::SetWordWrap(bool on) {
+  if (wordWrap_ == on) return;
+  wordWrap_ = on;
+  RecomputeHeights();
+}
+
+void TSectionListBox::SetSubItemHeight(int h) {
+  if (subItemHeight_ == h) return;
+  subItemHeight_ = h;
+  sections_.DefaultItemHeight = h;
+  RecomputeHeights();
+}
+
+void TSectionListBox::SetSectionHeight(int h) {
+  if (sectionHeight_ == h) return;
+  sectionHeight_ = h;
+  RecomputeHeights();
+}
+
+void TSectionListBox::SetWallpaper(HBITMAP bmp) {
+  wallpaper_ = bmp;
+  if (hwnd_) {
+    impl_->RebuildBackground();
+    Invalidate();
+  }
+}
+
+void TSectionListBox::SetColor(TColor c) {
+  color_ = c;
+  sections_.DefaultColor = c;
+  if (hwnd_) {
+    impl_->RebuildBackground();
+    Invalidate();
+  }
+}
+
+void TSectionListBox::SetFont(const SectionListFont& f) {
+  font_ = f;
+  if (hwnd_) {
+    ::SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(impl_->FontFor(font_)), FALSE);
+    RecomputeHeights();
+  }
+}
+
+void TSectionListBox::SetSectionFont(const SectionListFont& f) {
+  sectionFont_ = f;
+  RecomputeHeights();
+}
+
+void TSectionListBox::SetOneExpanded(bool on) {
+  oneExpanded_ = on;
+  if (!on || sections_.Count() == 0) return;
+  BeginUpdate();
+  for (int i = sections_.Count() - 1; i >= 1; --i) sections_[i].SetState(lssContracted);
+  sections_[0].SetState(lssExpanded);
+  EndUpdate();
+}
+
+namespace {
+// The flat scroll bar functions, when comctl32 has them.
+struct FlatScrollBars {
+  using InitFn = BOOL(WINAPI*)(HWND);
+  using UninitFn = HRESULT(WINAPI*)(HWND);
+  using PropFn = BOOL(WINAPI*)(HWND, UINT, INT_PTR, BOOL);
+  InitFn init = nullptr;
+  UninitFn uninit = nullptr;
+  PropFn prop = nullptr;
+  FlatScrollBars() {
+    HMODULE comctl = ::GetModuleHandleA("comctl32.dll");
+    if (!comctl) return;
+    init = reinterpret_cast<InitFn>(
+        reinterpret_cast<void*>(::GetProcAddress(comctl, "InitializeFlatSB")));
+    uninit = reinterpret_cast<UninitFn>(
+        reinterpret_cast<void*>(::GetProcAddress(comctl, "UninitializeFlatSB")));
+    prop = reinterpret_cast<PropFn>(
+        reinterpret_cast<void*>(::GetProcAddress(comctl, "FlatSB_SetScrollProp")));
+  }
+  bool available() const { return init && uninit && prop; }
+};
+}  // namespace
+
+void TSectionListBox::SetScrollStyle(TScrollStyle s) {
+  const TScrollStyle before = scrollStyle_;
+  scrollStyle_ = s;
+  if (!hwnd_) return;
+  static const FlatScrollBars flat;
+  if (!flat.available()) return;  // the normal scroll bars stay
+  if (s == slsNormal) {
+    if (before != slsNormal) flat.uninit(hwnd_);
+    return;
+  }
+  flat.init(hwnd_);
+  const INT_PTR mode = s == slsFlat ? FSB_FLAT_MODE : FSB_ENCARTA_MODE;
+  flat.prop(hwnd_, WSB_PROP_VSTYLE, mode, FALSE);
+  flat.prop(hwnd_, WSB_PROP_HSTYLE, mode, FALSE);
+  if (ScrollColor != clNone) {
+    flat.prop(hwnd_, WSB_PROP_VBKGCOLOR, static_cast<INT_PTR>(ToColorRef(ScrollColor)), FALSE);
+    flat.prop(hwnd_, WSB_PROP_HBKGCOLOR, static_cast<INT_PTR>(ToColorRef(ScrollColor)), FALSE);
+  }
+  if (ScrollWidth > 0) flat.prop(hwnd_, WSB_PROP_CXVSCROLL, ScrollWidth, FALSE);
+  flat.prop(hwnd_, WSB_PROP_VSTYLE, mode, TRUE);
+}
+
+// ---- operations ----
+
+int TSectionListBox::RowCount() const {
+  return hwnd_ ? static_cast<int>(::SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)) : 0;
+}
+
+bool TSectionListBox::MultiSelect() const {
+  return hwnd_ && (::GetWindowLongA(hwnd_, GWL_STYLE) & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL)) != 0;
+}
+
+void TSectionListBox::PaintRow(HDC dc, int row, const RECT& rc, UINT odsState) {
+  impl_->PaintRow(dc, row, rc, odsState);
+}
+
+int TSectionListBox::ItemIndex() const {
+  if (!hwnd_) return -1;
+  const LRESULT r = ::SendMessageA(hwnd_, LB_GETCURSEL, 0, 0);
+  return r == LB_ERR ? -1 : static_cast<int>(r);
+}
+
+void TSectionListBox::SetItemIndex(int row) {
+  if (hwnd_) ::SendMessageA(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+}
+
+int TSectionListBox::TopIndex() const {
+  return hwnd_ ? static_cast<int>(::SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0)) : 0;
+}
+
+RECT TSectionListBox::RowRect(int row) const {
+  RECT rc{};
+  if (hwnd_)
+    ::SendMessageA(hwnd_, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rc));
+  return rc;
+}
+
+std::string TSectionListBox::RowText(int row) const {
+  if (!hwnd_) return {};
+  const LRESULT len = ::SendMessageA(hwnd_, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
+  if (len == LB_ERR) return {};
+  std::string text(static_cast<size_t>(len) + 1, '\0');
+  ::SendMessageA(hwnd_, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&text[0]));
+  text.resize(static_cast<size_t>(len));
+  return text;
+}
+
+int TSectionListBox::RowAtPoint(int x, int y) const {
+  // LB_ITEMFROMPOINT answers in 16 bits and differs between Windows and Wine below
+  // the last row, so the row is found from the top index and the rows' rectangles.
+  const int count = RowCount();
+  if (count == 0) return -1;
+  RECT client{};
+  ::GetClientRect(hwnd_, &client);
+  if (x < client.left || x >= client.right || y < client.top || y >= client.bottom) return -1;
+  for (int r = TopIndex(); r < count; ++r) {
+    const RECT rc = RowRect(r);
+    if (y < rc.bottom) return r;
+    if (rc.top >= client.bottom) break;
+  }
+  return count - 1;
+}
+
+bool TSectionListBox::ItemAtPoint(int x, int y, int& SectionIdx, int& subitemidx) const {
+  const int row = RowAtPoint(x, y);
+  if (row < 0) return false;
+  sections_.RowPosition(row, SectionIdx, subitemidx);
+  return SectionIdx >= 0;
+}
+
+TListSection* TSectionListBox::SelectedSection() const {
+  const int s = SelectedSectionIndex();
+  return s < 0 ? nullptr : &sections_[s];
+}
+
+int TSectionListBox::SelectedSectionIndex() const {
+  const int row = ItemIndex();
+  return row < 0 ? -1 : sections_.SectionOfRow(row);
+}
+
+void TSectionListBox::ContractAll() {
+  BeginUpdate();
+  SetItemIndex(0);
+  for (int i = 0; i < sections_.Count(); ++i) sections_[i].SetState(lssContracted);
+  EndUpdate();
+}
+
+void TSectionListBox::ShowSectionAtTop(int SectionIdx) {
+  if (!hwnd_ || SectionIdx < 0 || SectionIdx >= sections_.Count()) return;
+  ::SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(sections_.HeaderRow(SectionIdx)), 0);
+}
+
+int TSectionListBox::GetSubItemImageIndex(const TListSection& section, int subitem) const {
+  if (subitem < 0 || subitem >= section.SubItems.Count()) return -1;
+  return subitemdata::ImageIndex(section.SubItems.Data(subitem));
+}
+
+void TSectionListBox::SetSubItemImageIndex(TListSection& section, int subitem, int image) {
+  if (subitem < 0 || subitem >= section.SubItems.Count()) throw ESectionListBoxError();
+  section.SubItems.SetData(subitem,
+                           subitemdata::WithImageIndex(section.SubItems.Data(subitem), image));
+  if (section.Expanded()) RepaintRow(sections_.SubItemRow(section.Index(), subitem));
+}
+
+bool TSectionListBox::GetSubItemChecked(const TListSection& section, int subitem) const {
+  if (subitem < 0 || subitem >= section.SubItems.Count()) return false;
+  return subitemdata::Checked(section.SubItems.Data(subitem));
+}
+
+void TSectionListBox::SetSubItemChecked(TListSection& section, int subitem, bool checked) {
+  if (subitem < 0 || subitem >= section.SubItems.Count()) throw ESectionListBoxError();
+  section.SubItems.SetData(subitem,
+                           subitemdata::WithChecked(section.SubItems.Data(subitem), checked));
+  if (section.Expanded()) RepaintRow(sections_.SubItemRow(section.Index(), subitem));
+}
+
+// ---- message routing ----
+
+LRESULT CALLBACK TSectionListBox::Impl::ListProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp,
+                                                 UINT_PTR, DWORD_PTR data) noexcept {
+  auto* self = reinterpret_cast<Impl*>(data);
+  try {
+    return self->HandleList(hwnd, msg, wp, lp);
+  } catch (...) {
+    HandleApplicationException();
+    return 0;
+  }
+}
+
+LRESULT CALLBACK TSectionListBox::Impl::ParentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp,
+                                                   UINT_PTR, DWORD_PTR data) noexcept {
+  auto* self = reinterpret_cast<Impl*>(data);
+  try {
+    LRESULT result = 0;
+    if (self->HandleParent(msg, wp, lp, result)) return result;
+  } catch (...) {
+    HandleApplicationException();
+    return 0;
+  }
+  return ::DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+bool TSectionListBox::Impl::HandleParent(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  switch (msg) {
+    case WM_MEASUREITEM: {
+      auto* mi = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+      if (mi->CtlType != ODT_LISTBOX || static_cast<int>(mi->CtlID) != ctlId) return false;
+      mi->itemHeight = static_cast<UINT>(pendingHeight > 0 ? pendingHeight : lb.subItemHeight_);
+      result = TRUE;
+      return true;
+    }
+    case WM_DRAWITEM: {
+      auto* di = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
+      if (di->hwndItem != lb.hwnd_) return false;
+      DrawItem(*di);
+      result = TRUE;
+      return true;
+    }
+    case WM_CTLCOLORLISTBOX:
+      if (reinterpret_cast<HWND>(lp) != lb.hwnd_) return false;
+      if (!background) RebuildBackground();
+      result = reinterpret_cast<LRESULT>(background.get());
+      return true;
+    case WM_COMMAND:
+      if (reinterpret_cast<HWND>(lp) != lb.hwnd_) return false;
+      if (HIWORD(wp) == LBN_SELCHANGE) SelectionChanged();
+      return false;  // the parent may want the notification too
+    case WM_NCDESTROY:
+      ::RemoveWindowSubclass(parent, &Impl::ParentProc, parentSubclassId);
+      parent = nullptr;
+      return false;
+    default:
+      return false;
+  }
+}
+
+LRESULT TSectionListBox::Impl::HandleList(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  const int x = static_cast<short>(LOWORD(lp));
+  const int y = static_cast<short>(HIWORD(lp));
+  switch (msg) {
+    case WM_ERASEBKGND:
+      // While updating, a plain background is left alone so the list does not flicker.
+      if (lb.updateCount_ > 0 && !lb.wallpaper_) return 1;
+      break;
+    case WM_LBUTTONDOWN:
+      if (lb.OnMouseDown) lb.OnMouseDown(&lb, mbLeft, static_cast<UINT>(wp), x, y);
+      LeftButtonDown(hwnd, wp, lp);
+      return 0;
+    case WM_LBUTTONDBLCLK: {
+      // The list box treats a double click as a press; the toggle happened on the
+      // first press, so only the double-click event is raised here.
+      const LRESULT r = ::DefSubclassProc(hwnd, msg, wp, lp);
+      DoubleClick(false);
+      return r;
+    }
+    case WM_RBUTTONDOWN:
+      if (lb.OnMouseDown) lb.OnMouseDown(&lb, mbRight, static_cast<UINT>(wp), x, y);
+      RightButtonDown(x, y);
+      break;
+    case WM_RBUTTONDBLCLK:
+      DoubleClick(true);
+      break;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+      const LRESULT r = ::DefSubclassProc(hwnd, msg, wp, lp);
+      const TMouseButton b = msg == WM_LBUTTONUP ? mbLeft : msg == WM_RBUTTONUP ? mbRight : mbMiddle;
+      if (lb.OnMouseUp) lb.OnMouseUp(&lb, b, static_cast<UINT>(wp), x, y);
+      return r;
+    }
+    case WM_KEYDOWN:
+      if (KeyDown(wp)) return 0;
+      break;
+    case WM_CHAR:
+      if (Char(wp)) return 0;
+      break;
+    case WM_VSCROLL:
+      if (LOWORD(wp) == SB_THUMBTRACK && !lb.ScrollTrack) return 0;
+      if (lb.wallpaper_) {
+        // The list scrolls its pixels; the tiled wallpaper must stay put.
+        const LRESULT r = ::DefSubclassProc(hwnd, msg, wp, lp);
+        ::InvalidateRect(hwnd, nullptr, TRUE);
+        return r;
+      }
+      break;
+    case WM_MOUSEWHEEL:
+      if (lb.wallpaper_) {
+        const LRESULT r = ::DefSubclassProc(hwnd, msg, wp, lp);
+        ::InvalidateRect(hwnd, nullptr, TRUE);
+        return r;
+      }
+      break;
+    case WM_SIZE:
+      if (lb.wordWrap_) {
+        const LRESULT r = ::DefSubclassProc(hwnd, msg, wp, lp);
+        lb.RecomputeHeights();
+        return r;
+      }
+      break;
+    case WM_NCDESTROY:
+      ::RemoveWindowSubclass(hwnd, &Impl::ListProc, 1);
+      lb.hwnd_ = nullptr;
+      break;
+    default:
+      break;
+  }
+  return ::DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+void TSectionListBox::Impl::SelectionChanged() {
+  if (lb.updateCount_ > 0 || inserting || !lb.OnChange) return;
+  const int row = lb.ItemIndex();
+  if (row < 0) return;
+  int section, subitem;
+  lb.sections_.RowPosition(row, section, subitem);
+  lb.OnChange(&lb, section, subitem);
+}
+
+}  // namespace vconfig
