@@ -1,6 +1,10 @@
 # Windows build: the program, its language modules, the suite stand-ins and the
 # Windows-side tests that run under Wine.
-set(win_flags -fno-omit-frame-pointer)
+# -fno-ipa-icf: GCC for i686 MinGW folds a member function (thiscall) and a plain
+# function (cdecl) with the same body into one, so a call through the wrong
+# convention reads the wrong argument and unbalances the stack (seen with a
+# std::function invoker folded into a one-line member).
+set(win_flags -fno-omit-frame-pointer -fno-ipa-icf)
 set(win_link -static -static-libgcc -static-libstdc++)
 target_compile_options(vcore PRIVATE ${win_flags})
 target_compile_definitions(vcore PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600)

@@ -31,6 +31,8 @@ wine attrib +r +h +s 'C:\msdos.sys' >/dev/null 2>&1
 
 run='Software\Microsoft\Windows\CurrentVersion'
 reg() { wine reg add "$@" /f >/dev/null 2>&1; }
+# Wine draws the window frames itself: virtual displays have no window manager.
+reg 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N
 reg "HKLM\\$run\\Run" /v "VornTray" /t REG_SZ /d 'C:\Program Files\Vorn Info\vtray.exe /minimized'
 reg "HKLM\\$run\\Run" /v "SoundMixer" /t REG_SZ /d 'C:\windows\system32\sndmix.exe'
 reg "HKCU\\$run\\Run" /v "Notepad" /t REG_SZ /d 'C:\windows\notepad.exe C:\autoexec.bat'

@@ -34,6 +34,11 @@ class Win32GuardHost : public GuardHost {
   void RequestTermination() override { Application::Terminate(); }
 };
 
+class ErrorBoxSink : public ErrorSink {
+ public:
+  void ShowError(const std::string& text) override { ShowErrorBox(text); }
+};
+
 }  // namespace
 
 std::vector<std::string> CommandLineArgs() {
@@ -50,8 +55,8 @@ bool RunSuiteGuard() {
 bool LoadLanguageModule() {
   Win32IniStore ini;
   auto module = std::make_unique<Win32StringModule>();
-  LanguageEnvironment env{ini, SystemFileSystem(), *module, TheSystemInfo().DefaultLangId(),
-                          [](const std::string& text) { ShowErrorBox(text); }};
+  ErrorBoxSink errors;
+  LanguageEnvironment env{ini, SystemFileSystem(), *module, TheSystemInfo().DefaultLangId(), errors};
   ChooseAndLoadLanguage(env, ProgramPath());
   SetLanguageModule(std::move(module));
   return true;

@@ -67,7 +67,7 @@ std::string ChooseAndLoadLanguage(LanguageEnvironment& env, const std::string& p
   }
   std::string modulePath = LanguageModulePath(programPath, code);
   if (!env.files.FileExists(modulePath)) {
-    env.showError("Jazykov\xE1 mutace " + code + " modulu neexistuje!");
+    env.errors.ShowError("Jazykov\xE1 mutace " + code + " modulu neexistuje!");
     code = "EN";
     modulePath = LanguageModulePath(programPath, code);
     WriteIniValue(env.ini, settings, kOptionsSection, "Language", code);

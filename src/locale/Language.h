@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -29,12 +28,18 @@ bool ReadIniValue(IniStore& ini, const std::string& file, const std::string& sec
 bool WriteIniValue(IniStore& ini, const std::string& file, const std::string& section,
                    const std::string& key, const std::string& value);
 
+class ErrorSink {
+ public:
+  virtual ~ErrorSink() = default;
+  virtual void ShowError(const std::string& text) = 0;
+};
+
 struct LanguageEnvironment {
   IniStore& ini;
   FileSystem& files;
   StringModule& module;
   uint16_t systemLangId;
-  std::function<void(const std::string&)> showError;
+  ErrorSink& errors;
 };
 
 // Decides the language, records it in the settings file and loads its module.

@@ -81,3 +81,27 @@ TEST(Startup, ThroughTheStandInTheProgramRunsAndRecordsTheLanguage) {
 
 }  // namespace
 }  // namespace vtest
+
+namespace vtest {
+namespace {
+
+TEST(Startup, MissingLanguageModuleFallsBackToEnglish) {
+  SuiteCopy suite;
+  ASSERT_TRUE(::DeleteFileA((suite.config() + "VConfigRUS.dll").c_str()));
+  ::WritePrivateProfileStringA("Options", "Language", "RUS", suite.settings().c_str());
+  Process p = StartProgram(suite.program(), "-start", suite.config());
+  HWND box = WaitForMessageBox(p.id());
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), "Jazykov\xE1 mutace RUS modulu neexistuje!");
+  EXPECT_TRUE(PressDialogButton(box, IDOK));
+  ASSERT_NE(WaitForWindow(p.id(), "TUpravitFrm", "Vorn Info Config"), nullptr);
+  EXPECT_TRUE(ProcessWindows(p.id(), "#32770").empty()) << "exactly one error box";
+  char lang[32] = {}, run[32] = {};
+  ::GetPrivateProfileStringA("Options", "Language", "", lang, sizeof lang, suite.settings().c_str());
+  ::GetPrivateProfileStringA("Options", "RunLang", "", run, sizeof run, suite.settings().c_str());
+  EXPECT_STREQ(lang, "EN");
+  EXPECT_STREQ(run, "EN");
+}
+
+}  // namespace
+}  // namespace vtest

@@ -200,7 +200,10 @@ HWND WaitForWindow(DWORD pid, const char* cls, const char* caption,
 }
 
 HWND WaitForMessageBox(DWORD pid, std::chrono::milliseconds timeout) {
-  return WaitForWindow(pid, "#32770", nullptr, timeout);
+  HWND box = WaitForWindow(pid, "#32770", nullptr, timeout);
+  // A box becomes visible before its text is set: wait for the text too.
+  if (box) WaitFor([box] { return !MessageBoxText(box).empty(); }, 5s);
+  return box;
 }
 
 std::string WindowText(HWND hwnd) {

@@ -1,0 +1,109 @@
+#include "config/TextLines.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "diagnostics/Errors.h"
+#include "platform/MemoryFileSystem.h"
+
+namespace vconfig {
+namespace {
+
+TEST(TextLines, SplitsAtEveryKindOfBreakAndStopsAtNul) {
+  struct Case {
+    std::string bytes;
+    TextLines lines;
+  } cases[] = {
+      {"", {}},
+      {"a", {"a"}},
+      {"a\r\nb\r\n", {"a", "b"}},
+      {"a\rb\r", {"a", "b"}},
+      {"a\nb\n", {"a", "b"}},
+      {"a\r\n\r\nb", {"a", "", "b"}},
+      {"a\n\rb", {"a", "", "b"}},  // LF then CR are two breaks
+      {"a\r\r\nb", {"a", "", "b"}},
+      {"\r\n", {""}},
+      {std::string("ab\0cd\r\nef", 9), {"ab"}},
+      {std::string("\0abc", 4), {}},
+      {"x\xE1\xFF\r\n", {"x\xE1\xFF"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SplitTextLines(c.bytes), c.lines) << c.bytes;
+}
+
+TEST(TextLines, JoinPutsCrLfAfterEveryLine) {
+  EXPECT_EQ(JoinTextLines({}), "");
+  EXPECT_EQ(JoinTextLines({"a", "", "b"}), "a\r\n\r\nb\r\n");
+}
+
+std::string ReadReal(const std::string& relative) {
+  std::ifstream in(std::string(VCONFIG_TESTDATA) + "/" + relative, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+TEST(TextLines, RealFilesKeepEveryLine) {
+  struct Case {
+    const char* file;
+    size_t lines;
+    const char* last;
+  } cases[] = {
+      {"autoexec.bat/Pixelx86-BestDos__AUTOEXEC.BAT", 32, nullptr},  // no final break
+      {"autoexec.bat/MartinEesmaa-Arvutimuuseum__AUTOEXEC.BAT", 22, nullptr},  // LF, no final break
+      {"bootlog.txt/Corbanizer-Windows-95-Dump__BOOTLOG.TXT", 638, nullptr},
+      {"bootlog.txt/supportcz-BootableUsbDos__BOOTLOG.TXT", 4, nullptr},
+      {"netlog.txt/andrewklkuo-art-kuo-family-tree__NETLOG.TXT", 187, nullptr},
+  };
+  for (const auto& c : cases) {
+    const std::string bytes = ReadReal(c.file);
+    ASSERT_FALSE(bytes.empty()) << c.file;
+    const TextLines lines = SplitTextLines(bytes);
+    EXPECT_EQ(lines.size(), c.lines) << c.file;
+    // Rewriting changes only the line ends: the text of every line survives.
+    EXPECT_EQ(SplitTextLines(JoinTextLines(lines)), lines) << c.file;
+  }
+}
+
+TEST(TextLines, RewriteLiftsAndRestoresAttributes) {
+  MemoryFileSystem fs;
+  const uint32_t attrs = kAttrReadOnly | kAttrHidden | kAttrSystem | kAttrArchive;
+  fs.Put("C:\\msdos.sys", "[Paths]\nWinDir=C:\\WINDOWS\n", attrs);
+  WriteTextLines(fs, "C:\\msdos.sys", {"[Paths]", "WinDir=D:\\WINDOWS"});
+  EXPECT_EQ(fs.Get("C:\\msdos.sys")->content, "[Paths]\r\nWinDir=D:\\WINDOWS\r\n");
+  EXPECT_EQ(fs.Get("C:\\msdos.sys")->attributes, attrs);
+  ASSERT_EQ(fs.attributeLog().size(), 2u);
+  EXPECT_EQ(fs.attributeLog()[0].second, kAttrArchive) << "lifted for the write";
+}
+
+TEST(TextLines, FailedWriteKeepsTheOriginal) {
+  MemoryFileSystem fs;
+  fs.Put("C:\\boot.ini", "[boot loader]\r\ntimeout=30\r\n", kAttrHidden | kAttrSystem);
+  fs.FailWritesTo("C:\\boot.ini");
+  EXPECT_THROW(WriteTextLines(fs, "C:\\boot.ini", {"x"}), EFileCreateError);
+  EXPECT_EQ(fs.Get("C:\\boot.ini")->content, "[boot loader]\r\ntimeout=30\r\n");
+  EXPECT_EQ(fs.Get("C:\\boot.ini")->attributes, kAttrHidden | kAttrSystem);
+  try {
+    WriteTextLines(fs, "C:\\boot.ini", {"x"});
+  } catch (const AppError& e) {
+    EXPECT_STREQ(e.what(), "Cannot create file C:\\boot.ini");
+  }
+}
+
+TEST(TextLines, FileWithNulIsNeverRewritten) {
+  MemoryFileSystem fs;
+  const std::string binary("MZ\x90\0\x03\0\0\0text", 12);
+  fs.Put("C:\\win.ini", binary);
+  try {
+    WriteTextLines(fs, "C:\\win.ini", {"MZ"});
+    FAIL() << "a file with a NUL byte was rewritten";
+  } catch (const EBinaryFileError& e) {
+    EXPECT_STREQ(e.what(), "File C:\\win.ini contains binary data and was not rewritten");
+  }
+  EXPECT_EQ(fs.Get("C:\\win.ini")->content, binary);
+  EXPECT_THROW(ReadTextLines(fs, "C:\\missing.ini"), EFileOpenError);
+}
+
+}  // namespace
+}  // namespace vconfig

@@ -1,0 +1,71 @@
+// Rewriting configuration files on a real file system: attributes survive, and a
+// write that cannot complete leaves the original byte for byte.
+#include <gtest/gtest.h>
+
+#include "config/TextLines.h"
+#include "diagnostics/Errors.h"
+#include "harness/Harness.h"
+#include "platform/FileSystem_win.h"
+
+namespace vtest {
+namespace {
+
+using namespace vconfig;
+
+class TextLinesWin : public ::testing::Test {
+ protected:
+  void TearDown() override { RemoveTree(dir_); }
+  std::string dir_ = TempFolder("lines");
+};
+
+TEST_F(TextLinesWin, ReadOnlyHiddenSystemFileKeepsItsAttributes) {
+  const std::string path = dir_ + "msdos.sys";
+  ASSERT_TRUE(WriteFileBytes(path, "[Paths]\nWinDir=C:\\WINDOWS"));
+  const DWORD attrs = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  ASSERT_TRUE(::SetFileAttributesA(path.c_str(), attrs));
+  FileSystem& fs = SystemFileSystem();
+  TextLines lines = ReadTextLines(fs, path);
+  ASSERT_EQ(lines.size(), 2u);
+  lines.push_back("BootGUI=1");
+  WriteTextLines(fs, path, lines);
+  EXPECT_EQ(ReadFileBytes(path), "[Paths]\r\nWinDir=C:\\WINDOWS\r\nBootGUI=1\r\n");
+  EXPECT_EQ(::GetFileAttributesA(path.c_str()) & attrs, attrs);
+  // No temporary file is left beside it.
+  WIN32_FIND_DATAA fd{};
+  HANDLE find = ::FindFirstFileA((dir_ + "*.tmp").c_str(), &fd);
+  EXPECT_EQ(find, INVALID_HANDLE_VALUE);
+  if (find != INVALID_HANDLE_VALUE) ::FindClose(find);
+}
+
+TEST_F(TextLinesWin, LockedFileStaysByteForByte) {
+  const std::string path = dir_ + "boot.ini";
+  const std::string original = "[boot loader]\ntimeout=30\n";
+  ASSERT_TRUE(WriteFileBytes(path, original));
+  HANDLE held = ::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  try {
+    WriteTextLines(SystemFileSystem(), path, {"timeout=0"});
+    ADD_FAILURE() << "the write over a locked file reported success";
+  } catch (const EFileCreateError& e) {
+    EXPECT_EQ(std::string(e.what()), "Cannot create file " + path);
+  }
+  ::CloseHandle(held);
+  EXPECT_EQ(ReadFileBytes(path), original);
+}
+
+TEST_F(TextLinesWin, MissingFolderAndBinaryFileAreRefused) {
+  const std::string missing = dir_ + "no such folder\\config.sys";
+  EXPECT_THROW(WriteTextLines(SystemFileSystem(), missing, {"FILES=40"}), EFileCreateError);
+  EXPECT_FALSE(FileExists(missing));
+
+  const std::string binary = dir_ + "win.ini";
+  const std::string bytes("[windows]\r\nload=\0\0garbage", 24);
+  ASSERT_TRUE(WriteFileBytes(binary, bytes));
+  EXPECT_THROW(WriteTextLines(SystemFileSystem(), binary, {"[windows]"}), EBinaryFileError);
+  EXPECT_EQ(ReadFileBytes(binary), bytes);
+  EXPECT_EQ(ReadTextLines(SystemFileSystem(), binary),
+            (TextLines{"[windows]", "load="}));
+}
+
+}  // namespace
+}  // namespace vtest
