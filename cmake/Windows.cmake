@@ -5,6 +5,7 @@
 # convention reads the wrong argument and unbalances the stack (seen with a
 # std::function invoker folded into a one-line member).
 set(win_flags -fno-omit-frame-pointer -fno-ipa-icf)
+add_compile_options(-fno-ipa-icf)  # also for the libraries built here (GoogleTest)
 set(win_link -static -static-libgcc -static-libstdc++)
 target_compile_options(vcore PRIVATE ${win_flags})
 target_compile_definitions(vcore PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600)
