@@ -32,8 +32,6 @@ constexpr int kHeight = 493;
 constexpr int kSourceTreeId = 101;
 constexpr int kContentListId = 102;
 
-constexpr TColor kBackground = sl::kSystemColor + 1;  // clBackground
-constexpr TColor kSilver = 0xC0C0C0;
 
 // Brackets a rebuild of a list so that it redraws once, also when a step fails.
 class UpdateScope {
@@ -94,7 +92,7 @@ TUpravitFrm::~TUpravitFrm() {
   ImgBkgrnd1_.reset();
 }
 
-bool TUpravitFrm::CreateWindowAndComponents() {
+bool TUpravitFrm::CreateMainWindow() {
   FormArgs args;
   args.className = "TUpravitFrm";
   args.caption = kApplicationTitle;
@@ -106,19 +104,18 @@ bool TUpravitFrm::CreateWindowAndComponents() {
   ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
   args.x = work.left + (work.right - work.left - args.width) / 2;
   args.y = work.top + (work.bottom - work.top - args.height) / 2;
-  if (!CreateForm(args)) return false;
-  Application::SetMainWindow(hwnd());
-  return true;
+  return CreateForm(args);
 }
 
 bool TUpravitFrm::Create() {
-  if (!CreateWindowAndComponents()) return false;
+  if (!CreateMainWindow()) return false;
+  Application::SetMainWindow(hwnd());
   FormCreate();
   return true;
 }
 
 bool TUpravitFrm::CreateWithoutGuard() {
-  if (!CreateWindowAndComponents()) return false;
+  if (!CreateMainWindow()) return false;
   SetUp();
   return true;
 }
@@ -219,7 +216,7 @@ void TUpravitFrm::CreateTopBar() {
     button->SetDropDownStyle(TExplBtnDropDownStyle::ddsIExplorer);
     button->SetFontFace("MS Sans Serif", 8);
     button->SetFontColor(ChromeRgb(255, 255, 255));
-    button->SetUnselectedFontColor(kSilver);
+    button->SetUnselectedFontColor(clSilver);
     button->LoadBitmapResource(d.image);
     button->SetNoFocusBitmap(LoadArtworkBitmap(d.image + 1).get());
     button->SetDisabledBitmap(LoadArtworkBitmap(d.image + 2).get());
@@ -254,7 +251,7 @@ void TUpravitFrm::CreateLists() {
   treeArgs.height = inner.bottom - inner.top;
   treeArgs.id = kSourceTreeId;
   tree.Create(Panel2_->hwnd(), treeArgs);
-  tree.SetColor(sl::kInfoBk);
+  tree.SetColor(clInfoBk);
   tree.SectionColor = 9621720;
   tree.SetWallpaper(treeWallpaper_.get());
   tree.SetSectionHeight(20);
@@ -266,11 +263,11 @@ void TUpravitFrm::CreateLists() {
   tree.SetOneExpanded(false);
   tree.SectionImages = ImageList1_.get();
   tree.SubItemImages = ImageList1_.get();
-  tree.SelectionColor = sl::kHighlight;
-  tree.SelectionTextColor = sl::kNavy;
+  tree.SelectionColor = clHighlight;
+  tree.SelectionTextColor = clNavy;
   tree.ScrollWidth = 16;
   SectionListFont sectionFont = tree.SectionFont();
-  sectionFont.Color = kBackground;
+  sectionFont.Color = clBackground;
   tree.SetSectionFont(sectionFont);
   tree.FullFocus = true;
   tree.SectionFocus = sfDash;
@@ -573,7 +570,8 @@ LRESULT TUpravitFrm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     }
     case WM_DESTROY:
-      Application::Terminate();
+      // Closing the program's main window ends the program.
+      if (hwnd() == Application::MainWindow()) Application::Terminate();
       return 0;
     default:
       return Form::HandleMessage(msg, wp, lp);

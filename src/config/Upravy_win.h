@@ -94,7 +94,7 @@ class TUpravitFrm : public Form {
   void OnClose() override;
 
  private:
-  bool CreateWindowAndComponents();
+  bool CreateMainWindow();
   void FormCreate();
   void SetUp();
   void CreateComponents();

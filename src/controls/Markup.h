@@ -2,6 +2,7 @@
 // HTML-like markup out in a rectangle of a surface, and measures, draws or probes it.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,9 @@ struct MarkupRequest {
   TColor shadowColor = clGray;
   PictureCache* pictureCache = nullptr;          // not owned
   PictureContainer* pictureContainer = nullptr;  // not owned
+  // When set, grows by the characters the renderer scans and copies (tests keep
+  // the work linear in the length of the text with it).
+  std::size_t* workCounter = nullptr;
 };
 
 struct MarkupResult {

@@ -11,7 +11,7 @@ namespace vconfig {
 // stay system colours (the surface resolves them when drawing). Unknown names give 0.
 TColor MarkupColorByName(std::string_view lowerName);
 
-// "#" and three pairs of hexadecimal digits (upper case; others read as 0) to
+// "#" and three pairs of hexadecimal digits (either case; other characters read as 0) to
 // red + green * 256 + blue * 65536. Missing characters count as 0.
 TColor MarkupColorFromHex(std::string_view text);
 

@@ -1,0 +1,134 @@
+#include "harness/MainWindowDriver.h"
+
+namespace vtest {
+namespace {
+
+struct IdSearch {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK MatchId(HWND hwnd, LPARAM lp) {
+  auto* s = reinterpret_cast<IdSearch*>(lp);
+  if (::GetDlgCtrlID(hwnd) == s->id) {
+    s->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK CollectTexts(HWND hwnd, LPARAM lp) {
+  auto* out = reinterpret_cast<std::string*>(lp);
+  *out += WindowText(hwnd);
+  *out += '\n';
+  return TRUE;
+}
+
+}  // namespace
+
+HWND FindDescendantById(HWND parent, int id) {
+  IdSearch s{id, nullptr};
+  ::EnumChildWindows(parent, &MatchId, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
+bool StartMainWindow(const SuiteCopy& suite, RunningProgram& program) {
+  program.base = StartProgram(suite.root() + "VInfo.exe", "", suite.root());
+  if (!program.base.started()) return false;
+  const bool shown = WaitFor([&] {
+    HWND main = ::FindWindowA("TUpravitFrm", "Vorn Info Config");
+    if (!main || !::IsWindowVisible(main)) return false;
+    program.main = main;
+    program.tree = FindDescendantById(main, kSourceTreeId);
+    program.content = FindDescendantById(main, kContentListId);
+    return program.tree && program.content && ListRows(program.tree).size() == 2;
+  }, 20s);
+  if (shown) ::GetWindowThreadProcessId(program.main, &program.pid);
+  return shown;
+}
+
+void RunningProgram::Close() {
+  if (main && ::IsWindow(main)) ::PostMessageA(main, WM_CLOSE, 0, 0);
+  base.WaitForExit();
+}
+
+RECT RowRect(HWND list, int row) {
+  RECT r{};
+  ::SendMessageA(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&r));
+  RECT client{};
+  ::GetClientRect(list, &client);
+  if (r.top < 0 || r.bottom > client.bottom) {
+    ::SendMessageA(list, LB_SETTOPINDEX, row, 0);
+    ::SendMessageA(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&r));
+  }
+  return r;
+}
+
+void ClickRow(HWND list, int row, bool right) {
+  const RECT r = RowRect(list, row);
+  ClickAt(list, (r.left + r.right) / 2, (r.top + r.bottom) / 2, right);
+}
+
+std::vector<bool> HeaderRows(HWND list) {
+  std::vector<bool> headers;
+  const LRESULT count = ::SendMessageA(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i)
+    headers.push_back(::SendMessageA(list, LB_GETITEMDATA, i, 0) == 1);
+  return headers;
+}
+
+int TopIndex(HWND list) { return static_cast<int>(::SendMessageA(list, LB_GETTOPINDEX, 0, 0)); }
+
+bool WaitForRows(HWND list, const std::function<bool(const std::vector<std::string>&)>& pred,
+                 std::chrono::milliseconds timeout) {
+  return WaitFor([&] { return pred(ListRows(list)); }, timeout);
+}
+
+std::string DialogTexts(HWND dialog) {
+  std::string texts = WindowText(dialog) + "\n";
+  ::EnumChildWindows(dialog, &CollectTexts, reinterpret_cast<LPARAM>(&texts));
+  return texts;
+}
+
+HWND WaitForDialogWithText(DWORD pid, const std::string& text, std::chrono::milliseconds timeout) {
+  HWND found = nullptr;
+  WaitFor([&] {
+    for (HWND d : ProcessWindows(pid, "#32770"))
+      if (DialogTexts(d).find(text) != std::string::npos) found = d;
+    return found != nullptr;
+  }, timeout);
+  return found;
+}
+
+HWND ShownPopupMenu() {
+  HWND menu = ::FindWindowA("#32768", nullptr);
+  return menu && ::IsWindowVisible(menu) ? menu : nullptr;
+}
+
+void ClickControl(HWND control) {
+  RECT r{};
+  ::GetWindowRect(control, &r);
+  const int cx = (r.right - r.left) / 2, cy = (r.bottom - r.top) / 2;
+  ::SetCursorPos(r.left + cx, r.top + cy);
+  ClickAt(control, cx, cy);
+}
+
+std::vector<std::string> SplitLines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::string cur;
+  const std::string text = bytes.substr(0, bytes.find('\0'));
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' || c == '\n') {
+      lines.push_back(cur);
+      cur.clear();
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      cur += c;
+    }
+  }
+  if (!cur.empty()) lines.push_back(cur);
+  return lines;
+}
+
+}  // namespace vtest
