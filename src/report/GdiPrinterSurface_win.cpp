@@ -66,7 +66,7 @@ int GdiPrinterSurface::TextHeight(const std::string& text) {
   return size.cy;
 }
 
-void GdiPrinterSurface::DrawText(int x, int y, const std::string& text) {
+void GdiPrinterSurface::PrintText(int x, int y, const std::string& text) {
   ::TextOutA(dc_.get(), x, y, text.c_str(), static_cast<int>(text.size()));
 }
 

@@ -32,7 +32,7 @@ class GdiPrinterSurface : public PrinterSurface {
   int DotsPerInchY() override;
   void SetFontSize(int points) override;
   int TextHeight(const std::string& text) override;
-  void DrawText(int x, int y, const std::string& text) override;
+  void PrintText(int x, int y, const std::string& text) override;
 
  private:
   UniqueMemDc dc_;

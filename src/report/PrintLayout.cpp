@@ -12,7 +12,7 @@ int PrintSize(const std::string& line) {
 
 void DrawFooter(PrinterSurface& printer, int page, int h, int gap) {
   printer.SetFontSize(kPrintFooterPoints);
-  printer.DrawText(printer.PageWidth() / 2, printer.PageHeight() - h - gap,
+  printer.PrintText(printer.PageWidth() / 2, printer.PageHeight() - h - gap,
                    "-" + std::to_string(page) + ".-");
 }
 
@@ -49,7 +49,7 @@ bool printtext(std::vector<std::string> lines, PrinterSurface& printer) {
       y = h + gap;
       printer.SetFontSize(size);
     }
-    printer.DrawText(margin, y, text);
+    printer.PrintText(margin, y, text);
   }
   DrawFooter(printer, page, h, gap);
   printer.EndJob();

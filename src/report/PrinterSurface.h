@@ -21,7 +21,7 @@ class PrinterSurface {
   // Face and colour stay the printer's default; only the size changes.
   virtual void SetFontSize(int points) = 0;
   virtual int TextHeight(const std::string& text) = 0;
-  virtual void DrawText(int x, int y, const std::string& text) = 0;
+  virtual void PrintText(int x, int y, const std::string& text) = 0;
 };
 
 }  // namespace vconfig

@@ -26,7 +26,7 @@ int RecordingPrinterSurface::TextHeight(const std::string& text) {
   return text.empty() ? 0 : HeightFor(points_);
 }
 
-void RecordingPrinterSurface::DrawText(int x, int y, const std::string& text) {
+void RecordingPrinterSurface::PrintText(int x, int y, const std::string& text) {
   if (pages_ == 0 || ended_) throw std::logic_error("text drawn outside a print job");
   texts_.push_back({pages_, x, y, points_, text});
 }

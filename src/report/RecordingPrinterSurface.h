@@ -35,7 +35,7 @@ class RecordingPrinterSurface : public PrinterSurface {
   int DotsPerInchY() override { return dpiY_; }
   void SetFontSize(int points) override { points_ = points; }
   int TextHeight(const std::string& text) override;
-  void DrawText(int x, int y, const std::string& text) override;
+  void PrintText(int x, int y, const std::string& text) override;
 
   const std::vector<Text>& texts() const { return texts_; }
   int pages() const { return pages_; }

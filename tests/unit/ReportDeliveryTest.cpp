@@ -31,7 +31,7 @@ struct LentPrinter : PrinterSurface {
   int DotsPerInchY() override { return to.DotsPerInchY(); }
   void SetFontSize(int points) override { to.SetFontSize(points); }
   int TextHeight(const std::string& text) override { return to.TextHeight(text); }
-  void DrawText(int x, int y, const std::string& text) override { to.DrawText(x, y, text); }
+  void PrintText(int x, int y, const std::string& text) override { to.PrintText(x, y, text); }
   PrinterSurface& to;
 };
 
