@@ -8,12 +8,13 @@
 #include <functional>
 #include <string>
 
+#include "controls/BtnExplKeys_win.h"
 #include "controls/Form_win.h"
 #include "platform/Handles_win.h"
 
 namespace vconfig {
 
-class TBitBtn : public Form {
+class TBitBtn : public Form, private KeyButton {
  public:
   using NotifyEvent = std::function<void(TBitBtn& sender)>;
 
@@ -45,6 +46,13 @@ class TBitBtn : public Form {
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
+  HWND KeyWindow() const override { return hwnd(); }
+  bool KeyDefault() const override { return default_; }
+  bool KeyCancel() const override { return cancel_; }
+  char KeyAccelerator() const override { return Accelerator(); }
+  bool KeyEnterWhenFocused() const override { return false; }
+  void KeyClick() override;
+
   std::string caption_;
   UniqueBitmap glyph_;
   HFONT font_ = nullptr;  // not owned

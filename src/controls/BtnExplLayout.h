@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace vconfig {
 
@@ -50,5 +51,8 @@ InactiveShade InactiveShadeFor(TExplBtnShadingType type, int red, int green, int
 
 // Is the 8 x 8 down-pattern pixel at (x, y) the highlight colour (else button face)?
 inline bool DownPatternIsHighlight(int x, int y) { return (x & 1) == (y & 1); }
+
+// The letter after a single "&" in a caption, upper-cased; 0 when there is none.
+char CaptionAccelerator(const std::string& caption);
 
 }  // namespace vconfig

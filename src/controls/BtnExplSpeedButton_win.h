@@ -10,12 +10,13 @@
 #include <functional>
 #include <string>
 
+#include "controls/BtnExplKeys_win.h"
 #include "controls/Form_win.h"
 #include "platform/Handles_win.h"
 
 namespace vconfig {
 
-class TSpeedButton : public Form {
+class TSpeedButton : public Form, private KeyButton {
  public:
   using NotifyEvent = std::function<void(TSpeedButton& sender)>;
 
@@ -53,6 +54,13 @@ class TSpeedButton : public Form {
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
+  HWND KeyWindow() const override { return hwnd(); }
+  bool KeyDefault() const override { return default_; }
+  bool KeyCancel() const override { return cancel_; }
+  char KeyAccelerator() const override { return Accelerator(); }
+  bool KeyEnterWhenFocused() const override { return false; }
+  void KeyClick() override;
+
   void ReleaseGroup();
 
   std::string caption_;

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "controls/BtnExplKeys_win.h"
 #include "controls/BtnExplLayout.h"
 #include "controls/Form_win.h"
 #include "controls/GaugeBarGradient.h"
@@ -34,7 +35,7 @@ enum class TExplBtnBevelStyle { bsRaised, bsLowered };
 enum class TExplBtnDropDownStyle { ddsIExplorer, ddsOffice };
 enum class TExplBtnButtonSize { bsCustom, bsSmall, bsLarge };
 
-class TExplBtn : public Form {
+class TExplBtn : public Form, private KeyButton {
  public:
   using NotifyEvent = std::function<void(TExplBtn& sender)>;
   // button: 0 left, 1 right, 2 middle; keys: the MK_ flags; x, y in client pixels.
@@ -136,6 +137,13 @@ class TExplBtn : public Form {
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
+  HWND KeyWindow() const override { return hwnd(); }
+  bool KeyDefault() const override { return default_; }
+  bool KeyCancel() const override { return cancel_; }
+  char KeyAccelerator() const override { return Accelerator(); }
+  bool KeyEnterWhenFocused() const override { return true; }
+  void KeyClick() override;
+
   void Repaint();
   void MouseDown(int x, int y, UINT keys);
   void MouseUp(int x, int y, UINT keys);

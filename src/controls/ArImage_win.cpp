@@ -1,0 +1,126 @@
+#include "controls/ArImage_win.h"
+
+#include <windowsx.h>
+
+#include "controls/ArImageBitmaps_win.h"
+
+namespace vconfig {
+
+bool TArImage::Create(HWND parent, int x, int y, int width, int height) {
+  FormArgs args;
+  args.className = "TArImage";
+  args.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+  args.owner = parent;
+  args.x = x;
+  args.y = y;
+  args.width = width;
+  args.height = height;
+  args.background = nullptr;  // the control paints all of itself
+  if (!CreateForm(args)) return false;
+  ::SetWindowPos(hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  return true;
+}
+
+void TArImage::SetBounds(int x, int y, int width, int height) {
+  ::MoveWindow(hwnd(), x, y, width, height, TRUE);
+}
+
+void TArImage::SetPicture(HBITMAP picture) {
+  picture_ = CopyBitmapHandle(picture);
+  // A change made while painting must not start another paint.
+  if (!painting_ && hwnd()) ::InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void TArImage::LoadPicture(int resourceId) {
+  UniqueBitmap loaded = LoadArtworkBitmap(resourceId);
+  SetPicture(loaded.get());
+}
+
+void TArImage::SetTileImage(bool value) {
+  tileImage_ = value;
+  if (!painting_ && hwnd()) ::InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void TArImage::SetTransparent(bool value) {
+  transparent_ = value;
+  if (!painting_ && hwnd()) ::InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void TArImage::DrawPictureAt(HDC dc, int originX, int originY, int width, int height) const {
+  const SIZE s = BitmapSize(picture_.get());
+  if (s.cx <= 0 || s.cy <= 0) return;
+  if (!tileImage_) {
+    DrawBitmap(dc, picture_.get(), originX, originY, transparent_);
+    return;
+  }
+  // Only the copies that reach into the requested area are drawn.
+  RECT clip{};
+  const int clipKind = ::GetClipBox(dc, &clip);
+  const bool clipped = clipKind == SIMPLEREGION || clipKind == COMPLEXREGION;
+  for (int y = 0; y < height; y += s.cy) {
+    if (clipped && (originY + y >= clip.bottom || originY + y + s.cy <= clip.top)) continue;
+    for (int x = 0; x < width; x += s.cx) {
+      if (clipped && (originX + x >= clip.right || originX + x + s.cx <= clip.left)) continue;
+      DrawBitmap(dc, picture_.get(), originX + x, originY + y, transparent_);
+    }
+  }
+}
+
+void TArImage::Paint(HDC dc) {
+  painting_ = true;
+  RECT r{};
+  ::GetClientRect(hwnd(), &r);
+  if (transparent_ || !HasImage(picture_.get())) {
+    // What the picture leaves out shows the parent's colour.
+    HWND parent = ::GetParent(hwnd());
+    HBRUSH brush = reinterpret_cast<HBRUSH>(
+        ::SendMessageA(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                       reinterpret_cast<LPARAM>(hwnd())));
+    ::FillRect(dc, &r, brush ? brush : ::GetSysColorBrush(COLOR_BTNFACE));
+  }
+  DrawPictureAt(dc, 0, 0, r.right, r.bottom);
+  painting_ = false;
+}
+
+LRESULT TArImage::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PaintDc pdc(hwnd());
+      Paint(pdc.get());
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wp));
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: {
+      const int button = msg == WM_LBUTTONDOWN ? 0 : msg == WM_RBUTTONDOWN ? 1 : 2;
+      if (button == 0) mouseDown_ = true;
+      if (OnMouseDown) OnMouseDown(*this, button, GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+      return 0;
+    }
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+      const int button = msg == WM_LBUTTONUP ? 0 : msg == WM_RBUTTONUP ? 1 : 2;
+      const bool click = button == 0 && mouseDown_;
+      if (button == 0) mouseDown_ = false;
+      if (OnMouseUp) OnMouseUp(*this, button, GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+      if (click && OnClick) OnClick(*this);
+      return 0;
+    }
+    case WM_LBUTTONDBLCLK:
+      if (OnDblClick) OnDblClick(*this);
+      return 0;
+    case WM_MOUSEMOVE:
+      if (OnMouseMove) OnMouseMove(*this, 0, GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+      return 0;
+    default:
+      return Form::HandleMessage(msg, wp, lp);
+  }
+}
+
+}  // namespace vconfig

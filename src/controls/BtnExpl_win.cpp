@@ -1,0 +1,568 @@
+#include "controls/BtnExpl_win.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "controls/ArImageBitmaps_win.h"
+#include "controls/ArImage_win.h"
+
+namespace vconfig {
+namespace {
+
+constexpr int kOfficeArrowWidth = 11;
+
+// The 8 x 8 checker of a button that is down.
+UniqueBrush DownPatternBrush() {
+  const COLORREF hi = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+  const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+  WindowDc screen(nullptr);
+  UniqueBitmap pattern(::CreateCompatibleBitmap(screen.get(), 8, 8));
+  {
+    UniqueMemDc dc(::CreateCompatibleDC(screen.get()));
+    SelectObjectScope sel(dc.get(), pattern.get());
+    for (int y = 0; y < 8; ++y)
+      for (int x = 0; x < 8; ++x) ::SetPixel(dc.get(), x, y, DownPatternIsHighlight(x, y) ? hi : face);
+  }
+  return UniqueBrush(::CreatePatternBrush(pattern.get()));
+}
+
+void Line(HDC dc, COLORREF color, const std::vector<POINT>& points) {
+  UniquePen pen(::CreatePen(PS_SOLID, 1, color));
+  SelectObjectScope sel(dc, pen.get());
+  ::MoveToEx(dc, points[0].x, points[0].y, nullptr);
+  for (size_t i = 1; i < points.size(); ++i) ::LineTo(dc, points[i].x, points[i].y);
+}
+
+}  // namespace
+
+TExplBtn::TExplBtn()
+    : unselectedFontColor_(kChromeSysColor | COLOR_WINDOWTEXT),
+      fontColor_(kChromeSysColor | COLOR_WINDOWTEXT) {
+  RegisterKeyButton(this);
+}
+
+TExplBtn::~TExplBtn() { UnregisterKeyButton(this); }
+
+bool TExplBtn::Create(HWND parent, int x, int y) {
+  const SIZE s = CurrentSize();
+  FormArgs args;
+  args.className = "TExplBtn";
+  args.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (tabStop_ ? WS_TABSTOP : 0);
+  args.owner = parent;
+  args.x = x;
+  args.y = y;
+  args.width = s.cx;
+  args.height = s.cy;
+  args.background = nullptr;  // never erased by the system
+  return CreateForm(args);
+}
+
+void TExplBtn::SetLeftTop(int x, int y) {
+  if (hwnd()) ::SetWindowPos(hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+SIZE TExplBtn::CurrentSize() const {
+  switch (buttonSize_) {
+    case TExplBtnButtonSize::bsSmall: return smallSize_;
+    case TExplBtnButtonSize::bsLarge: return largeSize_;
+    case TExplBtnButtonSize::bsCustom: break;
+  }
+  return customSize_;
+}
+
+void TExplBtn::SetSize(int width, int height) {
+  SIZE& pair = buttonSize_ == TExplBtnButtonSize::bsSmall   ? smallSize_
+               : buttonSize_ == TExplBtnButtonSize::bsLarge ? largeSize_
+                                                            : customSize_;
+  pair = SIZE{width, height};
+  if (hwnd())
+    ::SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TExplBtn::SetButtonSize(TExplBtnButtonSize s) {
+  buttonSize_ = s;
+  const SIZE size = CurrentSize();
+  SetSize(size.cx, size.cy);
+  Repaint();
+}
+
+void TExplBtn::SetCustomSize(int width, int height) {
+  customSize_ = SIZE{width, height};
+  if (buttonSize_ == TExplBtnButtonSize::bsCustom) SetSize(width, height);
+}
+void TExplBtn::SetSmallSize(int width, int height) {
+  smallSize_ = SIZE{width, height};
+  if (buttonSize_ == TExplBtnButtonSize::bsSmall) SetSize(width, height);
+}
+void TExplBtn::SetLargeSize(int width, int height) {
+  largeSize_ = SIZE{width, height};
+  if (buttonSize_ == TExplBtnButtonSize::bsLarge) SetSize(width, height);
+}
+
+void TExplBtn::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  if (hwnd()) ::SetWindowTextA(hwnd(), caption.c_str());
+  Repaint();
+}
+void TExplBtn::SetAlignment(TExplBtnAlignment a) { alignment_ = a; Repaint(); }
+void TExplBtn::SetLayout(TExplBtnLayout l) { layout_ = l; Repaint(); }
+void TExplBtn::SetOptions(TExplBtnOptions o) { options_ = o; Repaint(); }
+void TExplBtn::SetBevelStyle(TExplBtnBevelStyle s) { bevelStyle_ = s; Repaint(); }
+void TExplBtn::SetDropDownStyle(TExplBtnDropDownStyle s) { dropDownStyle_ = s; Repaint(); }
+void TExplBtn::SetUnselectedFontColor(ChromeColor c) { unselectedFontColor_ = c; Repaint(); }
+void TExplBtn::SetFontColor(ChromeColor c) { fontColor_ = c; Repaint(); }
+void TExplBtn::SetGroupIndex(int index) { groupIndex_ = index; }
+void TExplBtn::SetAllowAllUp(bool value) { allowAllUp_ = value; }
+void TExplBtn::SetDefault(bool value) { default_ = value; }
+void TExplBtn::SetCancel(bool value) { cancel_ = value; }
+
+void TExplBtn::SetShadingType(TExplBtnShadingType t) {
+  shadingType_ = t;
+  BuildInactiveCopy();
+  Repaint();
+}
+
+void TExplBtn::SetBitmap(HBITMAP bitmap) {
+  bitmap_ = CopyBitmapHandle(bitmap);
+  BuildInactiveCopy();
+  Repaint();
+}
+
+void TExplBtn::LoadBitmapResource(int resourceId) {
+  UniqueBitmap loaded = LoadArtworkBitmap(resourceId);
+  SetBitmap(loaded.get());
+}
+
+void TExplBtn::SetNoFocusBitmap(HBITMAP bitmap) { noFocusBitmap_ = CopyBitmapHandle(bitmap); Repaint(); }
+void TExplBtn::SetDisabledBitmap(HBITMAP bitmap) { disabledBitmap_ = CopyBitmapHandle(bitmap); Repaint(); }
+
+void TExplBtn::SetFont(HFONT font) {
+  font_ = font;
+  ownedFont_.reset();
+  Repaint();
+}
+
+void TExplBtn::SetFontFace(const std::string& face, int pointSize, bool bold) {
+  WindowDc screen(nullptr);
+  const int height = -::MulDiv(pointSize, ::GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
+  ownedFont_.reset(::CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0,
+                                 DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                 DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
+  font_ = ownedFont_.get();
+  Repaint();
+}
+
+HFONT TExplBtn::CurrentFont() const {
+  if (font_) return font_;
+  HWND parent = hwnd() ? ::GetParent(hwnd()) : nullptr;
+  auto parentFont = parent ? reinterpret_cast<HFONT>(::SendMessageA(parent, WM_GETFONT, 0, 0)) : nullptr;
+  return parentFont ? parentFont : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+}
+
+bool TExplBtn::Enabled() const { return !hwnd() || ::IsWindowEnabled(hwnd()); }
+
+void TExplBtn::SetEnabled(bool value) {
+  if (hwnd()) ::EnableWindow(hwnd(), value ? TRUE : FALSE);
+  if (!value) {
+    hot_ = false;
+    pressed_ = false;
+  }
+  Repaint();
+}
+
+void TExplBtn::SetTabStop(bool value) {
+  tabStop_ = value;
+  if (!hwnd()) return;
+  LONG style = ::GetWindowLongA(hwnd(), GWL_STYLE);
+  style = value ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP);
+  ::SetWindowLongA(hwnd(), GWL_STYLE, style);
+}
+
+void TExplBtn::SetDown(bool down) {
+  if (down == down_) return;
+  down_ = down;
+  if (down_ && groupIndex_ != 0) ReleaseGroup();
+  Repaint();
+}
+
+void TExplBtn::ReleaseGroup() {
+  if (!hwnd()) return;
+  HWND parent = ::GetParent(hwnd());
+  for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    if (child == hwnd()) continue;
+    char cls[32] = {};
+    ::GetClassNameA(child, cls, sizeof cls);
+    if (std::string(cls) != "TExplBtn") continue;
+    auto* other = dynamic_cast<TExplBtn*>(
+        reinterpret_cast<Form*>(::GetWindowLongPtrA(child, GWLP_USERDATA)));
+    if (other && other->groupIndex_ == groupIndex_ && other->down_) {
+      other->down_ = false;
+      other->Repaint();
+    }
+  }
+}
+
+char TExplBtn::Accelerator() const { return CaptionAccelerator(caption_); }
+
+void TExplBtn::Click() {
+  if (OnClick) OnClick(*this);
+}
+
+void TExplBtn::KeyClick() {
+  if (groupIndex_ != 0) {
+    if (allowAllUp_ && down_)
+      SetDown(false);
+    else
+      SetDown(true);
+  }
+  Click();
+}
+
+void TExplBtn::Repaint() {
+  if (!hwnd()) return;
+  ::InvalidateRect(hwnd(), nullptr, FALSE);
+  ::UpdateWindow(hwnd());
+}
+
+// --- mouse -------------------------------------------------------------------
+
+void TExplBtn::PointerEntered() {
+  hot_ = true;
+  if (!down_ && Enabled()) Repaint();
+  if (OnEnter) OnEnter(*this);
+}
+
+void TExplBtn::PointerLeft() {
+  hot_ = false;
+  if (!down_ && Enabled()) Repaint();
+  if (OnExit) OnExit(*this);
+}
+
+void TExplBtn::MouseDown(int x, int y, UINT keys) {
+  if (!Enabled() || !::IsWindowVisible(hwnd())) return;
+  HWND root = ::GetAncestor(hwnd(), GA_ROOT);
+  if (root && ::GetActiveWindow() != root && ::IsWindowEnabled(root)) ::SetActiveWindow(root);
+  pressed_ = true;
+  const bool wasHot = hot_;
+  hot_ = true;
+  Repaint();
+  ::SetCapture(hwnd());
+  if (!wasHot && OnEnter) OnEnter(*this);
+  if (OnMouseDown) OnMouseDown(*this, 0, keys, x, y);
+}
+
+void TExplBtn::MouseMove(int x, int y, UINT keys) {
+  RECT rc{};
+  ::GetClientRect(hwnd(), &rc);
+  const bool over = ::PtInRect(&rc, POINT{x, y}) != FALSE;
+  if (!tracking_) {
+    TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, hwnd(), 0};
+    tracking_ = ::TrackMouseEvent(&tme) != FALSE;
+  }
+  if (over && !hot_)
+    PointerEntered();
+  else if (!over && hot_)
+    PointerLeft();
+  if (hwnd() && OnMouseMove) OnMouseMove(*this, keys, x, y);
+}
+
+void TExplBtn::MouseUp(int x, int y, UINT keys) {
+  if (!Enabled() || !::IsWindowVisible(hwnd()) || !pressed_) {
+    if (OnMouseUp) OnMouseUp(*this, 0, keys, x, y);
+    return;
+  }
+  RECT rc{};
+  ::GetClientRect(hwnd(), &rc);
+  const bool over = ::PtInRect(&rc, POINT{x, y}) != FALSE;
+  if (groupIndex_ != 0 && over) {
+    if (allowAllUp_ && down_) {
+      down_ = false;
+    } else {
+      down_ = true;
+      ReleaseGroup();
+    }
+  }
+  pressed_ = false;
+  ::ReleaseCapture();
+  if (hot_) {
+    // Hot follows the release point: only a release over the button clicks.
+    if (!over) {
+      PointerLeft();
+    } else {
+      ::InvalidateRect(hwnd(), nullptr, FALSE);
+      Click();
+    }
+  } else {
+    Repaint();
+  }
+  if (hwnd() && OnMouseUp) OnMouseUp(*this, 0, keys, x, y);
+}
+
+LRESULT TExplBtn::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PaintDc pdc(hwnd());
+      PaintTo(pdc.get());
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      PaintTo(reinterpret_cast<HDC>(wp));
+      return 0;
+    case WM_LBUTTONDOWN:
+      MouseDown(GET_X_LPARAM(lp), GET_Y_LPARAM(lp), static_cast<UINT>(wp));
+      return 0;
+    case WM_LBUTTONUP:
+      MouseUp(GET_X_LPARAM(lp), GET_Y_LPARAM(lp), static_cast<UINT>(wp));
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      if (OnDblClick) OnDblClick(*this);
+      return 0;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+      if (OnMouseDown && msg == WM_RBUTTONDOWN)
+        OnMouseDown(*this, 1, static_cast<UINT>(wp), GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+      if (OnMouseUp && msg == WM_RBUTTONUP)
+        OnMouseUp(*this, 1, static_cast<UINT>(wp), GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+      return 0;
+    case WM_MOUSEMOVE:
+      MouseMove(GET_X_LPARAM(lp), GET_Y_LPARAM(lp), static_cast<UINT>(wp));
+      return 0;
+    case WM_MOUSELEAVE:
+      tracking_ = false;
+      if (hot_ && ::GetCapture() != hwnd()) PointerLeft();
+      return 0;
+    case WM_CAPTURECHANGED:
+      if (pressed_ && reinterpret_cast<HWND>(lp) != hwnd()) {
+        pressed_ = false;
+        Repaint();
+      }
+      return 0;
+    case WM_KEYDOWN:
+      if (wp == VK_RETURN) {
+        KeyClick();
+        return 0;
+      }
+      break;
+    case WM_ENABLE:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      Repaint();
+      break;
+    case WM_SYSCOLORCHANGE:
+      BuildInactiveCopy();
+      Repaint();
+      break;
+    case WM_WINDOWPOSCHANGED: {
+      const auto* pos = reinterpret_cast<const WINDOWPOS*>(lp);
+      if (!(pos->flags & SWP_NOSIZE)) {
+        RECT rc{};
+        ::GetClientRect(hwnd(), &rc);
+        SIZE& pair = buttonSize_ == TExplBtnButtonSize::bsSmall   ? smallSize_
+                     : buttonSize_ == TExplBtnButtonSize::bsLarge ? largeSize_
+                                                                  : customSize_;
+        pair = SIZE{rc.right, rc.bottom};
+      }
+      // The strip behind shows at a new place: draw it afresh.
+      ::InvalidateRect(hwnd(), nullptr, FALSE);
+      break;
+    }
+    default:
+      break;
+  }
+  return Form::HandleMessage(msg, wp, lp);
+}
+
+// --- painting ----------------------------------------------------------------
+
+SIZE TExplBtn::GlyphSize() const {
+  switch (buttonSize_) {
+    case TExplBtnButtonSize::bsSmall: return SIZE{16, 16};
+    case TExplBtnButtonSize::bsLarge: return SIZE{32, 32};
+    case TExplBtnButtonSize::bsCustom: break;
+  }
+  return BitmapSize(bitmap_.get());
+}
+
+void TExplBtn::BuildInactiveCopy() {
+  inactiveBitmap_.reset();
+  const SIZE s = BitmapSize(bitmap_.get());
+  if (s.cx <= 0 || s.cy <= 0) return;
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = s.cx;
+  bi.bmiHeader.biHeight = -s.cy;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  bi.bmiHeader.biCompression = BI_RGB;
+  std::vector<RGBQUAD> px(static_cast<size_t>(s.cx) * static_cast<size_t>(s.cy));
+  WindowDc screen(nullptr);
+  if (!::GetDIBits(screen.get(), bitmap_.get(), 0, static_cast<UINT>(s.cy), px.data(), &bi,
+                   DIB_RGB_COLORS))
+    return;
+  const RGBQUAD key = px[0];
+  auto quad = [](COLORREF c) {
+    return RGBQUAD{GetBValue(c), GetGValue(c), GetRValue(c), 0};
+  };
+  const RGBQUAD highlight = quad(::GetSysColor(COLOR_BTNHIGHLIGHT));
+  const RGBQUAD shadow = quad(::GetSysColor(COLOR_BTNSHADOW));
+  for (RGBQUAD& p : px) {
+    if (p.rgbRed == key.rgbRed && p.rgbGreen == key.rgbGreen && p.rgbBlue == key.rgbBlue) continue;
+    switch (InactiveShadeFor(shadingType_, p.rgbRed, p.rgbGreen, p.rgbBlue)) {
+      case InactiveShade::kWhite: p = RGBQUAD{255, 255, 255, 0}; break;
+      case InactiveShade::kHighlight: p = highlight; break;
+      case InactiveShade::kShadow: p = shadow; break;
+      case InactiveShade::kBlack: p = RGBQUAD{0, 0, 0, 0}; break;
+    }
+  }
+  UniqueBitmap copy(::CreateCompatibleBitmap(screen.get(), s.cx, s.cy));
+  if (copy && ::SetDIBits(screen.get(), copy.get(), 0, static_cast<UINT>(s.cy), px.data(), &bi,
+                          DIB_RGB_COLORS))
+    inactiveBitmap_ = std::move(copy);
+}
+
+void TExplBtn::DrawBackground(HDC dc, int w, int h) {
+  HWND parent = ::GetParent(hwnd());
+  RECT all{0, 0, w, h};
+  ::FillRect(dc, &all, ClassBackgroundBrush(parent));
+  if (!HasOption(boTransparent) || !backgroundImage_ || !backgroundImage_->hwnd()) return;
+  // The strip's picture, lined up with where the strip shows it on screen.
+  POINT origin{0, 0};
+  ::MapWindowPoints(backgroundImage_->hwnd(), hwnd(), &origin, 1);
+  RECT strip{};
+  ::GetClientRect(backgroundImage_->hwnd(), &strip);
+  backgroundImage_->DrawPictureAt(dc, origin.x, origin.y, strip.right, strip.bottom);
+}
+
+void TExplBtn::DrawGlyph(HDC dc, HBITMAP glyph, int x, int y) {
+  const SIZE s = BitmapSize(glyph);
+  if (s.cx <= 0 || s.cy <= 0) return;
+  const SIZE g = GlyphSize();
+  UniqueMemDc src(::CreateCompatibleDC(dc));
+  SelectObjectScope sel(src.get(), glyph);
+  const COLORREF key = ::GetPixel(src.get(), 0, 0);
+  // Small and large buttons use the top-left 16 x 16 of the picture.
+  const int sw = buttonSize_ == TExplBtnButtonSize::bsCustom ? s.cx : std::min<int>(s.cx, 16);
+  const int sh = buttonSize_ == TExplBtnButtonSize::bsCustom ? s.cy : std::min<int>(s.cy, 16);
+  ::TransparentBlt(dc, x, y, g.cx, g.cy, src.get(), 0, 0, sw, sh, key);
+}
+
+void TExplBtn::DrawEmbossedGlyph(HDC dc, int x, int y) {
+  const SIZE g = GlyphSize();
+  DrawBitmapMask(dc, bitmap_.get(), x + 1, y + 1, g.cx, g.cy, ::GetSysColor(COLOR_BTNHIGHLIGHT));
+  DrawBitmapMask(dc, bitmap_.get(), x, y, g.cx, g.cy, ::GetSysColor(COLOR_BTNSHADOW));
+}
+
+void TExplBtn::DrawCaption(HDC dc, const RECT& r, COLORREF color, UINT flags) {
+  if (color == CLR_INVALID || r.right <= r.left) return;
+  ::SetTextColor(dc, color);
+  RECT rc = r;
+  ::DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &rc, flags);
+}
+
+void TExplBtn::DrawBevel(HDC dc, int a, int h, bool raised) {
+  if (!HasOption(boShowBevel)) return;
+  if (bevelStyle_ == TExplBtnBevelStyle::bsLowered) raised = !raised;
+  const COLORREF hi = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+  const COLORREF sh = ::GetSysColor(COLOR_BTNSHADOW);
+  Line(dc, raised ? hi : sh, {{0, h - 1}, {0, 0}, {a - 1, 0}});
+  Line(dc, raised ? sh : hi, {{a - 1, 0}, {a - 1, h - 1}, {0, h - 1}});
+}
+
+void TExplBtn::PaintTo(HDC target) {
+  RECT client{};
+  ::GetClientRect(hwnd(), &client);
+  const int w = client.right, h = client.bottom;
+  if (w <= 0 || h <= 0) return;
+  const int a = dropDownStyle_ == TExplBtnDropDownStyle::ddsOffice ? w - kOfficeArrowWidth : w;
+
+  UniqueBitmap offscreen(::CreateCompatibleBitmap(target, w, h));
+  UniqueMemDc dc(::CreateCompatibleDC(target));
+  SelectObjectScope selBitmap(dc.get(), offscreen.get());
+
+  DrawBackground(dc.get(), w, h);
+  if (down_ && HasOption(boShowDownPattern)) {
+    UniqueBrush pattern = DownPatternBrush();
+    RECT r{0, 0, a, h};
+    ::FillRect(dc.get(), &r, pattern.get());
+  }
+
+  SelectObjectScope selFont(dc.get(), CurrentFont());
+  ::SetBkMode(dc.get(), TRANSPARENT);
+  UINT align = alignment_ == TExplBtnAlignment::taLeftJustify    ? DT_LEFT
+               : alignment_ == TExplBtnAlignment::taRightJustify ? DT_RIGHT
+                                                                 : DT_CENTER;
+  const bool wrap = HasOption(boWordWrap);
+  const UINT lineFlags = wrap ? DT_WORDBREAK : DT_SINGLELINE;
+
+  BtnPlacementInput in;
+  in.usableWidth = a;
+  in.height = h;
+  if (!HasOption(boIconOnly) && !caption_.empty()) {
+    in.gap = 2;
+    std::string measured = wrap ? caption_ + " " : caption_;
+    RECT r{0, 0, std::max(a - 4, 0), 0};
+    ::DrawTextA(dc.get(), measured.c_str(), static_cast<int>(measured.size()), &r,
+                DT_CALCRECT | align | lineFlags);
+    in.textWidth = std::min<int>(r.right - r.left, a - 4);
+    in.textHeight = r.bottom - r.top;
+  }
+  const SIZE glyphSize = GlyphSize();
+  in.hasGlyph = HasImage(bitmap_.get());
+  in.glyphWidth = glyphSize.cx;
+  in.glyphHeight = glyphSize.cy;
+  in.layout = layout_;
+  in.alignment = alignment_;
+  in.wordWrap = wrap;
+  const BtnPlacement p = PlaceGlyphAndText(in);
+  lastPlacement_ = p;
+
+  RECT text{p.text.left, p.text.top, p.text.right, p.text.bottom};
+  int gx = p.glyphLeft, gy = p.glyphTop;
+  const UINT textFlags = align | lineFlags | DT_END_ELLIPSIS;
+  const bool hasText = in.textWidth > 0 || in.textHeight > 0;
+
+  if (!Enabled()) {
+    if (down_) DrawBevel(dc.get(), a, h, false);
+    if (in.hasGlyph) {
+      if (HasImage(disabledBitmap_.get()))
+        DrawGlyph(dc.get(), disabledBitmap_.get(), gx, gy);
+      else
+        DrawEmbossedGlyph(dc.get(), gx, gy);
+    }
+    if (hasText) {
+      RECT shifted = text;
+      ::OffsetRect(&shifted, 1, 1);
+      DrawCaption(dc.get(), shifted, ::GetSysColor(COLOR_BTNHIGHLIGHT), textFlags);
+      DrawCaption(dc.get(), text, ::GetSysColor(COLOR_BTNSHADOW), textFlags);
+    }
+  } else if ((pressed_ && hot_) || down_) {
+    DrawBevel(dc.get(), a, h, false);
+    if (!HasOption(boNoDepress)) {
+      ++gx;
+      ++gy;
+      if (bevelStyle_ == TExplBtnBevelStyle::bsRaised) ::OffsetRect(&text, 1, 1);
+    }
+    lastPlacement_.glyphLeft = gx;
+    lastPlacement_.glyphTop = gy;
+    lastPlacement_.text = BtnRect{text.left, text.top, text.right, text.bottom};
+    if (in.hasGlyph) DrawGlyph(dc.get(), bitmap_.get(), gx, gy);
+    if (hasText) DrawCaption(dc.get(), text, ResolveColor(fontColor_), textFlags);
+  } else {
+    if (hot_) DrawBevel(dc.get(), a, h, true);
+    if (bevelStyle_ == TExplBtnBevelStyle::bsLowered) ::OffsetRect(&text, 1, 1);
+    lastPlacement_.text = BtnRect{text.left, text.top, text.right, text.bottom};
+    HBITMAP glyph = bitmap_.get();
+    if (HasOption(boMonoDisplay) && !hot_)
+      glyph = HasImage(noFocusBitmap_.get()) ? noFocusBitmap_.get() : inactiveBitmap_.get();
+    if (in.hasGlyph) DrawGlyph(dc.get(), glyph, gx, gy);
+    if (hasText)
+      DrawCaption(dc.get(), text, ResolveColor(hot_ ? fontColor_ : unselectedFontColor_), textFlags);
+  }
+  ::BitBlt(target, 0, 0, w, h, dc.get(), 0, 0, SRCCOPY);
+}
+
+}  // namespace vconfig
