@@ -1,0 +1,132 @@
+// The other-file row of the running program opens the editor window; its save keeps a
+// file's attributes and its close writes nothing. Also the screenshots of the windows.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "harness/Harness.h"
+#include "harness/MainWindowDriver.h"
+#include "harness/Screenshot.h"
+
+namespace vtest {
+namespace {
+
+constexpr int kOtherFileHeader = 12;
+constexpr DWORD kRhs = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+// The explorer-style buttons of a window, top to bottom.
+std::vector<HWND> Buttons(HWND window) {
+  auto buttons = ChildWindows(window, "TExplBtn");
+  std::sort(buttons.begin(), buttons.end(), [](HWND a, HWND b) {
+    RECT ra{}, rb{};
+    ::GetWindowRect(a, &ra);
+    ::GetWindowRect(b, &rb);
+    return ra.top < rb.top;
+  });
+  return buttons;
+}
+
+// Opens the file group, then the other-file row, and picks path in the file dialog.
+HWND OpenInEditor(RunningProgram& p, const std::string& path) {
+  if (ListRows(p.content).empty()) {
+    ClickRow(p.tree, 0);
+    if (!WaitForRows(p.content, [](const auto& rows) { return rows.size() == 13; })) return nullptr;
+  }
+  if (ListRows(p.content).size() == 13) ClickRow(p.content, kOtherFileHeader);
+  if (!WaitForRows(p.content, [](const auto& rows) { return rows.size() == 14; })) return nullptr;
+  ClickRow(p.content, kOtherFileHeader + 1);
+  HWND dialog = WaitForWindow(p.pid, "#32770", nullptr);
+  if (!dialog || !FillFileDialog(dialog, path)) return nullptr;
+  return WaitForWindow(p.pid, "TTextEditfrm", path.c_str());
+}
+
+// Puts a file's bytes and attributes back when the test ends.
+class FileGuard {
+ public:
+  explicit FileGuard(std::string path)
+      : path_(std::move(path)), bytes_(ReadFileBytes(path_)), attrs_(::GetFileAttributesA(path_.c_str())) {}
+  ~FileGuard() {
+    WriteFileBytes(path_, bytes_);
+    ::SetFileAttributesA(path_.c_str(), attrs_);
+  }
+  const std::string& bytes() const { return bytes_; }
+
+ private:
+  std::string path_;
+  std::string bytes_;
+  DWORD attrs_;
+};
+
+std::string JoinCrLf(const std::vector<std::string>& lines) {
+  std::string s;
+  for (const auto& l : lines) s += l + "\r\n";
+  return s;
+}
+
+TEST(MainWindow, OtherFileRowOpensTheEditorWhoseSaveKeepsMsDosSysAttributes) {
+  FileGuard msdos("C:\\msdos.sys");
+  ASSERT_EQ(::GetFileAttributesA("C:\\msdos.sys") & kRhs, kRhs) << "the demo msdos.sys";
+  SuiteCopy suite;
+  RunningProgram p;
+  ASSERT_TRUE(StartMainWindow(suite, p));
+
+  HWND editor = OpenInEditor(p, "C:\\msdos.sys");
+  ASSERT_NE(editor, nullptr);
+  HWND edit = ChildWindows(editor, "Edit").at(0);
+  EXPECT_EQ(WindowText(edit), JoinCrLf(SplitLines(msdos.bytes())));
+  const std::string text = "[Options]\r\nBootGUI=1\r\nLogo=0";
+  ::SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  ClickControl(Buttons(editor).at(0));  // save
+  ASSERT_TRUE(WaitFor([&] { return !::IsWindowVisible(editor); }));
+  EXPECT_EQ(ReadFileBytes("C:\\msdos.sys"), text + "\r\n");
+  EXPECT_EQ(::GetFileAttributesA("C:\\msdos.sys") & kRhs, kRhs);
+
+  // Close after editing leaves the file as it is.
+  const std::string dir = TempFolder("otherfile");
+  const std::string other = dir + "notes.txt";
+  ASSERT_TRUE(WriteFileBytes(other, "a\nb"));
+  editor = OpenInEditor(p, other);
+  ASSERT_NE(editor, nullptr);
+  edit = ChildWindows(editor, "Edit").at(0);
+  EXPECT_EQ(WindowText(edit), "a\r\nb\r\n");
+  ::SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("changed"));
+  ClickControl(Buttons(editor).at(1));  // close
+  ASSERT_TRUE(WaitFor([&] { return !::IsWindowVisible(editor); }));
+  EXPECT_EQ(ReadFileBytes(other), "a\nb");
+  p.Close();
+  RemoveTree(dir);
+}
+
+// Screenshots of the main window with each group open and of the editor window, into
+// the folder named by VCONFIG_SCREENSHOTS (skipped without it).
+TEST(MainWindowScreens, Capture) {
+  const char* out = ::getenv("VCONFIG_SCREENSHOTS");
+  if (!out) GTEST_SKIP() << "VCONFIG_SCREENSHOTS not set";
+  const std::string dir = std::string(out) + "\\";
+  SuiteCopy suite;
+  RunningProgram p;
+  ASSERT_TRUE(StartMainWindow(suite, p));
+  auto settle = [] { WaitFor([] { return false; }, 1500ms); };
+  ClickRow(p.tree, 0);
+  ASSERT_TRUE(WaitForRows(p.content, [](const auto& rows) { return rows.size() == 13; }));
+  ClickRow(p.tree, 4);  // "Win.ini"
+  ASSERT_TRUE(WaitForRows(p.content, [](const auto& rows) { return rows.size() > 13; }));
+  settle();
+  EXPECT_TRUE(SaveScreenBmp(dir + "main-window-group0.bmp"));
+  ClickRow(p.tree, 0);  // contract the files
+  ClickRow(p.tree, 1);  // open the autostart group
+  ASSERT_TRUE(WaitForRows(p.content, [](const auto& rows) { return rows.size() == 6; }));
+  ClickRow(p.tree, 2);  // "HKL\Run"
+  ASSERT_TRUE(WaitForRows(p.content, [](const auto& rows) { return rows.size() > 6; }));
+  settle();
+  EXPECT_TRUE(SaveScreenBmp(dir + "main-window-group1.bmp"));
+  ClickRow(p.tree, 1);  // contract autostart
+  HWND editor = OpenInEditor(p, "C:\\windows\\system.ini");
+  ASSERT_NE(editor, nullptr);
+  settle();
+  EXPECT_TRUE(SaveScreenBmp(dir + "editor-window.bmp"));
+  p.Close();
+}
+
+}  // namespace
+}  // namespace vtest

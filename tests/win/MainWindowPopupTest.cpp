@@ -1,0 +1,101 @@
+// The main window in this process: which popup items the row under the point gets,
+// and the images the content sections take from the source tree.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "app/Startup_win.h"
+#include "config/Upravy_win.h"
+#include "controls/PopupMenu_win.h"
+#include "controls/SectionListBox_win.h"
+#include "harness/Harness.h"
+#include "locale/Language.h"
+#include "platform/Modules.h"
+
+namespace vtest {
+namespace {
+
+using namespace vconfig;
+
+class EnglishTexts : public StringModule {
+ public:
+  bool Load(const std::string&) override { return true; }
+  std::string Text(int id) override {
+    static const std::map<int, std::string> texts = {
+        {1, "Configuration files and autostart"}, {7, "Open other file..."},
+        {20, "Configuration files"}, {21, "Autostart"}, {100, "Add"}, {101, "Remove"},
+        {102, "Edit"}, {103, "View"}};
+    auto it = texts.find(id);
+    return it == texts.end() ? std::string() : it->second;
+  }
+};
+
+class MainWindowPopup : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetLanguageModule(std::make_unique<EnglishTexts>());
+    ReadSystemLocations();
+    SetUpCatalogue();
+    ASSERT_TRUE(frm.CreateWithoutGuard());
+  }
+  void TearDown() override { SetLanguageModule(nullptr); }
+
+  // The visible items of a menu for a right click on a content row.
+  std::vector<std::string> ItemsAt(int row, bool autostart) {
+    const RECT r = frm.ContentList()->RowRect(row);
+    PopupPoint = POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    if (autostart) {
+      frm.PopupMenu2Popup();
+      return frm.PopupMenu2().VisibleItems();
+    }
+    frm.PopupMenu1Popup();
+    return frm.PopupMenu1().VisibleItems();
+  }
+  int Header(int section) { return frm.ContentList()->Sections().HeaderRow(section); }
+
+  TUpravitFrm frm;
+};
+
+using Items = std::vector<std::string>;
+
+TEST_F(MainWindowPopup, FileMenuItemsFollowTheRow) {
+  frm.LoadGroupContent(0);
+  TSectionListBox& content = *frm.ContentList();
+  ASSERT_EQ(content.Sections().Count(), 13);
+  ASSERT_EQ(content.Sections()[7].Caption(), "Boot.ini");
+  ASSERT_GT(content.Sections()[7].SubItems.Count(), 0) << "the demo boot.ini";
+  // Every source section shows the image of its entry in the tree.
+  TListSection& files = frm.SourceTree()->Sections()[0];
+  EXPECT_EQ(content.Sections()[0].ImageIndex, -1);
+  for (int i = 0; i < 12; ++i)
+    EXPECT_EQ(content.Sections()[1 + i].ImageIndex, frm.SourceTree()->GetSubItemImageIndex(files, i));
+
+  frm.SectionListBox2SectionClick(7);  // open "Boot.ini"
+  EXPECT_EQ(ItemsAt(0, false), Items{});                                     // group title
+  EXPECT_EQ(ItemsAt(Header(7), false), (Items{"Add1", "View1"}));            // file title
+  EXPECT_EQ(ItemsAt(Header(7) + 1, false), (Items{"Add1", "Rem1", "Edit1", "View1"}));
+  frm.SectionListBox2SectionClick(12);  // the other-file section
+  EXPECT_EQ(ItemsAt(Header(12), false), Items{});
+  EXPECT_EQ(ItemsAt(Header(12) + 1, false), Items{});
+}
+
+TEST_F(MainWindowPopup, AutostartMenuItemsFollowTheRow) {
+  HKEY key = nullptr;
+  ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                              0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  ::RegSetValueExA(key, "PopupTest", 0, REG_SZ, reinterpret_cast<const BYTE*>("p.exe"), 6);
+  frm.LoadGroupContent(1);
+  TSectionListBox& content = *frm.ContentList();
+  ASSERT_EQ(content.Sections()[2].Caption(), "HCU\\Run");
+  frm.SectionListBox2SectionClick(2);
+  EXPECT_EQ(ItemsAt(0, true), Items{});
+  EXPECT_EQ(ItemsAt(Header(2), true), (Items{"Add2", "View2"}));
+  EXPECT_EQ(ItemsAt(Header(2) + 1, true), (Items{"Add2", "Edit2", "Rem2", "View2"}));
+  EXPECT_EQ(ItemsAt(Header(4), true), Items{"View2"});  // "Startup(User)"
+  ::RegDeleteValueA(key, "PopupTest");
+  ::RegCloseKey(key);
+}
+
+}  // namespace
+}  // namespace vtest
