@@ -1,0 +1,283 @@
+// The markup renderer over real GDI: the program's own markup forms drawn into a
+// memory bitmap, and a gallery of sample rows in a window on the screen.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "controls/GdiSurface_win.h"
+#include "controls/Markup.h"
+#include "harness/Harness.h"
+#include "platform/Handles_win.h"
+
+namespace vtest {
+namespace {
+
+using vconfig::FontSpec;
+using vconfig::GdiSurface;
+using vconfig::MarkupRequest;
+using vconfig::MarkupResult;
+using vconfig::Rect;
+using vconfig::RenderMarkup;
+using vconfig::TColor;
+
+// A 32-bit top-down bitmap selected into a memory DC, cleared to white.
+class Canvas {
+ public:
+  Canvas(int width, int height) : width_(width), height_(height), dc_(::CreateCompatibleDC(nullptr)) {
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    bitmap_.reset(::CreateDIBSection(dc_.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    bits_ = static_cast<const DWORD*>(bits);
+    select_ = std::make_unique<vconfig::SelectObjectScope>(dc_.get(), bitmap_.get());
+    RECT all{0, 0, width, height};
+    ::FillRect(dc_.get(), &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+  }
+  HDC dc() const { return dc_.get(); }
+  // The pixel as a TColor (red in the low byte).
+  TColor At(int x, int y) const {
+    ::GdiFlush();
+    const DWORD bgr = bits_[y * width_ + x];
+    return ((bgr >> 16) & 0xFF) | (bgr & 0xFF00) | ((bgr & 0xFF) << 16);
+  }
+  int Count(const Rect& r, TColor color) const {
+    int n = 0;
+    for (int y = std::max(0, r.top); y < std::min(height_, r.bottom); ++y) {
+      for (int x = std::max(0, r.left); x < std::min(width_, r.right); ++x) n += At(x, y) == color;
+    }
+    return n;
+  }
+
+ private:
+  int width_, height_;
+  vconfig::UniqueMemDc dc_;
+  vconfig::UniqueBitmap bitmap_;
+  std::unique_ptr<vconfig::SelectObjectScope> select_;
+  const DWORD* bits_ = nullptr;
+};
+
+FontSpec BaseFont() {
+  FontSpec f;
+  f.face = "MS Sans Serif";
+  f.size = 8;
+  f.color = vconfig::clBlack;
+  return f;
+}
+
+MarkupResult Draw(GdiSurface& s, const char* markup, Rect rect, bool measureOnly = false,
+                  bool selected = false) {
+  MarkupRequest rq;
+  rq.text = markup;
+  rq.rect = rect;
+  rq.measureOnly = measureOnly;
+  rq.selected = selected;
+  MarkupResult result;
+  RenderMarkup(s, rq, result);
+  return result;
+}
+
+int GhHeight(HDC dc, const char* face, int points) {
+  FontSpec f = BaseFont();
+  f.face = face;
+  f.size = points;
+  GdiSurface s(dc, &f);
+  return s.TextHeight("gh");
+}
+
+TEST(MarkupGdi, ProgramFormsDrawWithTheirColoursAndARule) {
+  Canvas c(400, 200);
+  const FontSpec base = BaseFont();
+  GdiSurface s(c.dc(), &base);
+
+  // A Run value row: name in blue, value in maroon, both at 10 points.
+  const MarkupResult row = Draw(
+      s, R"(<FONT color="clblue" size="10">Tool : <FONT color="clmaroon">C:\Tools\tool.exe</FONT>)",
+      Rect{0, 0, 400, 30});
+  EXPECT_EQ(row.height, GhHeight(c.dc(), "MS Sans Serif", 10));
+  const int nameWidth = s.MeasureRun("Tool : ", Rect{0, 0, 400, 30}, vconfig::TextFormat::kRun).cx;
+  EXPECT_GT(c.Count(Rect{0, 0, 1 + nameWidth, 30}, vconfig::clBlue), 10);
+  EXPECT_EQ(c.Count(Rect{0, 0, 1 + nameWidth, 30}, vconfig::clMaroon), 0);
+  EXPECT_GT(c.Count(Rect{1 + nameWidth, 0, 400, 30}, vconfig::clMaroon), 20);
+
+  // The rule: black, one pixel below the line, from the line's start to the right edge.
+  const MarkupResult rule = Draw(s, R"(<HR color-"clblue">)", Rect{0, 40, 400, 70});
+  const int gh = GhHeight(c.dc(), "MS Sans Serif", 8);
+  EXPECT_EQ(rule.height, gh);
+  const int y = 40 + gh + 1;
+  EXPECT_EQ(c.Count(Rect{1, y, 399, y + 1}, vconfig::clBlack), 398);
+  EXPECT_EQ(c.Count(Rect{0, 40, 400, y}, vconfig::clBlack), 0);  // nothing above it
+  EXPECT_EQ(c.At(1, y - 1), vconfig::clWhite);
+
+  // The report heading: blue, then navy, 14 points.
+  const MarkupResult heading = Draw(
+      s, R"(<FONT size="14" color="clblue">Win.ini - <FONT size="14" color="clnavy">C:\WINDOWS\win.ini:</FONT>)",
+      Rect{0, 80, 400, 130});
+  EXPECT_EQ(heading.height, GhHeight(c.dc(), "MS Sans Serif", 14));
+  EXPECT_GT(c.Count(Rect{0, 80, 400, 130}, vconfig::clBlue), 20);
+  EXPECT_GT(c.Count(Rect{0, 80, 400, 130}, vconfig::clNavy), 20);
+
+  // Size code 2 is 10 points; a selected row keeps the selection colour.
+  EXPECT_EQ(Draw(s, R"(<FONT color="clblack" size="2">x)", Rect{0, 0, 400, 200}, true).height,
+            GhHeight(c.dc(), "MS Sans Serif", 10));
+  FontSpec selection = base;
+  selection.color = vconfig::clWhite;
+  s.SetFont(selection);
+  s.SetBrushColor(vconfig::clNavy);
+  const Rect selRow{0, 140, 400, 170};
+  s.FillRect(selRow, vconfig::clNavy);
+  Draw(s, R"(<FONT color="clred">selected</FONT>)", selRow, false, true);
+  EXPECT_EQ(c.Count(selRow, vconfig::clRed), 0);
+  EXPECT_GT(c.Count(selRow, vconfig::clWhite), 20);
+  EXPECT_EQ(s.BrushColor(), vconfig::clNavy);  // handed back as it came
+  EXPECT_EQ(s.Font().color, vconfig::clWhite);
+}
+
+TEST(MarkupGdi, MeasuredWidthIsTheTextExtentAndEllipsisCutsTheRun) {
+  Canvas c(200, 40);
+  const FontSpec base = BaseFont();
+  GdiSurface s(c.dc(), &base);
+  const MarkupResult plain = Draw(s, "abc def", Rect{0, 0, 200, 40}, true);
+  SIZE extent{};
+  ::GetTextExtentPoint32A(c.dc(), "abc def", 7, &extent);
+  EXPECT_EQ(plain.width, extent.cx);
+  EXPECT_EQ(plain.height, extent.cy);
+
+  // Without word wrap a too long row ends in "..." inside its rectangle.
+  Draw(s, "a very long row that does not fit in sixty pixels", Rect{0, 0, 60, 20});
+  EXPECT_EQ(c.Count(Rect{60, 0, 200, 20}, vconfig::clBlack), 0);
+  EXPECT_GT(c.Count(Rect{0, 0, 60, 20}, vconfig::clBlack), 10);
+}
+
+// Sample rows of every kind, drawn in a window on the screen.
+struct GalleryRow {
+  const char* markup;
+  bool wordWrap;
+};
+const GalleryRow kGallery[] = {
+    {R"(<FONT size="14" color="clblue">Win.ini - <FONT size="14" color="clnavy">C:\WINDOWS\win.ini:</FONT>)", false},
+    {R"(<FONT color="clblue" size="10">SystemTray : <FONT color="clmaroon">SysTray.Exe</FONT>)", false},
+    {R"(<FONT color="clnavy" size="14">Startup(User)</FONT>)", false},
+    {R"(<HR color-"clblue">)", false},
+    {"Entities: &amp; &quot;quoted&quot; &lt;B&gt; &copy; &reg; &sect; &euro; and a&&b, a&b</B>", false},
+    {R"(<B>bold</B> <I>italic</I> <U>underline</U> <S>strike</S> H<SUB>2</SUB>O x<SUP>2</SUP>)", false},
+    {R"(Links: <A href="http://example.invalid">a link</A> and <E>a misspeled word</E>)", false},
+    {R"(<FONT face="Arial" size="12" color="clgreen" bgcolor="clyellow">Arial on yellow</FONT> <SH>shadow</SH>)", false},
+    {R"(<UL><LI>first item<LI>second item</UL>)", false},
+    {R"(<P align="right">right aligned</P><P align="center">centred</P>)", false},
+    {R"(Without word wrap a long row ends in an ellipsis: C:\Program_Files\Vendor\Long_Folder_Name\Another_Folder\program.exe)", false},
+    {"with word wrap the same long row breaks after the last space that fits, and <B>bo</B>ld stays one word on the next line", true},
+};
+
+LRESULT CALLBACK GalleryProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg != WM_PAINT) return ::DefWindowProcA(hwnd, msg, wp, lp);
+  vconfig::PaintDc paint(hwnd);
+  RECT client;
+  ::GetClientRect(hwnd, &client);
+  ::FillRect(paint.get(), &client, ::GetSysColorBrush(COLOR_WINDOW));
+  int top = 4;
+  int index = 0;
+  for (const GalleryRow& row : kGallery) {
+    const bool selected = index++ == 1;
+    FontSpec f = BaseFont();
+    f.color = selected ? vconfig::clHighlightText : vconfig::clWindowText;
+    GdiSurface s(paint.get(), &f);
+    MarkupRequest rq;
+    rq.text = row.markup;
+    rq.wordWrap = row.wordWrap;
+    rq.rect = Rect{4, top, client.right - 4, 10000};
+    rq.measureOnly = true;
+    rq.selected = selected;
+    MarkupResult size;
+    RenderMarkup(s, rq, size);
+    rq.rect.bottom = top + size.height;
+    if (selected) s.FillRect(rq.rect, vconfig::clHighlight);
+    rq.measureOnly = false;
+    MarkupResult drawn;
+    RenderMarkup(s, rq, drawn);
+    top += size.height + 4;
+  }
+  return 0;
+}
+
+bool WriteBitmapFile(const std::string& path, HDC dc, HBITMAP bitmap, int width, int height) {
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = width;
+  bi.bmiHeader.biHeight = height;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 24;
+  bi.bmiHeader.biCompression = BI_RGB;
+  const int stride = (width * 3 + 3) & ~3;
+  std::string pixels(static_cast<size_t>(stride) * height, '\0');
+  if (!::GetDIBits(dc, bitmap, 0, height, &pixels[0], &bi, DIB_RGB_COLORS)) return false;
+  BITMAPFILEHEADER fh{};
+  fh.bfType = 0x4D42;
+  fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
+  fh.bfSize = fh.bfOffBits + static_cast<DWORD>(pixels.size());
+  std::string file(reinterpret_cast<const char*>(&fh), sizeof fh);
+  file.append(reinterpret_cast<const char*>(&bi.bmiHeader), sizeof bi.bmiHeader);
+  file += pixels;
+  return WriteFileBytes(path, file);
+}
+
+TEST(MarkupGdi, GalleryOfSampleRowsOnTheScreen) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = GalleryProc;
+  wc.hInstance = ::GetModuleHandleA(nullptr);
+  wc.lpszClassName = "MarkupGallery";
+  wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  ::RegisterClassA(&wc);
+  const int width = 480, height = 360;
+  vconfig::UniqueWindow window(::CreateWindowExA(0, "MarkupGallery", "Markup gallery",
+                                                 WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 20, 20,
+                                                 width, height, nullptr, nullptr, wc.hInstance, nullptr));
+  ASSERT_TRUE(window);
+  ::UpdateWindow(window.get());
+  ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(window.get()) != FALSE; }));
+
+  // Capture the client area from the screen and check what is on it.
+  RECT client;
+  ::GetClientRect(window.get(), &client);
+  vconfig::WindowDc screen(window.get());
+  vconfig::UniqueMemDc mem(::CreateCompatibleDC(screen.get()));
+  vconfig::UniqueBitmap shot(::CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
+  int blue = 0, maroon = 0, highlight = 0;
+  const COLORREF highlightColour = ::GetSysColor(COLOR_HIGHLIGHT);
+  ASSERT_TRUE(WaitFor([&] {
+    ::RedrawWindow(window.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    vconfig::SelectObjectScope sel(mem.get(), shot.get());
+    ::BitBlt(mem.get(), 0, 0, client.right, client.bottom, screen.get(), 0, 0, SRCCOPY);
+    blue = maroon = highlight = 0;
+    for (int y = 0; y < client.bottom; ++y) {
+      for (int x = 0; x < client.right; ++x) {
+        const COLORREF p = ::GetPixel(mem.get(), x, y);
+        blue += p == RGB(0, 0, 255);
+        maroon += p == RGB(128, 0, 0);
+        highlight += p == highlightColour;
+      }
+    }
+    return blue > 50 && highlight > 100;
+  }, 5s)) << "blue " << blue << " maroon " << maroon << " highlight " << highlight;
+  EXPECT_EQ(maroon, 0) << "the selected row shows no maroon value";
+
+  if (const char* dir = std::getenv("VCONFIG_SCREENSHOT_DIR")) {
+    EXPECT_TRUE(WriteBitmapFile(std::string(dir) + "\\markup-gallery.bmp", mem.get(), shot.get(),
+                                client.right, client.bottom));
+  }
+  // For a look from outside: keep the window up until the named file appears.
+  if (const char* hold = std::getenv("VCONFIG_GALLERY_HOLD")) {
+    WaitFor([&] { return FileExists(hold); }, 60s);
+  }
+}
+
+}  // namespace
+}  // namespace vtest
