@@ -241,11 +241,21 @@ HWND FindChildByText(HWND parent, const char* cls, const std::string& text) {
 std::vector<std::string> ListRows(HWND listBox) {
   std::vector<std::string> rows;
   const LRESULT count = ::SendMessageA(listBox, LB_GETCOUNT, 0, 0);
+  // Read as UTF-16 and converted here: Wine answers an ANSI LB_GETTEXT from another
+  // process to a list subclassed through comctl32 (a Unicode window) in UTF-16,
+  // which would overrun an ANSI-sized buffer.
   for (LRESULT i = 0; i < count; ++i) {
-    const LRESULT len = ::SendMessageA(listBox, LB_GETTEXTLEN, i, 0);
-    std::string row(len > 0 ? len : 0, '\0');
-    if (len > 0) ::SendMessageA(listBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(row.data()));
-    rows.push_back(row.c_str());
+    const LRESULT len = ::SendMessageW(listBox, LB_GETTEXTLEN, i, 0);
+    if (len <= 0) {
+      rows.emplace_back();
+      continue;
+    }
+    std::wstring w(static_cast<size_t>(len) * 2 + 1, L'\0');
+    ::SendMessageW(listBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(w.data()));
+    std::string row(w.size() * 2, '\0');
+    const int n = ::WideCharToMultiByte(CP_ACP, 0, w.c_str(), -1, row.data(),
+                                        static_cast<int>(row.size()), nullptr, nullptr);
+    rows.push_back(n > 0 ? row.c_str() : "");
   }
   return rows;
 }
