@@ -190,12 +190,16 @@ std::string PrintedText(const std::string& psPath) {
   if (!Ghostscript(psPath, "txtwrite", out)) return {};
   std::string text = ReadFileBytes(out);
   ::DeleteFileA(out.c_str());
-  // Ghostscript writes UTF-8 and maps the hyphen glyph to a soft hyphen (C2 AD).
+  // Ghostscript writes UTF-8, with the space glyph as a no-break space (C2 A0) and
+  // the hyphen as a soft hyphen (C2 AD).
   std::string plain;
   for (size_t i = 0; i < text.size(); ++i) {
-    if (static_cast<unsigned char>(text[i]) == 0xC2 && i + 1 < text.size() &&
-        static_cast<unsigned char>(text[i + 1]) == 0xAD) {
+    const bool c2 = static_cast<unsigned char>(text[i]) == 0xC2 && i + 1 < text.size();
+    if (c2 && static_cast<unsigned char>(text[i + 1]) == 0xAD) {
       plain += '-';
+      ++i;
+    } else if (c2 && static_cast<unsigned char>(text[i + 1]) == 0xA0) {
+      plain += ' ';
       ++i;
     } else {
       plain += text[i];
