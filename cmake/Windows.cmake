@@ -19,6 +19,15 @@ add_library(vwin STATIC ${win_sources})
 target_link_libraries(vwin PUBLIC vcore comctl32 comdlg32 gdi32 user32 shell32 advapi32 version ole32 uuid winspool imagehlp msimg32)
 target_compile_options(vwin PRIVATE ${warn} ${win_flags})
 target_include_directories(vwin PUBLIC resources)
+# The exception reporter captures every C++ throw where it is raised.
+target_link_options(vwin INTERFACE -Wl,--wrap=__cxa_throw -Wl,--undefined=___wrap___cxa_throw)
+
+# The exception reporter's side file (procedure names and source lines) beside a module.
+function(vconfig_side_file target)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND sh ${CMAKE_SOURCE_DIR}/tools/dsi/make_dsi.sh $<TARGET_FILE:${target}>
+            $<TARGET_FILE_DIR:${target}>/$<TARGET_FILE_BASE_NAME:${target}>.DSI)
+endfunction()
 
 file(GLOB app_resources CONFIGURE_DEPENDS resources/app/*.rc)
 add_executable(VConfig WIN32 src/app/VConfig_win.cpp ${app_resources})
@@ -28,6 +37,7 @@ target_link_options(VConfig PRIVATE ${win_link})
 set_source_files_properties(${app_resources} PROPERTIES
   OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/app/VConfig.manifest")
 target_include_directories(VConfig PRIVATE resources)
+vconfig_side_file(VConfig)
 
 # Language modules: resource-only DLLs, one string table each.
 set(lang_codes CSY DE EN ES FR IT RUS)
@@ -56,6 +66,7 @@ add_custom_target(stage ALL
   COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:VInfo> ${VCONFIG_SUITE_DIR}/
   COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:VnIMail> ${VCONFIG_SUITE_DIR}/Vmail/
   ${stage_cmds}
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE_DIR:VConfig>/VConfig.DSI ${VCONFIG_SUITE_DIR}/Config/
   DEPENDS VConfig VInfo VnIMail ${lang_targets})
 
 # Windows-side tests: GoogleTest built with MinGW, run under Wine.
@@ -63,9 +74,18 @@ set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 file(GLOB_RECURSE win_test_sources CONFIGURE_DEPENDS tests/win/*.cpp)
+list(FILTER win_test_sources EXCLUDE REGEX "tests/win/ExcTestApp/")
 add_executable(win_tests ${win_test_sources} ${app_resources})
 target_link_libraries(win_tests PRIVATE vwin gtest gmock gtest_main)
 target_include_directories(win_tests PRIVATE tests/win resources)
 target_compile_options(win_tests PRIVATE ${win_flags})
 target_link_options(win_tests PRIVATE ${win_link})
-add_dependencies(win_tests stage)
+add_dependencies(win_tests stage ExcTestApp)
+
+# A window whose handlers fail on request, for the exception reporter's tests.
+add_executable(ExcTestApp WIN32 tests/win/ExcTestApp/ExcTestApp.cpp ${app_resources})
+target_link_libraries(ExcTestApp PRIVATE vwin)
+target_include_directories(ExcTestApp PRIVATE resources)
+target_compile_options(ExcTestApp PRIVATE ${warn} ${win_flags})
+target_link_options(ExcTestApp PRIVATE ${win_link})
+vconfig_side_file(ExcTestApp)

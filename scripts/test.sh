@@ -5,6 +5,7 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 "$ROOT/scripts/build.sh"
 ctest --test-dir "$BUILD/native" -j"$JOBS" --output-on-failure
+"$ROOT/scripts/check-robustness.sh"
 
 export WINEPREFIX=$BUILD/wineprefix-test
 "$ROOT/scripts/seed-prefix.sh" "$WINEPREFIX"

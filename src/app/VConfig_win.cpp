@@ -5,8 +5,10 @@
 
 #include "app/Application_win.h"
 #include "config/Forms_win.h"
+#include "diagnostics/ExcMagic_win.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  vconfig::InstallExceptionReporter();
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&icc);
   vconfig::RunProgram();

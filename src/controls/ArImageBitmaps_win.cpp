@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "controls/Color.h"
+
 namespace vconfig {
 
 UniqueBitmap LoadArtworkBitmap(int resourceId) {
@@ -58,14 +60,11 @@ void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, bool transparent) {
 }
 
 COLORREF ResolveColor(DWORD color) {
-  if (color == 0x1FFFFFFF) return CLR_INVALID;
-  if (color & 0x80000000) return ::GetSysColor(static_cast<int>(color & 0xFF));
+  if (color == clNone) return CLR_INVALID;
+  if (IsSystemColor(color)) return ::GetSysColor(SystemColorIndex(color));
   return color & 0xFFFFFF;
 }
 
-}  // namespace vconfig
-
-namespace vconfig {
 
 HBRUSH ClassBackgroundBrush(HWND hwnd) {
   const auto value = static_cast<UINT_PTR>(::GetClassLongPtrA(hwnd, GCLP_HBRBACKGROUND));
@@ -76,9 +75,6 @@ HBRUSH ClassBackgroundBrush(HWND hwnd) {
   return reinterpret_cast<HBRUSH>(value);
 }
 
-}  // namespace vconfig
-
-namespace vconfig {
 
 // Draws the part of the glyph that is not its transparent colour in one colour.
 void DrawBitmapMask(HDC dc, HBITMAP glyph, int x, int y, int w, int h, COLORREF color) {

@@ -23,17 +23,11 @@ void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, bool transparent);
 // The colour of a TColor-style value (system colours resolved); clNone gives CLR_INVALID.
 COLORREF ResolveColor(DWORD color);
 
-}  // namespace vconfig
-
-namespace vconfig {
 
 // The background brush of a window's class (system colour indices resolved;
 // button face when the class has none). Not owned.
 HBRUSH ClassBackgroundBrush(HWND hwnd);
 
-}  // namespace vconfig
-
-namespace vconfig {
 
 // Draws the pixels of the glyph that are not its transparent (top-left) colour in
 // one colour, at w x h (a stretched glyph uses its top-left 16 x 16): the emboss

@@ -23,6 +23,8 @@ bool TBitBtn::Create(HWND parent, int x, int y, int width, int height) {
   args.height = height;
   args.background = nullptr;
   if (!CreateForm(args)) return false;
+  // New children go below their siblings: lift the button above a strip picture.
+  ::SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   ::SetWindowTextA(hwnd(), caption_.c_str());
   return true;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "controls/ArImageBitmaps_win.h"
+#include "controls/ArImage_win.h"
 #include "controls/BtnExplLayout.h"
 #include "platform/Handles_win.h"
 
@@ -42,7 +43,19 @@ void PaintSimpleButton(HWND hwnd, HDC target, const RECT& rc, const SimpleButton
     ::DrawFrameControl(dc.get(), &face, DFC_BUTTON,
                        DFCS_BUTTONPUSH | (look.sunken ? DFCS_PUSHED | DFCS_FLAT : 0));
   } else {
-    ::FillRect(dc.get(), &face, ClassBackgroundBrush(::GetParent(hwnd)));
+    if (look.faceColor != CLR_INVALID) {
+      UniqueBrush ground(::CreateSolidBrush(look.faceColor));
+      ::FillRect(dc.get(), &face, ground.get());
+    } else {
+      ::FillRect(dc.get(), &face, ClassBackgroundBrush(::GetParent(hwnd)));
+    }
+    if (look.background && look.background->hwnd()) {
+      POINT origin{0, 0};
+      ::MapWindowPoints(look.background->hwnd(), hwnd, &origin, 1);
+      RECT strip{};
+      ::GetClientRect(look.background->hwnd(), &strip);
+      look.background->DrawPictureAt(dc.get(), origin.x, origin.y, strip.right, strip.bottom);
+    }
     if (look.checkered && look.enabled) {
       RECT inner = face;
       ::InflateRect(&inner, -1, -1);
@@ -91,7 +104,8 @@ void PaintSimpleButton(HWND hwnd, HDC target, const RECT& rc, const SimpleButton
       ::DrawTextA(dc.get(), look.caption.c_str(), -1, &shifted, flags);
       ::SetTextColor(dc.get(), ::GetSysColor(COLOR_BTNSHADOW));
     } else {
-      ::SetTextColor(dc.get(), ::GetSysColor(COLOR_BTNTEXT));
+      ::SetTextColor(dc.get(), look.textColor == CLR_INVALID ? ::GetSysColor(COLOR_BTNTEXT)
+                                                             : look.textColor);
     }
     ::DrawTextA(dc.get(), look.caption.c_str(), -1, &textRect, flags);
   }

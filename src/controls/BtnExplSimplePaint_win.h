@@ -8,6 +8,8 @@
 
 namespace vconfig {
 
+class TArImage;
+
 enum class SimpleButtonFrame { kNone, kFlatVisible, kPush };
 
 struct SimpleButtonLook {
@@ -15,11 +17,14 @@ struct SimpleButtonLook {
   HBITMAP glyph = nullptr;  // not owned
   HFONT font = nullptr;     // not owned; null: the parent's font
   bool enabled = true;
+  COLORREF textColor = CLR_INVALID;
+  COLORREF faceColor = CLR_INVALID;  // a flat button's ground; CLR_INVALID: the parent's brush  // CLR_INVALID: the button-text system colour
   bool sunken = false;
   bool checkered = false;  // a toggle that is down shows the checker pattern
   SimpleButtonFrame frame = SimpleButtonFrame::kNone;
   bool isDefault = false;
   bool focused = false;
+  const TArImage* background = nullptr;  // the strip picture behind a flat button
 };
 
 

@@ -23,6 +23,8 @@ bool TSpeedButton::Create(HWND parent, int x, int y, int width, int height) {
   args.height = height;
   args.background = nullptr;
   if (!CreateForm(args)) return false;
+  // New children go below their siblings: lift the button above a strip picture.
+  ::SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   ::SetWindowTextA(hwnd(), caption_.c_str());
   return true;
 }
@@ -47,6 +49,16 @@ void TSpeedButton::LoadGlyph(int resourceId) {
 
 void TSpeedButton::SetFont(HFONT font) {
   font_ = font;
+  if (hwnd()) ::InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void TSpeedButton::SetColor(DWORD color) {
+  color_ = color;
+  if (hwnd()) ::InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void TSpeedButton::SetFontColor(DWORD color) {
+  fontColor_ = color;
   if (hwnd()) ::InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
@@ -106,6 +118,9 @@ void TSpeedButton::PaintTo(HDC target) {
   look.enabled = Enabled();
   look.sunken = (pressed_ && hot_) || down_;
   look.checkered = down_ && !(pressed_ && hot_);
+  look.background = backgroundImage_;
+  look.textColor = ResolveColor(fontColor_);
+  look.faceColor = ResolveColor(color_);
   look.frame = (hot_ || look.sunken) && look.enabled ? SimpleButtonFrame::kFlatVisible
                                                      : SimpleButtonFrame::kNone;
   PaintSimpleButton(hwnd(), target, rc, look);

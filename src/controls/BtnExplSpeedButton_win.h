@@ -16,6 +16,8 @@
 
 namespace vconfig {
 
+class TArImage;
+
 class TSpeedButton : public Form, private KeyButton {
  public:
   using NotifyEvent = std::function<void(TSpeedButton& sender)>;
@@ -30,6 +32,11 @@ class TSpeedButton : public Form, private KeyButton {
   void LoadGlyph(int resourceId);
   HBITMAP Glyph() const { return glyph_.get(); }
   void SetFont(HFONT font);  // not owned; null: the parent's font
+  // The face colour when no strip picture is behind the button (default: the
+  // parent's brush); a panel that paints its own colour passes it here.
+  void SetColor(DWORD color);
+  // The caption's colour when enabled (default: the button-text system colour).
+  void SetFontColor(DWORD color);
   bool Enabled() const;
   void SetEnabled(bool value);
   int GroupIndex() const { return groupIndex_; }
@@ -43,6 +50,9 @@ class TSpeedButton : public Form, private KeyButton {
   bool Cancel() const { return cancel_; }
   void SetCancel(bool value) { cancel_ = value; }
   bool Hot() const { return hot_; }
+  // A flat button on a tool strip shows the strip's picture around its content
+  // (not owned). Without it the parent's brush colour shows.
+  void SetBackgroundImage(const TArImage* image) { backgroundImage_ = image; }
 
   void Click();
   void PaintTo(HDC dc);
@@ -66,6 +76,8 @@ class TSpeedButton : public Form, private KeyButton {
   std::string caption_;
   UniqueBitmap glyph_;
   HFONT font_ = nullptr;  // not owned
+  DWORD fontColor_ = 0x80000000 | COLOR_BTNTEXT;
+  DWORD color_ = 0x1FFFFFFF;  // none: the parent's brush
   int groupIndex_ = 0;
   bool allowAllUp_ = false;
   bool down_ = false;
@@ -74,6 +86,7 @@ class TSpeedButton : public Form, private KeyButton {
   bool hot_ = false;
   bool pressed_ = false;
   bool tracking_ = false;
+  const TArImage* backgroundImage_ = nullptr;  // not owned
 };
 
 }  // namespace vconfig

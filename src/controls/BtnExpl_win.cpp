@@ -56,7 +56,10 @@ bool TExplBtn::Create(HWND parent, int x, int y) {
   args.width = s.cx;
   args.height = s.cy;
   args.background = nullptr;  // never erased by the system
-  return CreateForm(args);
+  if (!CreateForm(args)) return false;
+  // New children go below their siblings: lift the button above the strip picture.
+  ::SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  return true;
 }
 
 void TExplBtn::SetLeftTop(int x, int y) {

@@ -6,15 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "controls/Color.h"
 #include "diagnostics/Errors.h"
 
 namespace vconfig {
 
-// Colours as the program stores them: RGB with red in the low byte, or 0x80000000
-// plus a system colour index. clNone means "draw nothing".
-using ChromeColor = uint32_t;
-constexpr ChromeColor kChromeNone = 0x1FFFFFFF;
-constexpr ChromeColor kChromeSysColor = 0x80000000;
+// The chrome's colours are the program's TColor values; clNone draws nothing.
+using ChromeColor = TColor;
+constexpr ChromeColor kChromeNone = clNone;
+constexpr ChromeColor kChromeSysColor = kSystemColorFlag;
 constexpr ChromeColor ChromeRgb(int r, int g, int b) {
   return static_cast<ChromeColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }

@@ -3,12 +3,14 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "controls/MarkupRunLayout.h"
 #include "platform/Handles_win.h"
 
 namespace vconfig {
@@ -33,6 +35,60 @@ int TextLength(std::string_view text) {
 
 RECT ToRect(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
+}  // namespace
+
+// The cell widths of a font's glyphs as drawn in black and white, by byte; -1 where
+// not asked yet.
+struct GlyphCells {
+  HFONT font;  // one of the surface's fonts or the DC's own
+  std::array<int, 256> width;
+};
+
+struct GdiSurface::State {
+  FontSpec font;
+  TColor brush = clNone;
+  std::vector<CachedFont> fonts;
+  HFONT selected = nullptr;  // one of `fonts`, or the DC's own at the start
+  std::vector<GlyphCells> cells;
+  // What the DC had when the surface took it.
+  HGDIOBJ originalFont = nullptr;
+  COLORREF originalText = 0;
+  COLORREF originalBack = 0;
+  int originalMode = 0;
+};
+
+namespace {
+
+int GlyphCellWidth(HDC dc, GlyphCells& cells, unsigned char c) {
+  int& width = cells.width[c];
+  if (width < 0) {
+    GLYPHMETRICS gm{};
+    const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+    width = ::GetGlyphOutlineA(dc, c, GGO_BITMAP, &gm, 0, nullptr, &identity) == GDI_ERROR ? 0 : gm.gmCellIncX;
+  }
+  return width;
+}
+
+// Cumulative widths of a run's characters: each one's advance as the font reports it
+// for measuring, widened to its cell as a black-and-white glyph when that is wider.
+// Under Wine small fonts are drawn as such glyphs, hinted wider than the measured
+// advances, and at the measured advances alone a word ran into the space after it;
+// on Windows the two agree.
+RunExtents ExtentsIn(HDC dc, GlyphCells& cells) {
+  return [dc, &cells](std::string_view text, std::vector<int>& ends) {
+    SIZE size{};
+    ::GetTextExtentExPointA(dc, text.data(), TextLength(text), 0, nullptr, ends.data(), &size);
+    int measured = 0;
+    int x = 0;
+    for (std::size_t i = 0; i < text.size() && i < ends.size(); ++i) {
+      const int advance = ends[i] - measured;
+      measured = ends[i];
+      x += std::max(advance, GlyphCellWidth(dc, cells, static_cast<unsigned char>(text[i])));
+      ends[i] = x;
+    }
+  };
+}
+
 struct IconOwner {
   HICON icon;
   ~IconOwner() {
@@ -41,18 +97,6 @@ struct IconOwner {
 };
 
 }  // namespace
-
-struct GdiSurface::State {
-  FontSpec font;
-  TColor brush = clNone;
-  std::vector<CachedFont> fonts;
-  HFONT selected = nullptr;  // one of `fonts`, or the DC's own at the start
-  // What the DC had when the surface took it.
-  HGDIOBJ originalFont = nullptr;
-  COLORREF originalText = 0;
-  COLORREF originalBack = 0;
-  int originalMode = 0;
-};
 
 GdiSurface::GdiSurface(HDC dc, const FontSpec* font) : dc_(dc), state_(std::make_unique<State>()) {
   state_->originalFont = ::GetCurrentObject(dc, OBJ_FONT);
@@ -130,6 +174,7 @@ void GdiSurface::SetFont(const FontSpec& font) {
       s.fonts.erase(std::remove_if(s.fonts.begin(), s.fonts.end(),
                                    [&](const CachedFont& c) { return c.font.get() != s.selected; }),
                     s.fonts.end());
+      s.cells.clear();
     }
     CachedFont entry;
     entry.spec = font;
@@ -145,12 +190,34 @@ TColor GdiSurface::BrushColor() const { return state_->brush; }
 
 void GdiSurface::SetBrushColor(TColor color) { state_->brush = color; }
 
+// Runs are measured and drawn with the same advances, each character at exactly the
+// place its measure gave it. Left to itself, DrawTextExA under Wine places glyphs of
+// some font sizes at advances of its own, up to a pixel per character away from what
+// it measures with DT_CALCRECT, so a word drawn at its measured place ran into the
+// next one and spaces between runs vanished.
+RunGlyphs GdiSurface::Layout(std::string_view text, unsigned format, TEXTMETRICA& metrics) const {
+  metrics = TEXTMETRICA{};
+  ::GetTextMetricsA(dc_, &metrics);
+  // Tab stops every eight average characters, as DrawTextExA sets them.
+  return LayoutRun(text, format, 8 * metrics.tmAveCharWidth, ExtentsIn(dc_, Cells()));
+}
+
+GlyphCells& GdiSurface::Cells() const {
+  State& s = *state_;
+  auto it = std::find_if(s.cells.begin(), s.cells.end(),
+                         [&](const GlyphCells& c) { return c.font == s.selected; });
+  if (it != s.cells.end()) return *it;
+  GlyphCells fresh{s.selected, {}};
+  fresh.width.fill(-1);
+  s.cells.push_back(fresh);
+  return s.cells.back();
+}
+
 Size GdiSurface::MeasureRun(std::string_view text, const Rect& bounds, unsigned format) {
-  RECT r = ToRect(bounds);
-  // The full width: the ellipsis belongs to drawing only.
-  const UINT flags = (format & ~TextFormat::kEndEllipsis) | DT_CALCRECT;
-  ::DrawTextExA(dc_, const_cast<char*>(text.data()), TextLength(text), &r, flags, nullptr);
-  return Size{r.right - r.left, r.bottom - r.top};
+  (void)bounds;  // the full width: the ellipsis belongs to drawing only
+  TEXTMETRICA metrics;
+  const RunGlyphs glyphs = Layout(text, format, metrics);
+  return Size{glyphs.width, metrics.tmHeight};
 }
 
 int GdiSurface::TextHeight(std::string_view text) {
@@ -162,15 +229,42 @@ int GdiSurface::TextHeight(std::string_view text) {
 void GdiSurface::DrawRun(std::string_view text, const Rect& bounds, unsigned format) {
   const State& s = *state_;
   if (s.font.color == clNone) return;  // invisible text
-  ::SetTextColor(dc_, ResolveColor(s.font.color));
+  const COLORREF color = ResolveColor(s.font.color);
+  ::SetTextColor(dc_, color);
   if (s.brush == clNone) {
     ::SetBkMode(dc_, TRANSPARENT);
   } else {
     ::SetBkMode(dc_, OPAQUE);
     ::SetBkColor(dc_, ResolveColor(s.brush));
   }
-  RECT r = ToRect(bounds);
-  ::DrawTextExA(dc_, const_cast<char*>(text.data()), TextLength(text), &r, format, nullptr);
+  TEXTMETRICA metrics;
+  RunGlyphs glyphs = Layout(text, format, metrics);
+  if (format & TextFormat::kEndEllipsis) ApplyEndEllipsis(glyphs, bounds.Width(), ExtentsIn(dc_, Cells()));
+  const int y = (format & TextFormat::kBottom) ? bounds.bottom - metrics.tmHeight : bounds.top;
+  // Clipped at the right, top and bottom only: a run starts where the one before it
+  // ended, and its first glyph may reach left of that point by a pixel, as it does
+  // in the middle of a word (the font's drawn glyphs need not agree with its ABC
+  // widths there, so no narrower margin is safe).
+  RECT clip = ToRect(bounds);
+  clip.left -= metrics.tmMaxCharWidth;
+  const UINT align = ::SetTextAlign(dc_, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+  ::ExtTextOutA(dc_, bounds.left, y, ETO_CLIPPED, &clip, glyphs.shown.data(), TextLength(glyphs.shown),
+                glyphs.advances.data());
+  if (align != GDI_ERROR) ::SetTextAlign(dc_, align);
+
+  if (glyphs.underline >= 0) {
+    // The "&" mark: a line one pixel under the base line, as wide as the character
+    // less one pixel, in the text colour.
+    int x = bounds.left;
+    for (int i = 0; i < glyphs.underline; ++i) x += glyphs.advances[i];
+    const int line = y + metrics.tmAscent + 1;
+    RECT mark{x, line, x + glyphs.advances[glyphs.underline] - 1, line + 1};
+    RECT shown{};
+    if (::IntersectRect(&shown, &mark, &clip)) {
+      UniqueBrush brush(::CreateSolidBrush(color));
+      if (brush) ::FillRect(dc_, &shown, brush.get());
+    }
+  }
 }
 
 void GdiSurface::FillRect(const Rect& r, TColor color) {

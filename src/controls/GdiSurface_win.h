@@ -5,9 +5,12 @@
 
 #include <memory>
 
+#include "controls/MarkupRunLayout.h"
 #include "controls/Surface.h"
 
 namespace vconfig {
+
+struct GlyphCells;
 
 // Draws into a DC that it does not own. The DC's font, colours, background mode and
 // pen are put back as they were when the surface is destroyed; fonts the surface
@@ -42,6 +45,12 @@ class GdiSurface : public Surface {
   static FontSpec SpecOfFont(HDC dc, HFONT font);
 
  private:
+  // The run's characters and their advances in the selected font, whose metrics come
+  // back in `metrics`.
+  RunGlyphs Layout(std::string_view text, unsigned format, TEXTMETRICA& metrics) const;
+  // The glyph cell widths of the selected font, asked for as they are needed.
+  GlyphCells& Cells() const;
+
   struct State;
   HDC dc_;  // not owned
   std::unique_ptr<State> state_;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "controls/MarkupColor.h"
@@ -17,6 +18,7 @@ namespace {
 constexpr int kListStep = 12;
 constexpr int kMaxFontSize = 1000;  // points; keeps every sum of widths in range
 constexpr int kMaxLength = 1000000;  // pixels read from attributes
+constexpr std::size_t kMaxFaceLength = 31;
 
 enum class Align { kLeft, kRight, kCenter };
 enum class Mode { kMeasure, kDraw, kProbe };
@@ -46,7 +48,7 @@ struct RenderState {
   TColor brushBeforeParagraph = clNone;
   bool rotated = false;
   int escapementBeforeRotation = 0;
-  std::string href;
+  std::string_view href;  // into the prepared text, which outlives the state
   int anchorIndex = -1;
   bool anchorUnderline = false;
   bool anchorBrush = false;
@@ -209,6 +211,7 @@ bool MarkupRenderer::Run() {
   int total = 0;
   while (pos < text_.size()) {
     const RenderState start = st_;
+    Work(start.font.face.size());  // the snapshot copies the face name
     LineLayout line;
     LinePass(Mode::kMeasure, pos, text_.size(), lineRect_, line);
 
@@ -423,7 +426,7 @@ void MarkupRenderer::FlushAnchorPart() {
     }
     if (anchorPartHit_) {
       hit_ = true;
-      out_.anchor = st_.href;
+      out_.anchor = std::string(st_.href);
       out_.anchorIndex = st_.anchorIndex;
       out_.hoverRect = anchorPart_;
     }
@@ -615,7 +618,9 @@ void MarkupRenderer::FontTag(std::string_view tag) {
   Work(attributes.size());
   const std::string_view face = QuotedValue(attributes, "FACE");
   if (!face.empty()) {
-    st_.font.face = std::string(face);
+    // Face names are short everywhere (31 characters on the platform); a longer
+    // one must not be copied with the state on every line.
+    st_.font.face = std::string(face.substr(0, kMaxFaceLength));
     fontDirty_ = true;
   }
   if (!rq_.selected) {
@@ -664,13 +669,13 @@ void MarkupRenderer::AnchorTag(std::string_view tag) {
   ++st_.anchorCount;
   st_.anchorIndex = st_.anchorCount - 1;
   st_.inAnchor = true;
-  st_.href.clear();
+  st_.href = {};
   const std::size_t open = tag.find('"');
   if (open != std::string_view::npos) {
     const std::size_t close = tag.find('"', open + 1);
-    if (close != std::string_view::npos) st_.href = std::string(tag.substr(open + 1, close - open - 1));
+    if (close != std::string_view::npos) st_.href = tag.substr(open + 1, close - open - 1);
   }
-  if (st_.anchorIndex == rq_.focusLink) out_.focusAnchor = st_.href;
+  if (st_.anchorIndex == rq_.focusLink) out_.focusAnchor = std::string(st_.href);
   const bool hovered = st_.anchorIndex == rq_.hoverLink;
   st_.anchorUnderline = st_.anchorBrush = false;
   if (drawing() && (!rq_.hoverStyle || hovered)) {

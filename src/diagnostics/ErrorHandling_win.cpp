@@ -6,15 +6,23 @@
 #include <string>
 
 #include "diagnostics/Errors.h"
+#include "diagnostics/ExcMagic_win.h"
 
 namespace vconfig {
 
 void HandleApplicationException() noexcept {
+  try {
+    if (TExcMagic* magic = TExcMagic::Instance()) {
+      magic->ShowException(std::current_exception());
+      return;
+    }
+  } catch (...) {
+    // The reporter itself failed (out of memory): fall back to the plain box.
+  }
+  // Processes without the reporter (test programs) still show the message.
   std::string text;
   try {
     throw;
-  } catch (const AppError& e) {
-    text = e.what();
   } catch (const std::exception& e) {
     text = e.what();
   } catch (...) {

@@ -18,9 +18,13 @@ std::string Repeat(std::string_view piece, size_t length) {
   return s;
 }
 
-// The four long-line shapes: words, dense entities, dense tags, one long word.
+// The four long-line shapes: words, dense entities, dense tags, one long word; and
+// words inside an anchor and a font whose attributes are as long as the text.
 std::string Shape(int kind, size_t length) {
   switch (kind) {
+    case 4:
+      return "<A href=\"" + Repeat("h", length / 2) + "\"><FONT face=\"" + Repeat("f", length / 2) +
+             "\">" + Repeat("lorem ipsum ", length);
     case 0: return Repeat("lorem ipsum dolor sit amet ", length);
     case 1: return Repeat("&amp;&quot;", length);
     case 2: return Repeat("<B>x</B>", length);
@@ -45,7 +49,7 @@ size_t WorkFor(const std::string& text, bool wordWrap, bool measureOnly) {
 }
 
 TEST(MarkupRobustness, WorkGrowsLinearlyWithTheLength) {
-  for (int kind = 0; kind < 4; ++kind) {
+  for (int kind = 0; kind < 5; ++kind) {
     for (bool wrap : {false, true}) {
       for (bool measureOnly : {false, true}) {
         SCOPED_TRACE(testing::Message() << "shape " << kind << " wrap " << wrap << " measure "

@@ -334,23 +334,32 @@ TEST(Markup, SubscriptAndSuperscriptExtraSpace) {
   EXPECT_EQ(next.result.height, 16 + 13);
 }
 
-TEST(Markup, StylesOnAndOff) {
-  const struct {
-    const char* markup;
-    unsigned style;
-  } cases[] = {
-      {"<B>x", kFontBold},          {"<B>y</B>x", 0},          {"<I>x", kFontItalic},
-      {"<I>y</IMG>x", 0},           {"<U>x", kFontUnderline},  {"<U>y</U>x", 0},
-      {"<S>x", kFontStrikeOut},     {"<S>y</S>x", 0},          {"<S>y</SUB>x", kFontStrikeOut},
-      {"<b><i><u>x", kFontBold | kFontItalic | kFontUnderline},
-      {"<U>y</UL>x", 0},  // no list open: underline off
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.markup);
-    Rendered r = Render(c.markup);
-    ASSERT_FALSE(r.texts.empty());
-    EXPECT_EQ(r.texts.back().font.style, c.style);
-  }
+TEST(Markup, BlinkRotationIndentAndImageAlignment) {
+  RecordingSurface s;
+  s.SetBrushColor(clInfoBk);
+  MarkupRequest rq = Request("<BLINK>b</BLINK>n");
+  rq.blink = false;
+  Rendered blink = Render(s, rq);
+  EXPECT_EQ(blink.texts[0].font.color, clInfoBk);  // invisible on the call's brush
+  EXPECT_EQ(blink.texts[1].font.color, clWindowText);
+  s.SetBrushColor(clNone);
+
+  Rendered rotated = Render(s, Request(R"(<ROT a="90">up</ROT>flat)"));
+  EXPECT_EQ(rotated.texts[0].font.escapement, 900);
+  EXPECT_EQ(rotated.texts[1].font.escapement, 0);
+
+  Rendered indent = Render(s, Request(R"(ab<IN x="50">c<IN x="5">d)"));
+  EXPECT_EQ(indent.texts[1].rect.left, 50);  // from the call rectangle's left
+  EXPECT_EQ(indent.texts[2].rect.left, 57);  // not moved back
+
+  int list = 0;
+  s.AddImage(&list, 0, Size{10, 33});
+  rq = Request(R"(<IMG src="IDX:0" align="top">t)");
+  rq.images = &list;
+  Rendered top = Render(s, rq);
+  EXPECT_EQ(top.texts[0].rect.bottom, 13);  // raised by 33 - 13
+  rq.text = R"(<IMG src="IDX:0" align="middle">t)";
+  EXPECT_EQ(Render(s, rq).texts[0].rect.bottom, 23);
 }
 
 TEST(Markup, AnchorsProbeFocusAndCount) {

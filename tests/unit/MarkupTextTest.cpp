@@ -4,7 +4,6 @@
 #include <random>
 #include <string>
 
-#include "controls/MarkupColor.h"
 #include "controls/MarkupText.h"
 
 namespace vconfig {
@@ -105,19 +104,6 @@ TEST(MarkupText, AttributeValues) {
   EXPECT_EQ(LeadingNumber("-90", true), -90);
   EXPECT_EQ(LeadingNumber("-90"), 0);
   EXPECT_EQ(LeadingNumber("99999999999999999999", false, 500), 500);
-}
-
-TEST(MarkupText, ColourTables) {
-  EXPECT_EQ(MarkupColorByName("clred"), 0x0000FFu);
-  EXPECT_EQ(MarkupColorByName("clteal"), 0x808000u);
-  EXPECT_EQ(MarkupColorByName("clbackground"), 0x80000001u);
-  EXPECT_EQ(MarkupColorByName("clinfobk"), 0x80000018u);
-  EXPECT_EQ(MarkupColorByName("clBlue"), 0u);  // callers lower-case first
-  EXPECT_EQ(MarkupColorByName(""), 0u);
-  EXPECT_EQ(MarkupColorFromHex("#0000FF"), 0xFF0000u);
-  EXPECT_EQ(MarkupColorFromHex("#A0B0C0"), 0xC0B0A0u);
-  EXPECT_EQ(MarkupColorFromHex("#GG"), 0u);
-  EXPECT_EQ(MarkupColorFromHex("#"), 0u);
 }
 
 }  // namespace

@@ -141,20 +141,95 @@ TEST(MarkupGdi, ProgramFormsDrawWithTheirColoursAndARule) {
   EXPECT_EQ(s.Font().color, vconfig::clWhite);
 }
 
-TEST(MarkupGdi, MeasuredWidthIsTheTextExtentAndEllipsisCutsTheRun) {
+TEST(MarkupGdi, MeasuredWidthHoldsTheDrawnTextAndEllipsisCutsTheRun) {
   Canvas c(200, 40);
   const FontSpec base = BaseFont();
   GdiSurface s(c.dc(), &base);
-  const MarkupResult plain = Draw(s, "abc def", Rect{0, 0, 200, 40}, true);
+  const MarkupResult plain = Draw(s, "abc def", Rect{0, 0, 200, 40});
   SIZE extent{};
   ::GetTextExtentPoint32A(c.dc(), "abc def", 7, &extent);
-  EXPECT_EQ(plain.width, extent.cx);
+  EXPECT_GE(plain.width, extent.cx);
+  EXPECT_LE(plain.width, extent.cx + 7);  // a pixel at most per character
   EXPECT_EQ(plain.height, extent.cy);
+  // The text starts one pixel in and ends inside its measured width.
+  EXPECT_EQ(c.Count(Rect{1 + plain.width, 0, 200, 40}, vconfig::clBlack), 0);
+  EXPECT_GT(c.Count(Rect{1 + plain.width - 3, 0, 1 + plain.width, 40}, vconfig::clBlack), 0);
+  RECT all{0, 0, 200, 40};
+  ::FillRect(c.dc(), &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
 
   // Without word wrap a too long row ends in "..." inside its rectangle.
   Draw(s, "a very long row that does not fit in sixty pixels", Rect{0, 0, 60, 20});
   EXPECT_EQ(c.Count(Rect{60, 0, 200, 20}, vconfig::clBlack), 0);
   EXPECT_GT(c.Count(Rect{0, 0, 60, 20}, vconfig::clBlack), 10);
+}
+
+// Rows [top, bottom) of the canvas as text, '#' for every pixel that is not white,
+// so that a failure shows where the two drawings part.
+std::string InkRows(const Canvas& c, int left, int right, int top, int bottom) {
+  std::string rows;
+  for (int y = top; y < bottom; ++y) {
+    for (int x = left; x < right; ++x) rows += c.At(x, y) == vconfig::clWhite ? '.' : '#';
+    rows += '\n';
+  }
+  return rows;
+}
+
+TEST(MarkupGdi, WordWrappedRunsSitWhereTheWholeLineWould) {
+  // With word wrap every word is a run of its own, drawn where the measured widths
+  // of the words before it end; the line must look exactly as when it is drawn in
+  // one piece, at every size the program uses, whatever the platform's own glyph
+  // placement does.
+  const char* const line = "with word wrap the same long row breaks after it";
+  for (int size : {8, 9, 10, 12, 14}) {
+    for (unsigned style : {0u, unsigned{vconfig::kFontBold}}) {
+      SCOPED_TRACE("size " + std::to_string(size) + (style ? " bold" : ""));
+      Canvas c(460, 60);
+      FontSpec font = BaseFont();
+      font.size = size;
+      font.style = style;
+      GdiSurface s(c.dc(), &font);
+      MarkupRequest rq;
+      rq.text = line;
+      rq.rect = Rect{0, 0, 460, 30};
+      MarkupResult whole;
+      RenderMarkup(s, rq, whole);
+      rq.rect = Rect{0, 30, 460, 60};
+      rq.wordWrap = true;
+      MarkupResult wrapped;
+      RenderMarkup(s, rq, wrapped);
+      ASSERT_EQ(wrapped.height, whole.height);  // one line each
+      EXPECT_EQ(InkRows(c, 0, 460, 30, 30 + whole.height), InkRows(c, 0, 460, 0, whole.height));
+    }
+  }
+}
+
+TEST(MarkupGdi, RunsShowPrefixesTabsAndEllipsisAsTheSystemDrawsThem) {
+  // At 10 points the platform places glyphs at the advances it measures, so a run
+  // drawn by the surface matches DrawTextExA with the run format pixel for pixel:
+  // the "&" mark, tab stops, the bottom placement and the end ellipsis.
+  const struct {
+    const char* run;
+    unsigned format;
+    int width;
+  } cases[] = {
+      {"&File and a&&b", vconfig::TextFormat::kRun, 300},
+      {"a\tb\tcd\te", vconfig::TextFormat::kRun, 300},
+      {"x&", vconfig::TextFormat::kRun, 300},
+      {"C:\\Program Files\\Long Folder\\tool.exe", vconfig::TextFormat::kRun | vconfig::TextFormat::kEndEllipsis, 90},
+      {"&Ellipsis over the mark", vconfig::TextFormat::kRun | vconfig::TextFormat::kEndEllipsis, 40},
+  };
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.run);
+    Canvas c(300, 60);
+    FontSpec font = BaseFont();
+    font.size = 10;
+    GdiSurface s(c.dc(), &font);
+    s.DrawRun(k.run, Rect{2, 0, 2 + k.width, 25}, k.format);
+    RECT system{2, 30, 2 + k.width, 55};
+    ::SetBkMode(c.dc(), TRANSPARENT);
+    ::DrawTextExA(c.dc(), const_cast<char*>(k.run), -1, &system, k.format, nullptr);
+    EXPECT_EQ(InkRows(c, 0, 300, 30, 55), InkRows(c, 0, 300, 0, 25));
+  }
 }
 
 // Sample rows of every kind, drawn in a window on the screen.

@@ -1,0 +1,14 @@
+// Requests understood by the exception reporter's test program (messages posted
+// to its window "TExcTestFrm").
+#pragma once
+
+#include <windows.h>
+
+enum ExcTestRequest : UINT {
+  kExcTestOpenFile = WM_APP + 1,         // a handler throws "Cannot open file"
+  kExcTestDeepThrow = WM_APP + 2,        // wParam nested calls, then a throw
+  kExcTestOverflow = WM_APP + 3,         // a recursion that overflows the stack
+  kExcTestAccessViolation = WM_APP + 4,  // a write to an invalid address
+  kExcTestPing = WM_APP + 5,             // answers kExcTestPingReply
+};
+constexpr LRESULT kExcTestPingReply = 4242;
