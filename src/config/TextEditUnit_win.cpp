@@ -94,6 +94,9 @@ void TTextEditfrm::CreateComponents() {
   makeButton(explBtn2_, 40, IDB_BTN_CANCEL);
   explBtn1_->OnClick = [this](TExplBtn&) { ExplBtn1Click(); };
   explBtn2_->OnClick = [this](TExplBtn&) { ExplBtn2Click(); };
+  // Children created later go below the picture: put it back under the buttons.
+  ::SetWindowPos(arImage1_->hwnd(), HWND_BOTTOM, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
   imgBkgrnd1_->Loaded();
 }

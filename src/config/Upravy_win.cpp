@@ -228,6 +228,9 @@ void TUpravitFrm::CreateTopBar() {
     button->OnExit = [this, exit](TExplBtn&) { (this->*exit)(); };
     *d.button = std::move(button);
   }
+  // Children created later go below the picture: put it back under the buttons.
+  ::SetWindowPos(ArImage1_->hwnd(), HWND_BOTTOM, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TUpravitFrm::CreateLists() {

@@ -198,6 +198,15 @@ void TSectionListBox::RecomputeHeights() {
   EndUpdate();
 }
 
+// The list box finds a row's rectangle by adding up the heights from its top row on
+// every insertion and deletion, so changing many rows far below the top costs time
+// quadratic in their number; it also leaves its top row alone when rows before it are
+// deleted, and then reads past its rows. So while rows change, the top row is kept a
+// little before the change, and put back afterwards.
+void TSectionListBox::SetTopRow(int row) {
+  ::SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(std::max(0, row)), 0);
+}
+
 void TSectionListBox::InsertHeaderRow(int at, const TListSection& section) {
   if (!hwnd_) return;
   WindowDc dc(hwnd_);
@@ -220,18 +229,26 @@ void TSectionListBox::InsertSubItemRows(int at, const TListSection& section, int
   BeginUpdate();
   impl_->inserting = true;
   impl_->rowWidth.reserve(impl_->rowWidth.size() + static_cast<size_t>(count));
+  const int top0 = TopIndex();
+  int top = top0;
   try {
     for (int i = 0; i < count; ++i) {
+      if (at + i - top > 256) {
+        SetTopRow(at + i - 128);
+        top = TopIndex();
+      }
       const std::string& text = section.SubItems.Strings(first + i);
       impl_->InsertRow(at + i, text, false, impl_->MeasureSubItem(dc.get(), section, text),
                        impl_->RowExtent(dc.get(), section, text, false));
     }
   } catch (...) {
     impl_->inserting = false;
+    if (top != top0) SetTopRow(top0);
     EndUpdate();
     throw;
   }
   impl_->inserting = false;
+  if (top != top0) SetTopRow(top0);
   EndUpdate();
 }
 
@@ -239,8 +256,27 @@ void TSectionListBox::DeleteRows(int at, int count) {
   if (!hwnd_ || count <= 0) return;
   BeginUpdate();
   impl_->inserting = true;
-  // From the last row back, so that the list moves as little as possible.
-  for (int r = at + count - 1; r >= at; --r) ::SendMessageA(hwnd_, LB_DELETESTRING, r, 0);
+  if (at == 0 && count >= RowCount()) {
+    ::SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
+  } else {
+    const int top0 = TopIndex();
+    int top = top0;
+    if (top >= at) {
+      top = std::max(0, at - 1);
+      SetTopRow(top);
+    }
+    // From the last row back, so that the list moves as little as possible.
+    for (int r = at + count - 1; r >= at; --r) {
+      if (r <= top || r - top > 256) {
+        top = std::max(std::max(0, at - 1), r - 128);
+        SetTopRow(top);
+        top = TopIndex();
+      }
+      ::SendMessageA(hwnd_, LB_DELETESTRING, static_cast<WPARAM>(r), 0);
+    }
+    const int wanted = top0 < at ? top0 : top0 >= at + count ? top0 - count : at;
+    if (wanted != TopIndex()) SetTopRow(std::min(wanted, std::max(0, RowCount() - 1)));
+  }
   impl_->inserting = false;
   auto& widths = impl_->rowWidth;
   const int end = std::min<int>(at + count, static_cast<int>(widths.size()));

@@ -159,6 +159,7 @@ class TSectionListBox : private SectionRowHost {
 
  private:
   class Impl;
+  void SetTopRow(int row);
   // SectionRowHost
   void InsertSubItemRows(int at, const TListSection& section, int first, int count) override;
   void InsertHeaderRow(int at, const TListSection& section) override;

@@ -28,11 +28,11 @@ std::vector<HWND> Buttons(HWND window) {
 
 // Opens the file group, then the other-file row, and picks path in the file dialog.
 HWND OpenInEditor(RunningProgram& p, const std::string& path) {
-  if (ListRows(p.content).empty()) {
+  if (Rows(p.content).empty()) {
     ClickRow(p.tree, 0);
     if (!WaitForRows(p.content, [](const auto& rows) { return rows.size() == 13; })) return nullptr;
   }
-  if (ListRows(p.content).size() == 13) ClickRow(p.content, kOtherFileHeader);
+  if (Rows(p.content).size() == 13) ClickRow(p.content, kOtherFileHeader);
   if (!WaitForRows(p.content, [](const auto& rows) { return rows.size() == 14; })) return nullptr;
   ClickRow(p.content, kOtherFileHeader + 1);
   HWND dialog = WaitForWindow(p.pid, "#32770", nullptr);
@@ -65,7 +65,7 @@ std::string JoinCrLf(const std::vector<std::string>& lines) {
 
 TEST(MainWindow, OtherFileRowOpensTheEditorWhoseSaveKeepsMsDosSysAttributes) {
   FileGuard msdos("C:\\msdos.sys");
-  ASSERT_EQ(::GetFileAttributesA("C:\\msdos.sys") & kRhs, kRhs) << "the demo msdos.sys";
+  ASSERT_TRUE(::SetFileAttributesA("C:\\msdos.sys", kRhs));
   SuiteCopy suite;
   RunningProgram p;
   ASSERT_TRUE(StartMainWindow(suite, p));
@@ -125,7 +125,18 @@ TEST(MainWindowScreens, Capture) {
   ASSERT_NE(editor, nullptr);
   settle();
   EXPECT_TRUE(SaveScreenBmp(dir + "editor-window.bmp"));
+  // A file with long lines, scrolled right: the margin line at column 80.
+  const std::string temp = TempFolder("shots");
+  std::string wide;
+  for (int i = 0; i < 20; ++i) wide += std::string(60 + 3 * i, static_cast<char>('a' + i)) + "\r\n";
+  ASSERT_TRUE(WriteFileBytes(temp + "wide.txt", wide));
+  editor = OpenInEditor(p, temp + "wide.txt");
+  ASSERT_NE(editor, nullptr);
+  ::SendMessageA(ChildWindows(editor, "Edit").at(0), EM_LINESCROLL, 40, 0);
+  settle();
+  EXPECT_TRUE(SaveScreenBmp(dir + "editor-margin.bmp"));
   p.Close();
+  RemoveTree(temp);
 }
 
 }  // namespace

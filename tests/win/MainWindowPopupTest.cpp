@@ -97,5 +97,48 @@ TEST_F(MainWindowPopup, AutostartMenuItemsFollowTheRow) {
   ::RegCloseKey(key);
 }
 
+// Puts a file of the demo data back (or removes it) when the test ends.
+class DemoFile {
+ public:
+  explicit DemoFile(std::string path) : path_(std::move(path)) {
+    existed_ = ::GetFileAttributesA(path_.c_str()) != INVALID_FILE_ATTRIBUTES;
+    if (existed_) bytes_ = ReadFileBytes(path_);
+  }
+  ~DemoFile() {
+    if (existed_) {
+      WriteFileBytes(path_, bytes_);
+    } else {
+      ::DeleteFileA(path_.c_str());
+    }
+  }
+
+ private:
+  std::string path_;
+  std::string bytes_;
+  bool existed_ = false;
+};
+
+TEST_F(MainWindowPopup, LongLinesAndAHundredThousandLineLog) {
+  DemoFile bootlog("C:\\bootlog.txt"), netlog("C:\\netlog.txt");
+  std::string big;
+  for (int i = 0; i < 100000; ++i) big += "[" + std::to_string(i) + "] Loading Device = IOS\r\n";
+  ASSERT_TRUE(WriteFileBytes("C:\\bootlog.txt", big));
+  const std::string longLine(5000, 'w');
+  ASSERT_TRUE(WriteFileBytes("C:\\netlog.txt", "a </b> \xE1\r\n" + longLine));
+  // Loading keeps every section contracted: the big log costs no rows yet.
+  frm.LoadGroupContent(0);
+  TSectionListBox& content = *frm.ContentList();
+  ASSERT_EQ(content.Sections()[9].Caption(), "BootLog.txt");
+  EXPECT_EQ(content.Sections()[9].SubItems.Count(), 100000);
+  EXPECT_EQ(content.Sections()[9].SubItems[99999], "[99999] Loading Device = IOS");
+  EXPECT_EQ(content.RowCount(), 13);
+  EXPECT_EQ(content.Sections()[11].SubItems.Count(), 2);
+  EXPECT_EQ(content.Sections()[11].SubItems[1], longLine);
+  frm.SectionListBox1SubItemClick(0, 10);  // "NetLog.txt": the long line is shown
+  frm.Show();
+  ::UpdateWindow(frm.hwnd());
+  EXPECT_EQ(content.RowText(content.Sections().HeaderRow(11) + 2), longLine);
+}
+
 }  // namespace
 }  // namespace vtest

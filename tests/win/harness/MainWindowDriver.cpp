@@ -41,7 +41,7 @@ bool StartMainWindow(const SuiteCopy& suite, RunningProgram& program) {
     program.main = main;
     program.tree = FindDescendantById(main, kSourceTreeId);
     program.content = FindDescendantById(main, kContentListId);
-    return program.tree && program.content && ListRows(program.tree).size() == 2;
+    return program.tree && program.content && Rows(program.tree).size() == 2;
   }, 20s);
   if (shown) ::GetWindowThreadProcessId(program.main, &program.pid);
   return shown;
@@ -69,6 +69,22 @@ void ClickRow(HWND list, int row, bool right) {
   ClickAt(list, (r.left + r.right) / 2, (r.top + r.bottom) / 2, right);
 }
 
+std::vector<std::string> Rows(HWND list) {
+  std::vector<std::string> rows;
+  const LRESULT count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
+  std::vector<wchar_t> wide;
+  for (LRESULT i = 0; i < count; ++i) {
+    const LRESULT len = ::SendMessageW(list, LB_GETTEXTLEN, i, 0);
+    wide.assign(static_cast<size_t>(len > 0 ? len : 0) + 1, L'\0');
+    if (len > 0) ::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide.data()));
+    const int n = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, nullptr, 0, nullptr, nullptr);
+    std::string row(n > 0 ? n : 1, '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, row.data(), n, nullptr, nullptr);
+    rows.emplace_back(row.c_str());
+  }
+  return rows;
+}
+
 std::vector<bool> HeaderRows(HWND list) {
   std::vector<bool> headers;
   const LRESULT count = ::SendMessageA(list, LB_GETCOUNT, 0, 0);
@@ -81,7 +97,7 @@ int TopIndex(HWND list) { return static_cast<int>(::SendMessageA(list, LB_GETTOP
 
 bool WaitForRows(HWND list, const std::function<bool(const std::vector<std::string>&)>& pred,
                  std::chrono::milliseconds timeout) {
-  return WaitFor([&] { return pred(ListRows(list)); }, timeout);
+  return WaitFor([&] { return pred(Rows(list)); }, timeout);
 }
 
 std::string DialogTexts(HWND dialog) {

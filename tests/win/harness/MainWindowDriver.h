@@ -34,7 +34,10 @@ bool StartMainWindow(const SuiteCopy& suite, RunningProgram& program);
 // Row geometry and clicks on a list box row (scrolled into view first).
 RECT RowRect(HWND list, int row);
 void ClickRow(HWND list, int row, bool right = false);
-// Row texts and whether each row is a header (item data 1).
+// Row texts, in the ANSI code page. Read as wide text: Wine hands the ANSI request
+// of another process wide characters, overrunning the buffer LB_GETTEXTLEN sized.
+std::vector<std::string> Rows(HWND list);
+// Whether each row is a header (item data 1).
 std::vector<bool> HeaderRows(HWND list);
 int TopIndex(HWND list);
 // Waits until the list's rows satisfy pred.

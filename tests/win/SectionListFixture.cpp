@@ -1,0 +1,211 @@
+#include "SectionListFixture.h"
+
+#include <cstdio>
+
+using namespace vconfig;
+
+namespace vtest {
+
+UniqueBitmap MakeBitmap(int w, int h, COLORREF ground, COLORREF mark, bool pointDown) {
+  WindowDc screen(nullptr);
+  UniqueBitmap bmp(::CreateCompatibleBitmap(screen.get(), w, h));
+  UniqueMemDc dc(::CreateCompatibleDC(screen.get()));
+  SelectObjectScope sel(dc.get(), bmp.get());
+  UniqueBrush g(::CreateSolidBrush(ground));
+  RECT rc{0, 0, w, h};
+  ::FillRect(dc.get(), &rc, g.get());
+  if (mark != ground) {
+    UniqueBrush m(::CreateSolidBrush(mark));
+    UniquePen p(::CreatePen(PS_SOLID, 1, mark));
+    SelectObjectScope sb(dc.get(), m.get());
+    SelectObjectScope sp(dc.get(), p.get());
+    POINT pts[3];
+    if (pointDown) {
+      pts[0] = {1, 2}, pts[1] = {w - 2, 2}, pts[2] = {w / 2, h - 2};
+    } else {
+      pts[0] = {2, 1}, pts[1] = {2, h - 2}, pts[2] = {w - 2, h / 2};
+    }
+    ::Polygon(dc.get(), pts, 3);
+  }
+  return bmp;
+}
+
+SectionListHost::SectionListHost(ListConfig config, int width, int height, bool visible) {
+  static bool registered = false;
+  if (!registered) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = "SectionListTestHost";
+    ::RegisterClassA(&wc);
+    registered = true;
+  }
+  window_.reset(::CreateWindowExA(0, "SectionListTestHost", "Section list",
+                                  WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN | (visible ? WS_VISIBLE : 0), 10, 10,
+                                  width + 20, height + 40, nullptr, nullptr,
+                                  ::GetModuleHandleA(nullptr), nullptr));
+  list_ = std::make_unique<TSectionListBox>();
+  auto& lb = *list_;
+  expandGlyph_ = MakeBitmap(10, 10, RGB(255, 255, 255), RGB(255, 0, 0), true);
+  contractGlyph_ = MakeBitmap(10, 10, RGB(255, 255, 255), RGB(0, 0, 255), false);
+  wallpaper_ = MakeBitmap(16, 20, RGB(0xF0, 0xF8, 0xE0), RGB(0xF0, 0xF8, 0xE0), false);
+  lb.NodeType = lnGlyph;
+  lb.ExpandGlyph = expandGlyph_.get();
+  lb.ContractGlyph = contractGlyph_.get();
+  lb.SetSectionHeight(20);
+  lb.SetSubItemHeight(20);
+  lb.SelectionTextColor = clNavy;
+  SectionListArgs args;
+  args.x = 0;
+  args.y = 0;
+  args.width = width;
+  args.height = height;
+  lb.Create(window_.get(), args);
+  lb.BeginUpdate();
+  switch (config) {
+    case ListConfig::Sources: {
+      lb.SetColor(clInfoBk);
+      lb.SectionColor = 0x92D0D8;
+      lb.TabPositions().Add(80);
+      const char* names[2][3] = {{"Autoexec.bat", "Config.sys", "Win.ini"},
+                                 {"HKL\\Run", "HCU\\Run", "RunOnce"}};
+      for (int j = 0; j < 2; ++j) {
+        auto& s = lb.Sections().Add();
+        s.SetCaption(j == 0 ? "Configuration files" : "Autostart");
+        s.FontUsage = fuBoth;
+        s.ItemHeight = 20;
+        s.ImageIndex = j;
+        for (const char* n : names[j]) s.SubItems.Add(n);
+      }
+      break;
+    }
+    case ListConfig::Content: {
+      lb.SetWordWrap(true);
+      lb.SectionColor = 0xDBDBDB;
+      lb.ExpandDisable = true;
+      lb.ContractDisable = true;
+      auto& a = lb.Sections().Add();
+      a.SetCaption("Win.ini");
+      a.SubItems.Add("[windows]");
+      a.SubItems.Add("load=");
+      a.SubItems.Add("<FONT color=\"clblue\" size=\"10\">Path : <FONT color=\"clmaroon\">C:\\x.exe</FONT>");
+      a.SetState(lssExpanded);
+      auto& b = lb.Sections().Add();
+      b.SetCaption("System.ini");
+      b.SubItems.Add("[boot]");
+      break;
+    }
+    case ListConfig::Report: {
+      lb.SetColor(clInfoBk);
+      lb.SectionColor = 0x92D0D8;
+      lb.TabPositions().Add(80);
+      auto& a = lb.Sections().Add();
+      a.SetCaption("Files");
+      a.ControlType = scCheckbox;
+      a.ReadOnly = false;
+      a.FontUsage = fuBoth;
+      a.ItemHeight = 20;
+      for (const char* n : {"Autoexec.bat", "Config.sys", "Win.ini"}) a.SubItems.Add(n);
+      auto& b = lb.Sections().Add();
+      b.SetCaption("Autostart");
+      b.FontUsage = fuBoth;
+      b.ItemHeight = 20;
+      b.SubItems.Add("HKL\\Run");
+      break;
+    }
+  }
+  lb.EndUpdate();
+  // Wallpaper last: the paint tests switch it off and on.
+  lb.SetWallpaper(wallpaper_.get());
+}
+
+SectionListHost::~SectionListHost() { list_.reset(); }
+
+void SectionListHost::RecordEvents() {
+  auto& lb = *list_;
+  auto rec1 = [this](const char* name) {
+    return [this, name](TSectionListBox::Sender, int s) {
+      events_.push_back(std::string(name) + "(" + std::to_string(s) + ")");
+    };
+  };
+  auto rec2 = [this](const char* name) {
+    return [this, name](TSectionListBox::Sender, int s, int i) {
+      events_.push_back(std::string(name) + "(" + std::to_string(s) + "," + std::to_string(i) + ")");
+    };
+  };
+  lb.OnExpandSection = rec1("Expand");
+  lb.OnContractSection = rec1("Contract");
+  lb.OnSectionClick = rec1("SectionClick");
+  lb.OnSectionRClick = rec1("SectionRClick");
+  lb.OnSectionDblClk = rec1("SectionDblClk");
+  lb.OnSubItemClick = rec2("SubItemClick");
+  lb.OnSubItemRClick = rec2("SubItemRClick");
+  lb.OnSubItemDblClk = rec2("SubItemDblClk");
+  lb.OnCheckBoxClick = rec2("CheckBoxClick");
+  lb.OnRadioClick = rec2("RadioClick");
+  lb.OnChange = rec2("Change");
+}
+
+void SectionListHost::Click(int x, int y, bool right) {
+  HWND h = list_->hwnd();
+  const LPARAM lp = MAKELPARAM(x, y);
+  ::SendMessageA(h, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, right ? MK_RBUTTON : MK_LBUTTON, lp);
+  ::SendMessageA(h, right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, lp);
+}
+
+void SectionListHost::ClickRow(int row, int x) {
+  const RECT rc = list_->RowRect(row);
+  Click(x, (rc.top + rc.bottom) / 2);
+}
+
+void SectionListHost::Key(WPARAM vk) { ::SendMessageA(list_->hwnd(), WM_KEYDOWN, vk, 1); }
+
+void SectionListHost::Char(char ch) {
+  ::SendMessageA(list_->hwnd(), WM_CHAR, static_cast<unsigned char>(ch), 1);
+}
+
+COLORREF SectionListHost::RowPixel(int row, int x, int y, UINT state) {
+  const RECT rc = list_->RowRect(row);
+  WindowDc screen(list_->hwnd());
+  UniqueMemDc dc(::CreateCompatibleDC(screen.get()));
+  UniqueBitmap bmp(::CreateCompatibleBitmap(screen.get(), rc.right, rc.bottom));
+  SelectObjectScope sel(dc.get(), bmp.get());
+  list_->PaintRow(dc.get(), row, rc, state);
+  return ::GetPixel(dc.get(), rc.left + x, rc.top + y);
+}
+
+bool SectionListHost::SaveBmp(const std::string& path) {
+  ::RedrawWindow(window_.get(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RECT rc{};
+  ::GetWindowRect(window_.get(), &rc);
+  const int w = rc.right - rc.left, h = rc.bottom - rc.top;
+  WindowDc screen(nullptr);
+  UniqueMemDc dc(::CreateCompatibleDC(screen.get()));
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = h;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  UniqueBitmap bmp(::CreateDIBSection(screen.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  SelectObjectScope sel(dc.get(), bmp.get());
+  ::BitBlt(dc.get(), 0, 0, w, h, screen.get(), rc.left, rc.top, SRCCOPY);
+  ::GdiFlush();
+  const DWORD stride = ((static_cast<DWORD>(w) * 3 + 3) & ~3u);
+  BITMAPFILEHEADER fh{};
+  fh.bfType = 0x4D42;
+  fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
+  fh.bfSize = fh.bfOffBits + stride * static_cast<DWORD>(h);
+  FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) return false;
+  std::fwrite(&fh, sizeof fh, 1, f);
+  std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f);
+  std::fwrite(bits, stride, static_cast<size_t>(h), f);
+  std::fclose(f);
+  return true;
+}
+
+}  // namespace vtest

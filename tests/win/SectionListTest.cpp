@@ -1,0 +1,352 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+#include "SectionListFixture.h"
+#include "config/TextLines.h"
+#include "platform/FileSystem_win.h"
+
+using namespace vconfig;
+using vtest::ListConfig;
+using vtest::SectionListHost;
+
+namespace {
+
+using Events = std::vector<std::string>;
+
+// The list box reports a selection change on the press (Windows) or on the release
+// (Wine): the order of "Change" against the other events is the platform's.
+Events WithoutChange(const Events& events) {
+  Events out;
+  for (const auto& e : events)
+    if (e.compare(0, 7, "Change(") != 0) out.push_back(e);
+  return out;
+}
+bool HasChange(const Events& events, const std::string& change) {
+  return std::find(events.begin(), events.end(), change) != events.end();
+}
+
+TEST(SectionListTest, HeaderClicksAndSpaceToggleUnlessDisabled) {
+  struct Case {
+    ListConfig config;
+    bool toggles;
+  } cases[] = {{ListConfig::Sources, true}, {ListConfig::Content, false}};
+  for (const auto& c : cases) {
+    SectionListHost host(c.config);
+    auto& lb = host.list();
+    host.RecordEvents();
+    const auto before0 = lb.Sections()[0].State();
+    const int row1 = lb.Sections().HeaderRow(1);
+    host.ClickRow(row1);
+    const Events clickEvents = host.events();
+    host.events().clear();
+    if (c.toggles) {
+      EXPECT_EQ(WithoutChange(clickEvents), (Events{"SectionClick(1)", "Expand(1)"}));
+      EXPECT_TRUE(HasChange(clickEvents, "Change(1,-1)"));
+      EXPECT_EQ(lb.Sections()[1].State(), lssExpanded);
+      EXPECT_EQ(lb.RowCount(), 2 + 3 + (before0 == lssExpanded ? 3 : 0));
+      // Clicking it again contracts it.
+      host.ClickRow(row1);
+      EXPECT_EQ(WithoutChange(host.events()), (Events{"SectionClick(1)", "Contract(1)"}));
+      host.events().clear();
+      // Space on the selected header toggles without a click event.
+      host.Char(' ');
+      EXPECT_EQ(host.events(), (Events{"Expand(1)"}));
+      EXPECT_EQ(lb.Sections()[1].State(), lssExpanded);
+    } else {
+      EXPECT_EQ(WithoutChange(clickEvents), (Events{"SectionClick(1)"}));
+      EXPECT_TRUE(HasChange(clickEvents, "Change(1,-1)"));
+      EXPECT_EQ(lb.Sections()[1].State(), lssContracted);
+      host.Char(' ');
+      EXPECT_TRUE(host.events().empty());
+      EXPECT_EQ(lb.Sections()[1].State(), lssContracted);
+      host.ClickRow(0);  // expanded, ContractDisable on
+      EXPECT_EQ(lb.Sections()[0].State(), lssExpanded);
+    }
+    // A sub-item click reports its position; a click below the rows clears the
+    // selection and raises nothing.
+    host.events().clear();
+    const int expandedSection = c.toggles ? 1 : 0;
+    host.ClickRow(lb.Sections().HeaderRow(expandedSection) + 1);
+    EXPECT_EQ(WithoutChange(host.events()),
+              (Events{"SubItemClick(" + std::to_string(expandedSection) + ",0)"}));
+    host.events().clear();
+    RECT client{};
+    ::GetClientRect(lb.hwnd(), &client);
+    host.Click(40, client.bottom - 3);
+    EXPECT_TRUE(host.events().empty());
+    EXPECT_EQ(lb.ItemIndex(), -1);
+  }
+}
+
+TEST(SectionListTest, OneExpandedKeepsTheClickedSectionOpen) {
+  SectionListHost host(ListConfig::Sources);
+  auto& lb = host.list();
+  lb.SetOneExpanded(true);
+  EXPECT_EQ(lb.Sections()[0].State(), lssExpanded);
+  host.RecordEvents();
+  host.ClickRow(0);
+  EXPECT_EQ(WithoutChange(host.events()), (Events{"SectionClick(0)", "Expand(0)"}));
+  EXPECT_EQ(lb.Sections()[0].State(), lssExpanded);
+  host.ClickRow(lb.Sections().HeaderRow(1));
+  EXPECT_EQ(lb.Sections()[0].State(), lssContracted);
+  EXPECT_EQ(lb.Sections()[1].State(), lssExpanded);
+}
+
+TEST(SectionListTest, ItemAtPointBelowTheRowsAndOutside) {
+  SectionListHost host(ListConfig::Content);
+  auto& lb = host.list();
+  RECT client{};
+  ::GetClientRect(lb.hwnd(), &client);
+  int s = 7, i = 7;
+  ASSERT_TRUE(lb.ItemAtPoint(20, client.bottom - 2, s, i));
+  EXPECT_EQ(s, 1);
+  EXPECT_EQ(i, -1);  // System.ini's header is the last row
+  const RECT r1 = lb.RowRect(1);
+  ASSERT_TRUE(lb.ItemAtPoint(20, r1.top + 1, s, i));
+  EXPECT_EQ(s, 0);
+  EXPECT_EQ(i, 0);
+  s = i = 7;
+  EXPECT_FALSE(lb.ItemAtPoint(client.right + 5, 5, s, i));
+  EXPECT_FALSE(lb.ItemAtPoint(5, client.bottom + 5, s, i));
+  EXPECT_FALSE(lb.ItemAtPoint(-1, 5, s, i));
+  EXPECT_EQ(s, 7);
+  EXPECT_EQ(i, 7);
+  lb.Sections().Clear();
+  EXPECT_FALSE(lb.ItemAtPoint(5, 5, s, i));
+}
+
+TEST(SectionListTest, SubItemsAddedToContractedAndExpandedSections) {
+  SectionListHost host(ListConfig::Content);
+  auto& lb = host.list();
+  auto& win = lb.Sections()[0];
+  auto& sys = lb.Sections()[1];
+  const int rows = lb.RowCount();
+  sys.SubItems.Add("[386Enh]");
+  EXPECT_EQ(lb.RowCount(), rows);
+  win.SubItems.Add("run=notepad.exe");
+  ASSERT_EQ(lb.RowCount(), rows + 1);
+  EXPECT_EQ(lb.RowText(4), "run=notepad.exe");
+  EXPECT_EQ(::SendMessageA(lb.hwnd(), LB_GETITEMDATA, 4, 0), 0);
+  EXPECT_EQ(::SendMessageA(lb.hwnd(), LB_GETITEMDATA, 5, 0), 1);
+  EXPECT_EQ(::SendMessageA(lb.hwnd(), LB_GETITEMHEIGHT, 4, 0), 20);
+  // A long plain row wraps in whole multiples of the section's line height.
+  win.SubItems.Add(std::string(300, 'x').replace(100, 1, " ").replace(200, 1, " "));
+  const LRESULT tall = ::SendMessageA(lb.hwnd(), LB_GETITEMHEIGHT, 5, 0);
+  EXPECT_GT(tall, 20);
+  EXPECT_EQ(tall % 20, 0);
+  sys.SetState(lssExpanded);
+  EXPECT_EQ(lb.RowText(lb.RowCount() - 1), "[386Enh]");
+
+  // Image and check state live with the string.
+  lb.SetSubItemImageIndex(win, 1, 3);
+  EXPECT_EQ(lb.GetSubItemImageIndex(win, 1), 3);
+  EXPECT_EQ(lb.GetSubItemImageIndex(win, 99), -1);
+  EXPECT_FALSE(lb.GetSubItemChecked(win, -1));
+  EXPECT_THROW(lb.SetSubItemChecked(win, 99, true), ESectionListBoxError);
+  EXPECT_THROW(lb.SetSubItemImageIndex(win, -1, 0), ESectionListBoxError);
+}
+
+TEST(SectionListTest, CheckBoxesToggleInTheirColumnOnly) {
+  SectionListHost host(ListConfig::Report);
+  auto& lb = host.list();
+  host.RecordEvents();
+  host.ClickRow(0);  // expand the check box section
+  auto& files = lb.Sections()[0];
+  ASSERT_EQ(files.State(), lssExpanded);
+  host.events().clear();
+  host.ClickRow(2, 20);
+  EXPECT_TRUE(lb.GetSubItemChecked(files, 1));
+  EXPECT_EQ(WithoutChange(host.events()), (Events{"CheckBoxClick(0,1)", "SubItemClick(0,1)"}));
+  EXPECT_TRUE(HasChange(host.events(), "Change(0,1)"));
+  EXPECT_EQ(lb.ItemIndex(), 2);
+  host.events().clear();
+  host.ClickRow(2, 80);
+  EXPECT_TRUE(lb.GetSubItemChecked(files, 1));
+  EXPECT_EQ(WithoutChange(host.events()), (Events{"SubItemClick(0,1)"}));
+  host.ClickRow(2, 20);
+  EXPECT_FALSE(lb.GetSubItemChecked(files, 1));
+  // Space toggles the selected row's box too; Escape clears the selection.
+  host.Char(' ');
+  EXPECT_TRUE(lb.GetSubItemChecked(files, 1));
+  host.Key(VK_ESCAPE);
+  EXPECT_EQ(lb.ItemIndex(), -1);
+  // Insert and Delete do nothing without handlers.
+  lb.SetItemIndex(0);
+  host.Key(VK_INSERT);
+  host.Key(VK_DELETE);
+  EXPECT_EQ(lb.Sections().Count(), 2);
+  EXPECT_EQ(files.SubItems.Count(), 3);
+}
+
+TEST(SectionListTest, SelectionColoursWithAndWithoutWallpaper) {
+  SectionListHost host(ListConfig::Content);
+  auto& lb = host.list();
+  const COLORREF wall = RGB(0xF0, 0xF8, 0xE0);
+  const COLORREF selection = ::GetSysColor(COLOR_HIGHLIGHT);
+  // Over a wallpaper a selected row is not filled.
+  EXPECT_EQ(host.RowPixel(1, 200, 3, ODS_SELECTED | ODS_FOCUS), wall);
+  EXPECT_EQ(host.RowPixel(1, 200, 3, 0), wall);
+  // The header keeps its colour.
+  EXPECT_EQ(host.RowPixel(0, 200, 5, 0), RGB(0xDB, 0xDB, 0xDB));
+  lb.SetWallpaper(nullptr);
+  EXPECT_EQ(host.RowPixel(1, 200, 3, ODS_SELECTED), selection);
+  EXPECT_EQ(host.RowPixel(1, 200, 3, 0), ::GetSysColor(COLOR_WINDOW));
+}
+
+// Counts the pixels of one colour in a row painted into a memory DC.
+int CountPixels(SectionListHost& host, int row, UINT state, COLORREF color) {
+  auto& lb = host.list();
+  const RECT rc = lb.RowRect(row);
+  WindowDc screen(lb.hwnd());
+  UniqueMemDc dc(::CreateCompatibleDC(screen.get()));
+  UniqueBitmap bmp(::CreateCompatibleBitmap(screen.get(), rc.right, rc.bottom));
+  SelectObjectScope sel(dc.get(), bmp.get());
+  lb.PaintRow(dc.get(), row, rc, state);
+  int n = 0;
+  for (int y = rc.top; y < rc.bottom; ++y)
+    for (int x = rc.left; x < rc.right; ++x) n += ::GetPixel(dc.get(), x, y) == color;
+  return n;
+}
+
+TEST(SectionListTest, SelectedMarkupRowTakesTheSelectionTextColour) {
+  SectionListHost host(ListConfig::Content);
+  auto& lb = host.list();
+  lb.SetWallpaper(nullptr);
+  const int row = 3;  // the FONT row: blue name, maroon value
+  ASSERT_NE(lb.RowText(row).find("</"), std::string::npos);
+  const COLORREF blue = RGB(0, 0, 255), maroon = RGB(128, 0, 0), navy = RGB(0, 0, 128);
+  EXPECT_GT(CountPixels(host, row, 0, blue), 0);
+  EXPECT_GT(CountPixels(host, row, 0, maroon), 0);
+  EXPECT_EQ(CountPixels(host, row, ODS_SELECTED, blue), 0);
+  EXPECT_EQ(CountPixels(host, row, ODS_SELECTED, maroon), 0);
+  EXPECT_GT(CountPixels(host, row, ODS_SELECTED, navy), 0);
+  // Its height comes from the markup's measure pass, + 2.
+  EXPECT_GT(::SendMessageA(lb.hwnd(), LB_GETITEMHEIGHT, row, 0), 2);
+}
+
+TEST(SectionListTest, ItemAtPointPastRow65535) {
+  SectionListHost host(ListConfig::Content);
+  auto& lb = host.list();
+  auto& s = lb.Sections()[1];
+  s.SubItems.Clear();
+  std::vector<std::string> lines(100000);
+  for (size_t i = 0; i < lines.size(); ++i) lines[i] = "line " + std::to_string(i);
+  s.SubItems.AddStrings(lines);
+  s.SetState(lssExpanded);
+  const int header = lb.Sections().HeaderRow(1);
+  ASSERT_EQ(lb.RowCount(), header + 1 + 100000);
+  const int target = header + 1 + 70000;
+  ::SendMessageA(lb.hwnd(), LB_SETTOPINDEX, static_cast<WPARAM>(target - 2), 0);
+  const RECT rc = lb.RowRect(target);
+  int section = -1, subitem = -1;
+  ASSERT_TRUE(lb.ItemAtPoint(30, rc.top + 2, section, subitem));
+  EXPECT_EQ(section, 1);
+  EXPECT_EQ(subitem, 70000);
+  EXPECT_EQ(lb.RowText(target), "line 70000");
+  // Contracting while the list shows rows inside the section leaves a valid list.
+  s.SetState(lssContracted);
+  EXPECT_EQ(lb.RowCount(), header + 1);
+  EXPECT_LE(lb.TopIndex(), header);
+  EXPECT_EQ(lb.RowAtPoint(5, 1), lb.TopIndex());
+}
+
+// Times for the closing note: run with --gtest_also_run_disabled_tests.
+TEST(SectionListBench, DISABLED_ExpandScrollContract) {
+  using Clock = std::chrono::steady_clock;
+  auto ms = [](Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+  };
+  // A 100 000-line file, read with the text-lines module.
+  char temp[MAX_PATH];
+  ::GetTempPathA(MAX_PATH, temp);
+  const std::string path = std::string(temp) + "sectionlist_bench.txt";
+  {
+    std::string bytes;
+    for (int i = 0; i < 100000; ++i) bytes += "device=C:\\WINDOWS\\SYSTEM\\driver" + std::to_string(i) + ".sys\r\n";
+    FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_TRUE(f);
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+  }
+  Win32FileSystem fs;
+  auto t0 = Clock::now();
+  const TextLines lines = ReadTextLines(fs, path);
+  const double readMs = ms(Clock::now() - t0);
+  ASSERT_EQ(lines.size(), 100000u);
+  std::printf("read 100000 lines: %.1f ms\n", readMs);
+  std::fflush(stdout);
+
+  for (bool wrap : {false, true}) {
+    SectionListHost host(ListConfig::Content, 600, 500);
+    auto& lb = host.list();
+    lb.SetWordWrap(wrap);
+    auto& s = lb.Sections()[1];
+    s.SubItems.AddStrings(lines);
+    t0 = Clock::now();
+    s.SetState(lssExpanded);
+    const double expandMs = ms(Clock::now() - t0);
+    t0 = Clock::now();
+    ::SendMessageA(lb.hwnd(), LB_SETTOPINDEX, 50000, 0);
+    ::UpdateWindow(lb.hwnd());
+    const double scrollMs = ms(Clock::now() - t0);
+    t0 = Clock::now();
+    ::RedrawWindow(lb.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    const double paintMs = ms(Clock::now() - t0);
+    t0 = Clock::now();
+    s.SetState(lssContracted);
+    const double contractMs = ms(Clock::now() - t0);
+    std::printf("plain rows, word wrap %s: read %.1f ms, expand 100000 %.1f ms (%.1fx read), "
+                "scroll %.1f ms, paint one screen %.1f ms, contract %.1f ms\n",
+                wrap ? "on" : "off", readMs, expandMs, expandMs / readMs, scrollMs, paintMs,
+                contractMs);
+    std::fflush(stdout);
+  }
+  {
+    SectionListHost host(ListConfig::Content, 600, 500);
+    auto& lb = host.list();
+    auto& s = lb.Sections()[1];
+    std::vector<std::string> markup;
+    for (int i = 0; i < 10000; ++i)
+      markup.push_back("<FONT color=\"clblue\" size=\"10\">Value" + std::to_string(i) +
+                       " : <FONT color=\"clmaroon\">C:\\Program Files\\x.exe</FONT>");
+    s.SubItems.AddStrings(markup);
+    t0 = Clock::now();
+    s.SetState(lssExpanded);
+    const double expandMs = ms(Clock::now() - t0);
+    t0 = Clock::now();
+    ::RedrawWindow(lb.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    const double paintMs = ms(Clock::now() - t0);
+    t0 = Clock::now();
+    s.SetState(lssContracted);
+    const double contractMs = ms(Clock::now() - t0);
+    std::printf("markup rows: expand 10000 %.1f ms, paint one screen %.1f ms, contract %.1f ms\n",
+                expandMs, paintMs, contractMs);
+  }
+  ::DeleteFileA(path.c_str());
+}
+
+// Screenshots of the three configurations: set SECTIONLIST_SHOTS to a folder.
+TEST(SectionListShots, ThreeConfigurations) {
+  const char* dir = std::getenv("SECTIONLIST_SHOTS");
+  if (!dir) GTEST_SKIP() << "SECTIONLIST_SHOTS not set";
+  struct Shot {
+    ListConfig config;
+    const char* name;
+  } shots[] = {{ListConfig::Sources, "sources"}, {ListConfig::Content, "content"},
+               {ListConfig::Report, "report"}};
+  for (const auto& shot : shots) {
+    SectionListHost host(shot.config, 300, 260, true);
+    auto& lb = host.list();
+    if (shot.config != ListConfig::Content) lb.ExpandSection(0);
+    if (shot.config == ListConfig::Report) lb.SetSubItemChecked(lb.Sections()[0], 1, true);
+    lb.SetItemIndex(2);
+    ::SetFocus(lb.hwnd());
+    EXPECT_TRUE(host.SaveBmp(std::string(dir) + "\\sectionlist-" + shot.name + ".bmp"));
+  }
+}
+
+}  // namespace
