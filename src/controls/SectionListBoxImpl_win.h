@@ -66,6 +66,10 @@ class TSectionListBox::Impl {
   bool ToggleCheck(int section, int subitem);
   bool ProbeAnchor(int row, int x, int y, std::string& href);
   void SelectionChanged();
+  // The hand cursor over anchors, and the anchor enter and exit events.
+  bool SetCursorForPoint(int x, int y);
+  int hoverRow = -1;
+  std::string hoverAnchor;
 
   static LRESULT CALLBACK ListProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                    DWORD_PTR data) noexcept;

@@ -646,6 +646,14 @@ LRESULT TSectionListBox::Impl::HandleList(HWND hwnd, UINT msg, WPARAM wp, LPARAM
       if (lb.OnMouseUp) lb.OnMouseUp(&lb, b, static_cast<UINT>(wp), x, y);
       return r;
     }
+    case WM_SETCURSOR:
+      if (LOWORD(lp) == HTCLIENT) {
+        POINT pt{};
+        ::GetCursorPos(&pt);
+        ::ScreenToClient(hwnd, &pt);
+        if (SetCursorForPoint(pt.x, pt.y)) return TRUE;
+      }
+      break;
     case WM_KEYDOWN:
       if (KeyDown(wp)) return 0;
       break;

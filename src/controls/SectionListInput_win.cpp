@@ -116,6 +116,28 @@ void TSectionListBox::Impl::LeftButtonDown(HWND hwnd, WPARAM wp, LPARAM lp) {
   if (lb.OnSubItemClick) lb.OnSubItemClick(&lb, section, subitem);
 }
 
+bool TSectionListBox::Impl::SetCursorForPoint(int x, int y) {
+  const int row = lb.RowAtPoint(x, y);
+  std::string href;
+  const bool onAnchor = row >= 0 && PointInRect(lb.RowRect(row), x, y) &&
+                        IsMarkupRow(lb.RowText(row)) && ProbeAnchor(row, x, y, href);
+  if (hoverRow >= 0 && (!onAnchor || row != hoverRow || href != hoverAnchor)) {
+    const int left = hoverRow;
+    const std::string leftAnchor = hoverAnchor;
+    hoverRow = -1;
+    hoverAnchor.clear();
+    if (lb.OnAnchorExit) lb.OnAnchorExit(&lb, left, leftAnchor);
+  }
+  if (!onAnchor) return false;
+  if (hoverRow < 0) {
+    hoverRow = row;
+    hoverAnchor = href;
+    if (lb.OnAnchorEnter) lb.OnAnchorEnter(&lb, row, href);
+  }
+  ::SetCursor(::LoadCursorA(nullptr, IDC_HAND));
+  return true;
+}
+
 void TSectionListBox::Impl::RightButtonDown(int x, int y) {
   const int row = lb.RowAtPoint(x, y);
   if (row < 0 || !PointInRect(lb.RowRect(row), x, y)) return;

@@ -281,7 +281,7 @@ TEST(SectionListBench, DISABLED_ExpandScrollContract) {
   std::fflush(stdout);
 
   for (bool wrap : {false, true}) {
-    SectionListHost host(ListConfig::Content, 600, 500);
+    SectionListHost host(ListConfig::Content, 600, 500, true);
     auto& lb = host.list();
     lb.SetWordWrap(wrap);
     auto& s = lb.Sections()[1];
@@ -306,7 +306,7 @@ TEST(SectionListBench, DISABLED_ExpandScrollContract) {
     std::fflush(stdout);
   }
   {
-    SectionListHost host(ListConfig::Content, 600, 500);
+    SectionListHost host(ListConfig::Content, 600, 500, true);
     auto& lb = host.list();
     auto& s = lb.Sections()[1];
     std::vector<std::string> markup;
