@@ -141,6 +141,10 @@ TEST(Report, TickedSourcesAreSavedAsTextOrHtmlByTheNamesExtension) {
   EXPECT_EQ(WindowText(notice), "Vorn Info Config");
   PressDialogButton(notice, IDOK);
   EXPECT_FALSE(FileExists(out + "r.html"));
+  if (const char* dir = std::getenv("VCONFIG_SCREENSHOTS")) {
+    ::CopyFileA((out + "r.txt").c_str(), (std::string(dir) + "\\saved-report.txt").c_str(), FALSE);
+    ::CopyFileA((out + "r.htm").c_str(), (std::string(dir) + "\\saved-report.htm").c_str(), FALSE);
+  }
   p.Close();
   RemoveTree(out);
 }
