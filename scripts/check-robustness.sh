@@ -15,4 +15,9 @@ if command -v clang++ >/dev/null; then
   mkdir -p "$BUILD/fuzz/corpus"
   "$BUILD/fuzz/MarkupFuzz" "$BUILD/fuzz/corpus" -max_total_time="${FUZZ_SECONDS:-20}" -max_len=4096 \
     -print_final_stats=0 -artifact_prefix="$BUILD/fuzz/" 2>&1 | tail -n 2
+  # The report's line conversions.
+  cmake --build "$BUILD/fuzz" -j"$JOBS" --target ReportConvertFuzz
+  mkdir -p "$BUILD/fuzz/report-corpus"
+  "$BUILD/fuzz/ReportConvertFuzz" "$BUILD/fuzz/report-corpus" -max_total_time="${FUZZ_SECONDS:-20}" \
+    -max_len=512 -print_final_stats=0 -artifact_prefix="$BUILD/fuzz/" 2>&1 | tail -n 2
 fi

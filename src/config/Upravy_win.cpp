@@ -19,6 +19,9 @@
 #include "locale/Languagesettings_win.h"
 #include "locale/VInfoAbout_win.h"
 #include "platform/FileSystem_win.h"
+#include "report/ReportBody.h"
+#include "report/ReportFrm_win.h"
+#include "report/ReportServices_win.h"
 
 namespace vconfig {
 
@@ -529,8 +532,13 @@ void TUpravitFrm::ReloadSection(const std::string& caption) {
 
 // ---- Top bar ----
 
-// The report, the about box and the language dialog are wired where they are built.
-void TUpravitFrm::ReportBtnClick() {}
+void TUpravitFrm::ReportBtnClick() {
+  const ReportRequest request = OpenReportWindow(SectionListBox1_->Sections(), ImageList1_.get());
+  ContentEnvironment env = Environment();
+  std::vector<std::string> body = BuildReportBody(request, TheCatalogue(), env);
+  DeliverReport(request.action, body);
+}
+
 void TUpravitFrm::AboutBtnClick() {
   TVInfoAbout about;
   about.Execute();

@@ -1,0 +1,99 @@
+#include "report/ReportDelivery.h"
+
+#include "config/TextLines.h"
+#include "diagnostics/Errors.h"
+#include "locale/Language.h"
+#include "report/PrintLayout.h"
+#include "report/ReportCompletion.h"
+#include "report/ReportText.h"
+
+namespace vconfig {
+namespace {
+
+bool EqualsNoCase(const std::string& a, const char* b) {
+  size_t i = 0;
+  for (; i < a.size() && b[i]; ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
+    if (x != y) return false;
+  }
+  return i == a.size() && !b[i];
+}
+
+void SaveReport(std::vector<std::string>& lines, ReportServices& services) {
+  const auto path = services.ChooseSaveFile();
+  if (!path) return;
+  const std::string ext = FileExtension(*path);
+  if (EqualsNoCase(ext, ".txt")) {
+    StripAllMarkup(lines);
+  } else if (EqualsNoCase(ext, ".htm")) {
+    ConvertToHtml(lines);
+  } else {
+    services.ShowInfo(kNotSavedText, services.ApplicationTitle());
+    return;
+  }
+  WriteReportFile(services.Files(), *path, lines);
+}
+
+void PrintReport(std::vector<std::string>& lines, ReportServices& services) {
+  auto printer = services.ChoosePrinter();
+  if (printer) printtext(std::move(lines), *printer);
+}
+
+void SendReport(std::vector<std::string>& lines, ReportServices& services) {
+  // Taken from the program's folder: every file dialog moves the current one.
+  const std::string folder = MailFolder(services.ProgramFolder());
+  ConvertToHtml(lines);
+  WriteReportFile(services.Files(), folder + "report.htm", lines);
+  // The text file is made from the HTML lines, sizes mapped.
+  StripAllMarkup(lines);
+  WriteReportFile(services.Files(), folder + "report.txt", lines);
+  const std::string program = folder + "VnIMail.exe";
+  if (!services.StartProgram(program, kMailParameters, folder.substr(0, folder.size() - 1)))
+    services.ShowError(kMailStartFailed + program);
+}
+
+}  // namespace
+
+std::string MailFolder(const std::string& programFolder) {
+  std::string folder = programFolder;
+  if (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
+  const size_t slash = folder.find_last_of("\\/");
+  // A program in a drive's root has no parent: ".." stays in the root.
+  if (slash != std::string::npos)
+    folder.erase(slash + 1);
+  else
+    folder += '\\';
+  return folder + "Vmail\\";
+}
+
+std::string FileExtension(const std::string& path) {
+  const size_t dot = path.find_last_of('.');
+  return dot == std::string::npos ? std::string() : path.substr(dot);
+}
+
+void WriteReportFile(FileSystem& files, const std::string& path,
+                     const std::vector<std::string>& lines) {
+  if (!files.ReplaceContent(path, JoinTextLines(lines))) throw EFileCreateError(path);
+}
+
+void DeliverReport(ReportAction action, std::vector<std::string>& lines,
+                   ReportServices& services) {
+  if (lines.empty() || action == ReportAction::None) return;
+  ReportStamp stamp;
+  stamp.createdOn = GetLangString(50201);
+  stamp.date = services.DateText();
+  stamp.time = services.TimeText();
+  stamp.createdBy = GetLangString(50202);
+  stamp.appTitle = services.ApplicationTitle();
+  CompleteReport(lines, stamp);
+  switch (action) {
+    case ReportAction::Save: SaveReport(lines, services); break;
+    case ReportAction::Print: PrintReport(lines, services); break;
+    case ReportAction::Send: SendReport(lines, services); break;
+    case ReportAction::None: break;
+  }
+}
+
+}  // namespace vconfig

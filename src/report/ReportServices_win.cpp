@@ -1,0 +1,110 @@
+#include "report/ReportServices_win.h"
+
+#include <windows.h>
+
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include "app/Application_win.h"
+#include "controls/Win2kdlg_win.h"
+#include "platform/FileSystem_win.h"
+#include "report/GdiPrinterSurface_win.h"
+
+namespace vconfig {
+namespace {
+
+constexpr const char* kNoPrinterText = "No printer is installed.";
+
+// The device mode and names the print dialog hands back.
+class GlobalMemory {
+ public:
+  explicit GlobalMemory(HGLOBAL h) : h_(h) {}
+  ~GlobalMemory() {
+    if (h_) ::GlobalFree(h_);
+  }
+  GlobalMemory(const GlobalMemory&) = delete;
+  GlobalMemory& operator=(const GlobalMemory&) = delete;
+
+ private:
+  HGLOBAL h_;
+};
+
+template <typename Format>
+std::string SystemText(Format format) {
+  char buffer[128] = {};
+  const int n = format(buffer, static_cast<int>(sizeof buffer));
+  return n > 0 ? std::string(buffer) : std::string();
+}
+
+}  // namespace
+
+FileSystem& Win32ReportServices::Files() { return SystemFileSystem(); }
+
+std::string Win32ReportServices::ProgramFolder() {
+  const std::string path = ProgramPath();
+  return path.substr(0, path.find_last_of('\\') + 1);
+}
+
+std::string Win32ReportServices::ApplicationTitle() { return kApplicationTitle; }
+
+std::string Win32ReportServices::DateText() {
+  return SystemText([](char* b, int n) {
+    return ::GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, b, n);
+  });
+}
+
+std::string Win32ReportServices::TimeText() {
+  return SystemText([](char* b, int n) {
+    return ::GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, b, n);
+  });
+}
+
+std::optional<std::string> Win32ReportServices::ChooseSaveFile() {
+  TSaveDialogEx SaveDialogEx1;
+  SaveDialogEx1.owner = Application::MainWindow();
+  SaveDialogEx1.ShowPlacesBar = true;
+  SaveDialogEx1.DefaultExt = kReportDefaultExt;
+  SaveDialogEx1.Filter = kReportFileFilter;
+  SaveDialogEx1.FilterIndex = 1;
+  // A report must not silently replace a file picked by mistake.
+  SaveDialogEx1.Options |= OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
+  if (!SaveDialogEx1.Execute()) return std::nullopt;
+  return SaveDialogEx1.FileName;
+}
+
+std::unique_ptr<PrinterSurface> Win32ReportServices::ChoosePrinter() {
+  PRINTDLGA PrintDialog1{};
+  PrintDialog1.lStructSize = sizeof PrintDialog1;
+  PrintDialog1.hwndOwner = Application::MainWindow();
+  PrintDialog1.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_NOWARNING |
+                       PD_USEDEVMODECOPIESANDCOLLATE;
+  const BOOL confirmed = ::PrintDlgA(&PrintDialog1);
+  GlobalMemory devMode(PrintDialog1.hDevMode);
+  GlobalMemory devNames(PrintDialog1.hDevNames);
+  if (!confirmed) {
+    if (::CommDlgExtendedError() == PDERR_NODEFAULTPRN) ShowError(kNoPrinterText);
+    return nullptr;
+  }
+  if (!PrintDialog1.hDC) throw EPrintError("the printer could not be opened");
+  return std::make_unique<GdiPrinterSurface>(PrintDialog1.hDC);
+}
+
+bool Win32ReportServices::StartProgram(const std::string& file, const std::string& parameters,
+                                       const std::string& folder) {
+  const auto result = reinterpret_cast<INT_PTR>(::ShellExecuteA(
+      nullptr, nullptr, file.c_str(), parameters.c_str(), folder.c_str(), SW_SHOWNORMAL));
+  return result > 32;
+}
+
+void Win32ReportServices::ShowInfo(const std::string& text, const std::string& caption) {
+  ShowInfoBox(text, caption);
+}
+
+void Win32ReportServices::ShowError(const std::string& text) { ShowErrorBox(text); }
+
+void DeliverReport(ReportAction action, std::vector<std::string>& lines) {
+  Win32ReportServices services;
+  DeliverReport(action, lines, services);
+}
+
+}  // namespace vconfig

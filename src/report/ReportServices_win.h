@@ -1,0 +1,31 @@
+// Delivering a report on the real system: the save and print dialogs over the main
+// window, the report files, the mail module.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "report/ReportDelivery.h"
+
+namespace vconfig {
+
+class Win32ReportServices : public ReportServices {
+ public:
+  FileSystem& Files() override;
+  std::string ProgramFolder() override;
+  std::string ApplicationTitle() override;
+  std::string DateText() override;
+  std::string TimeText() override;
+  std::optional<std::string> ChooseSaveFile() override;
+  std::unique_ptr<PrinterSurface> ChoosePrinter() override;
+  bool StartProgram(const std::string& file, const std::string& parameters,
+                    const std::string& folder) override;
+  void ShowInfo(const std::string& text, const std::string& caption) override;
+  void ShowError(const std::string& text) override;
+};
+
+// Completes the lines and saves, prints or sends them. Runs after the report window
+// is gone, so its dialogs belong to the main window.
+void DeliverReport(ReportAction action, std::vector<std::string>& lines);
+
+}  // namespace vconfig

@@ -1,0 +1,79 @@
+#include "report/ReportBody.h"
+
+#include <gtest/gtest.h>
+
+#include "diagnostics/Errors.h"
+#include "platform/MemoryFileSystem.h"
+#include "platform/MemoryRegistry.h"
+
+namespace vconfig {
+namespace {
+
+const char* const kRun = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+class ReportBody : public ::testing::Test {
+ protected:
+  ReportBody() : catalogue_(Catalogue::Build(false, "Other file", "Files", "Autostart")) {
+    locations_.windowsDir = "C:\\WINDOWS";
+    locations_.systemDir = "C:\\WINDOWS\\SYSTEM";
+  }
+
+  std::vector<std::string> Build(const std::vector<std::pair<int, std::string>>& entries) {
+    ReportRequest request;
+    request.action = ReportAction::Save;
+    for (const auto& [section, caption] : entries)
+      request.items.push_back({section, 0, 1, caption, section == 0 ? "Files" : "Autostart"});
+    ContentEnvironment env{files_, registry_, locations_, "Other file"};
+    return BuildReportBody(request, catalogue_, env);
+  }
+
+  static std::string Heading(const char* section, const char* entry) {
+    return "<FONT size=\"14\" color=\"clblue\">" + std::string(section) +
+           " - <FONT size=\"14\" color=\"clnavy\">" + entry + ":</FONT>";
+  }
+
+  Catalogue catalogue_;
+  SystemLocations locations_;
+  MemoryFileSystem files_;
+  MemoryRegistry registry_;
+};
+
+TEST_F(ReportBody, FilesInTheRequestsOrderReadAsTheyAreNow) {
+  files_.Put("C:\\msdos.sys", "[Paths]\r\nWinDir=C:\\WINDOWS\r\n");
+  files_.Put("C:\\WINDOWS\\win.ini", "[windows]\nload=\n");
+  files_.Put("C:\\WINDOWS\\system.ini", "[boot]\rshell=Explorer.exe");
+  const auto body = Build({{0, "MsDos.sys"}, {0, "Win.ini"}, {0, "System.ini"}});
+  EXPECT_EQ(body, (std::vector<std::string>{
+                      Heading("Files", "MsDos.sys"), " ", "[Paths]", "WinDir=C:\\WINDOWS", " ",
+                      Heading("Files", "Win.ini"), " ", "[windows]", "load=", " ",
+                      Heading("Files", "System.ini"), " ", "[boot]", "shell=Explorer.exe", " "}));
+  // A later run reads the files again.
+  files_.Put("C:\\WINDOWS\\win.ini", "changed");
+  EXPECT_EQ(Build({{0, "Win.ini"}})[2], "changed");
+}
+
+TEST_F(ReportBody, EntriesWithoutContent) {
+  registry_.AddKey(RegistryRoot::CurrentUser, kRun);
+  registry_.SetValue(RegistryRoot::CurrentUser, kRun, {"Tray", kRegSz, "C:\\t.exe"});
+  registry_.SetValue(RegistryRoot::CurrentUser, kRun, {"Clock", kRegExpandSz, "%x%\\c.exe"});
+  const auto body = Build({{0, "Boot.ini"}, {0, "Other file"}, {1, "HCU\\Run"},
+                           {1, "HKL\\Run"}, {1, "No such entry"}});
+  EXPECT_EQ(body,
+            (std::vector<std::string>{
+                Heading("Files", "Boot.ini"), " ", " ",      // missing file
+                Heading("Files", "Other file"), " ", " ",    // never any content
+                Heading("Autostart", "HCU\\Run"), " ", RunValueLine("Tray", "C:\\t.exe"),
+                RunValueLine("Clock", "%x%\\c.exe"), " ",
+                Heading("Autostart", "HKL\\Run"), " ", " ",  // missing key
+                Heading("Autostart", "No such entry"), " ", " "}));
+  EXPECT_TRUE(Build({}).empty());
+}
+
+TEST_F(ReportBody, ValueOfAnotherTypeEndsTheRun) {
+  registry_.AddKey(RegistryRoot::CurrentUser, kRun);
+  registry_.SetValue(RegistryRoot::CurrentUser, kRun, {"Bin", kRegBinary, "\x01"});
+  EXPECT_THROW(Build({{1, "HCU\\Run"}}), ERegistryError);
+}
+
+}  // namespace
+}  // namespace vconfig

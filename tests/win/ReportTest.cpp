@@ -1,0 +1,341 @@
+// Reports through the real program: choosing sources in the report window, saving,
+// sending to the suite's mail module and printing on a PostScript printer.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "harness/Harness.h"
+#include "harness/ReportDriver.h"
+#include "harness/Screenshot.h"
+#include "harness/TestPrinter.h"
+
+namespace vtest {
+namespace {
+
+// Rows of the report list with the file group expanded: its title, 12 entries, the
+// autostart title.
+constexpr int kNetLogRow = 11;
+constexpr int kScandiskRow = 10;
+constexpr int kAutostartRowWithFilesOpen = 13;
+
+const char* const kClosing = "Created byVorn Info Config";
+
+// A configuration file of the demo machine for the length of a test.
+class DemoFile {
+ public:
+  DemoFile(std::string path, const std::string& bytes) : path_(std::move(path)) {
+    WriteFileBytes(path_, bytes);
+  }
+  ~DemoFile() { ::DeleteFileA(path_.c_str()); }
+
+ private:
+  std::string path_;
+};
+
+std::string Today() {
+  char date[128] = {};
+  ::GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, sizeof date);
+  return date;
+}
+
+// Opens the report window, ticks the given rows of the file group and presses a button.
+HWND RunReport(RunningProgram& p, std::initializer_list<int> fileRows, const char* button) {
+  HWND form = OpenReportWindow(p);
+  if (!form) return nullptr;
+  HWND list = ReportList(form);
+  if (fileRows.size() > 0) ToggleReportSection(list, 0);
+  for (int row : fileRows) ClickCheckBox(list, row);
+  PressReportButton(form, button);
+  return form;
+}
+
+// Answers the save dialog that a Save opens.
+bool SaveAs(RunningProgram& p, const std::string& path) {
+  HWND dialog = WaitForWindow(p.pid, "#32770", nullptr);
+  return dialog && FillFileDialog(dialog, path);
+}
+
+// True when no dialog of the program shows up for a while.
+bool NoDialogFollows(RunningProgram& p) {
+  return !WaitFor([&] { return !ProcessWindows(p.pid, "#32770").empty(); }, 1500ms);
+}
+
+TEST(Report, TickedSourcesAreSavedAsTextOrHtmlByTheNamesExtension) {
+  // LF line ends, bytes above 127, a quoted 8, markup in the text.
+  DemoFile netlog("C:\\netlog.txt", "a\xA4\xA5 \"8\"\nb<x>c\n");
+  SuiteCopy suite;
+  const std::string out = TempFolder("report-save");
+  RunningProgram p;
+  ASSERT_TRUE(StartMainWindow(suite, p));
+
+  HWND form = OpenReportWindow(p);
+  ASSERT_NE(form, nullptr);
+  RECT frame{};
+  ::GetWindowRect(form, &frame);
+  EXPECT_EQ(frame.right - frame.left, 310);
+  EXPECT_EQ(frame.bottom - frame.top, 375);
+  EXPECT_EQ(WindowText(form), "Report");
+  std::vector<std::pair<LONG, std::string>> buttons;  // top edge, caption
+  for (HWND b : ChildWindows(form, "TSpeedButton")) {
+    RECT r{};
+    ::GetWindowRect(b, &r);
+    buttons.emplace_back(r.top - frame.top, WindowText(b));
+  }
+  std::sort(buttons.begin(), buttons.end());
+  ASSERT_EQ(buttons.size(), 4u);
+  EXPECT_EQ(buttons[0].second, "Print");
+  EXPECT_EQ(buttons[1].second, "Send");
+  EXPECT_EQ(buttons[2].second, "Save");
+  EXPECT_EQ(buttons[3].second, "Close");
+  EXPECT_EQ(buttons[3].first - buttons[0].first, 86 - 9);
+  HWND list = ReportList(form);
+  EXPECT_EQ(ListRows(list), (std::vector<std::string>{"Configuration files", "Autostart"}));
+  ToggleReportSection(list, 0);
+  ASSERT_EQ(ListRows(list).size(), 14u);
+  EXPECT_EQ(ListRows(list)[kNetLogRow], "NetLog.txt");
+  ClickCheckBox(list, kNetLogRow);
+  if (const char* dir = std::getenv("VCONFIG_SCREENSHOTS")) {
+    WaitFor([] { return false; }, 1000ms);
+    SaveScreenBmp(std::string(dir) + "\\report-window.bmp");
+  }
+  PressReportButton(form, "Save");
+  ASSERT_TRUE(SaveAs(p, out + "r.txt"));
+  ASSERT_TRUE(WaitFor([&] { return FileExists(out + "r.txt"); }));
+  const std::string text = ReadFileBytes(out + "r.txt");
+  const std::string header = "Vorn Info Report\r\nReport created on" + Today() + "  ";
+  EXPECT_EQ(text.substr(0, header.size()), header);
+  const std::string tail =
+      "\r\nConfiguration files - NetLog.txt:\r\n \r\na\xA4\xA5 \"8\"\r\nbc\r\n \r\n \r\n\r\n" +
+      std::string(kClosing) + "\r\n";
+  ASSERT_GT(text.size(), tail.size());
+  EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+
+  // Every opening starts unticked: Save without a tick asks nothing and writes nothing.
+  form = RunReport(p, {}, "Save");
+  ASSERT_TRUE(WaitForReportClosed(form));
+  EXPECT_TRUE(NoDialogFollows(p));
+
+  // The extension decides, in any letter case.
+  RunReport(p, {kNetLogRow}, "Save");
+  ASSERT_TRUE(SaveAs(p, out + "R2.TXT"));
+  ASSERT_TRUE(WaitFor([&] { return FileExists(out + "R2.TXT"); }));
+  EXPECT_NE(ReadFileBytes(out + "R2.TXT").find("\r\na\xA4\xA5 \"8\"\r\n"), std::string::npos);
+
+  RunReport(p, {kNetLogRow}, "Save");
+  ASSERT_TRUE(SaveAs(p, out + "r.htm"));
+  ASSERT_TRUE(WaitFor([&] { return FileExists(out + "r.htm"); }));
+  const std::string html = ReadFileBytes(out + "r.htm");
+  EXPECT_EQ(html.substr(0, 82),
+            "<TABLE>\r\n<TR><TD><FONT color=\"clnavy\" size=\"4\">Vorn Info Report</FONT></TD></TR>\r\n");
+  EXPECT_NE(html.find("\r\n<TR><TD>a\xA4\xA5 \"2\"</TD></TR>\r\n<TR><TD>b<x>c</TD></TR>\r\n"),
+            std::string::npos);
+  EXPECT_NE(html.find("<TR><TD><HR color-\"clblue\"></TD></TR>\r\n"), std::string::npos);
+
+  RunReport(p, {kNetLogRow}, "Save");
+  ASSERT_TRUE(SaveAs(p, out + "r.html"));
+  HWND notice = WaitForDialogWithText(p.pid, "The report was not saved.");
+  ASSERT_NE(notice, nullptr);
+  EXPECT_EQ(MessageBoxText(notice),
+            "The report was not saved. Choose a name ending in .txt or .htm.");
+  EXPECT_EQ(WindowText(notice), "Vorn Info Config");
+  PressDialogButton(notice, IDOK);
+  EXPECT_FALSE(FileExists(out + "r.html"));
+  if (const char* dir = std::getenv("VCONFIG_SCREENSHOTS")) {
+    ::CopyFileA((out + "r.txt").c_str(), (std::string(dir) + "\\saved-report.txt").c_str(), FALSE);
+    ::CopyFileA((out + "r.htm").c_str(), (std::string(dir) + "\\saved-report.htm").c_str(), FALSE);
+  }
+  p.Close();
+  RemoveTree(out);
+}
+
+TEST(Report, SelectAllAndSendAfterASaveIntoAnotherFolder) {
+  SuiteCopy suite;
+  const std::string elsewhere = TempFolder("report-elsewhere");
+  RunningProgram p;
+  ASSERT_TRUE(StartMainWindow(suite, p));
+
+  // "Select all" ticks the section of the selected row.
+  HWND form = OpenReportWindow(p);
+  ASSERT_NE(form, nullptr);
+  HWND list = ReportList(form);
+  ToggleReportSection(list, 1);
+  ASSERT_EQ(ListRows(list).size(), 7u);
+  ASSERT_TRUE(ChooseFromRowMenu(list, 3, 0));
+  PressReportButton(form, "Save");
+  ASSERT_TRUE(SaveAs(p, elsewhere + "auto.txt"));
+  ASSERT_TRUE(WaitFor([&] { return FileExists(elsewhere + "auto.txt"); }));
+  const auto lines = SplitLines(ReadFileBytes(elsewhere + "auto.txt"));
+  std::vector<std::string> headings;
+  for (const auto& l : lines)
+    if (l.rfind("Autostart - ", 0) == 0) headings.push_back(l);
+  EXPECT_EQ(headings, (std::vector<std::string>{
+                          "Autostart - HKL\\Run:", "Autostart - HCU\\Run:", "Autostart - RunOnce:",
+                          "Autostart - Startup(User):", "Autostart - Startup(Common):"}));
+
+  // "Unselect all", then one tick; Send still writes beside the program's folder.
+  form = OpenReportWindow(p);
+  list = ReportList(form);
+  ToggleReportSection(list, 1);
+  ASSERT_TRUE(ChooseFromRowMenu(list, 2, 0));
+  ASSERT_TRUE(ChooseFromRowMenu(list, 2, 1));
+  ClickCheckBox(list, 3);  // HCU\Run
+  PressReportButton(form, "Send");
+  const std::string vmail = suite.root() + "Vmail\\";
+  ASSERT_TRUE(WaitFor([&] { return FileExists(vmail + "VnIMail.args"); }));
+  EXPECT_EQ(ReadFileBytes(vmail + "VnIMail.args"),
+            "args=-vinfo \" \" \"..\\Vmail\\report.txt\" \"..\\Vmail\\report.htm\"\r\ncwd=" +
+                suite.root() + "Vmail\r\n");
+  const std::string html = ReadFileBytes(vmail + "report.htm");
+  EXPECT_NE(html.find("<TR><TD><FONT size=\"4\" color=\"clblue\">Autostart - <FONT size=\"4\" "
+                      "color=\"clnavy\">HCU\\Run:</FONT></TD></TR>\r\n"),
+            std::string::npos);
+  EXPECT_NE(html.find("<TR><TD><FONT color=\"clblue\" size=\"3\">Notepad : <FONT "
+                      "color=\"clmaroon\">C:\\windows\\notepad.exe C:\\autoexec.bat</FONT></TD></TR>"),
+            std::string::npos);
+  const auto text = SplitLines(ReadFileBytes(vmail + "report.txt"));
+  ASSERT_GE(text.size(), 3u);
+  EXPECT_EQ(text[0], "");  // the table tag
+  EXPECT_EQ(text[1], "Vorn Info Report");
+  EXPECT_NE(std::find(text.begin(), text.end(), "Notepad : C:\\windows\\notepad.exe C:\\autoexec.bat"),
+            text.end());
+  EXPECT_EQ(text.back(), kClosing);
+  EXPECT_FALSE(FileExists(elsewhere + "report.htm"));
+  EXPECT_FALSE(FileExists(elsewhere + "..\\Vmail\\report.htm"));
+  p.Close();
+  RemoveTree(elsewhere);
+}
+
+TEST(Report, SendWithoutTheMailFolderOrModuleIsReported) {
+  SuiteCopy suite;
+  const std::string vmail = suite.root() + "Vmail\\";
+  RemoveTree(vmail);
+  RunningProgram p;
+  ASSERT_TRUE(StartMainWindow(suite, p));
+
+  RunReport(p, {1}, "Send");
+  const std::string failure = "Cannot create file " + vmail + "report.htm";
+  HWND error = WaitForDialogWithText(p.pid, failure);
+  ASSERT_NE(error, nullptr);
+  PressDialogButton(error, IDOK);
+  EXPECT_TRUE(NoDialogFollows(p)) << "nothing after the failed write";
+  EXPECT_FALSE(FileExists(suite.config() + "report.txt"));
+  EXPECT_FALSE(FileExists(suite.root() + "Vmail"));
+
+  // A folder without the module: both files, then the failed start is said.
+  ASSERT_TRUE(::CreateDirectoryA(vmail.c_str(), nullptr));
+  RunReport(p, {1}, "Send");
+  error = WaitForDialogWithText(p.pid, "Cannot start the mail module");
+  ASSERT_NE(error, nullptr);
+  EXPECT_EQ(MessageBoxText(error), "Cannot start the mail module " + vmail + "VnIMail.exe");
+  PressDialogButton(error, IDOK);
+  EXPECT_TRUE(FileExists(vmail + "report.htm"));
+  EXPECT_TRUE(FileExists(vmail + "report.txt"));
+  p.Close();
+}
+
+TEST(Report, CancelAndTheCloseBoxProduceNothing) {
+  SuiteCopy suite;
+  const std::string out = TempFolder("report-cancel");
+  RunningProgram p;
+  ASSERT_TRUE(StartMainWindow(suite, p));
+  RunReport(p, {1}, "Save");
+  ASSERT_TRUE(SaveAs(p, out + "first.txt"));
+  ASSERT_TRUE(WaitFor([&] { return FileExists(out + "first.txt"); }));
+  const std::string first = ReadFileBytes(out + "first.txt");
+
+  HWND form = RunReport(p, {1}, "Close");
+  ASSERT_TRUE(WaitForReportClosed(form));
+  EXPECT_TRUE(NoDialogFollows(p));
+
+  form = OpenReportWindow(p);
+  ASSERT_NE(form, nullptr);
+  ToggleReportSection(ReportList(form), 0);
+  ClickCheckBox(ReportList(form), 1);
+  ::PostMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(WaitForReportClosed(form));
+  EXPECT_TRUE(NoDialogFollows(p));
+
+  // Cancelling the save dialog ends the report too.
+  RunReport(p, {1}, "Save");
+  HWND dialog = WaitForWindow(p.pid, "#32770", nullptr);
+  ASSERT_NE(dialog, nullptr);
+  PressDialogButton(dialog, IDCANCEL);
+  EXPECT_TRUE(NoDialogFollows(p));
+  EXPECT_EQ(ReadFileBytes(out + "first.txt"), first);
+  WIN32_FIND_DATAA fd{};
+  int files = 0;
+  HANDLE find = ::FindFirstFileA((out + "*.*").c_str(), &fd);
+  if (find != INVALID_HANDLE_VALUE) {
+    do files += !(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    while (::FindNextFileA(find, &fd));
+    ::FindClose(find);
+  }
+  EXPECT_EQ(files, 1);
+  p.Close();
+  RemoveTree(out);
+}
+
+TEST(ReportPrint, PagesWithFootersOnAPostScriptPrinter) {
+  std::string log;
+  for (int i = 1; i <= 150; ++i) log += "scan line " + std::to_string(1000 + i) + "\r\n";
+  DemoFile scandisk("C:\\scandisk.log", log);
+  const std::string out = TempFolder("report-print");
+  const std::string ps = out + "printout.ps";
+  TestPrinter printer(ps);
+  ASSERT_TRUE(printer.installed()) << printer.error();
+  SuiteCopy suite;
+  RunningProgram p;
+  ASSERT_TRUE(StartMainWindow(suite, p));
+
+  RunReport(p, {kScandiskRow}, "Print");
+  HWND dialog = WaitForWindow(p.pid, "#32770", nullptr);
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_TRUE(PressDialogButton(dialog, IDOK));
+  ASSERT_TRUE(WaitForPrintout(ps));
+  const int pages = PrintedPages(ps);
+  EXPECT_GE(pages, 3);
+  const std::string text = PrintedText(ps);
+  ASSERT_FALSE(text.empty()) << "Ghostscript read nothing";
+  auto lines = SplitLines(text);
+  // Texts as printed, apart: a footer may share its height with the page's last line.
+  std::vector<std::string> words;
+  for (const auto& l : lines) {
+    size_t at = 0;
+    while ((at = l.find_first_not_of(' ', at)) != std::string::npos) {
+      size_t end = l.find("  ", at);
+      if (end == std::string::npos) end = l.size();
+      const size_t last = l.find_last_not_of(' ', end - 1);
+      words.push_back(l.substr(at, last - at + 1));
+      at = end;
+    }
+  }
+  ASSERT_GE(words.size(), 2u);
+  EXPECT_EQ(words[0], "VornInfo Report");
+  EXPECT_EQ(words[1], "Vorn Info Report");
+  int footers = 0;
+  for (int page = 1; page <= pages; ++page)
+    footers += std::count(words.begin(), words.end(), "-" + std::to_string(page) + ".-") == 1;
+  EXPECT_EQ(footers, pages) << text;
+  for (int i = 1; i <= 150; ++i)
+    EXPECT_EQ(std::count(words.begin(), words.end(), "scan line " + std::to_string(1000 + i)), 1)
+        << "line " << i << " printed once, not cut or overprinted";
+  if (const char* dir = std::getenv("VCONFIG_SCREENSHOTS")) {
+    EXPECT_TRUE(PrintoutToPdf(ps, std::string(dir) + "\\printed-report.pdf"));
+    EXPECT_TRUE(PrintoutPageToPng(ps, std::string(dir) + "\\printed-page1.png"));
+  }
+
+  // The close box after a printed report prints nothing again.
+  ::DeleteFileA(ps.c_str());
+  HWND form = OpenReportWindow(p);
+  ASSERT_NE(form, nullptr);
+  ::PostMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(WaitForReportClosed(form));
+  EXPECT_TRUE(NoDialogFollows(p));
+  EXPECT_FALSE(FileExists(ps));
+  p.Close();
+  RemoveTree(out);
+}
+
+}  // namespace
+}  // namespace vtest
