@@ -33,6 +33,8 @@ class CustomControl {
   LRESULT DefaultProc(UINT msg, WPARAM wp, LPARAM lp);
 
  private:
+  template <class T>
+  friend LRESULT RouteMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
   static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
 
   HWND hwnd_ = nullptr;

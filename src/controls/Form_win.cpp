@@ -1,33 +1,17 @@
 #include "controls/Form_win.h"
 
 #include "app/Application_win.h"
-#include "diagnostics/ErrorHandling_win.h"
+#include "controls/WindowRouting_win.h"
 
 namespace vconfig {
 
-Form::~Form() {
-  if (hwnd_) {
-    ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-    ::DestroyWindow(hwnd_);
-  }
-}
+Form::~Form() { DestroyDetachedWindow(hwnd_); }
 
 bool Form::CreateForm(const FormArgs& args) {
   HINSTANCE inst = ::GetModuleHandleA(nullptr);
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  if (!::GetClassInfoExA(inst, args.className, &wc)) {
-    wc = WNDCLASSEXA{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = &Form::StaticWndProc;
-    wc.hInstance = inst;
-    wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-    wc.hIcon = ::LoadIconA(inst, MAKEINTRESOURCEA(1));
-    wc.hbrBackground = args.background;
-    wc.lpszClassName = args.className;
-    if (!::RegisterClassExA(&wc)) return false;
-  }
+  if (!EnsureWindowClass(args.className, &Form::StaticWndProc, nullptr,
+                         ::LoadIconA(inst, MAKEINTRESOURCEA(1)), args.background))
+    return false;
   int w = args.width, h = args.height;
   if (args.clientWidth > 0) {
     RECT r{0, 0, args.clientWidth, args.clientHeight};
@@ -41,26 +25,7 @@ bool Form::CreateForm(const FormArgs& args) {
 }
 
 LRESULT CALLBACK Form::StaticWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
-  Form* self = nullptr;
-  if (msg == WM_NCCREATE) {
-    self = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  } else {
-    self = reinterpret_cast<Form*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  }
-  if (!self) return ::DefWindowProcA(hwnd, msg, wp, lp);
-  try {
-    const LRESULT r = self->HandleMessage(msg, wp, lp);
-    if (msg == WM_NCDESTROY) {
-      ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-      self->hwnd_ = nullptr;
-    }
-    return r;
-  } catch (...) {
-    HandleApplicationException();
-    return 0;
-  }
+  return RouteMessage<Form>(hwnd, msg, wp, lp);
 }
 
 LRESULT Form::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {
