@@ -2,7 +2,13 @@
 
 #include <commctrl.h>
 
+#include <utility>
 #include <vector>
+
+#include "app/ArtworkIds.h"
+#include "controls/BtnExplBitBtn_win.h"
+#include "controls/ImgBkgrnd_win.h"
+#include "controls/Panel_win.h"
 
 namespace vconfig {
 namespace {
@@ -45,6 +51,35 @@ UniqueFont CreateEditDialogFont() {
   return UniqueFont(::CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                   DEFAULT_PITCH | FF_SWISS, "MS Sans Serif"));
+}
+
+std::unique_ptr<TImgBkgrnd> CreateTiledBackground(Form& form) {
+  auto background = std::make_unique<TImgBkgrnd>(form);
+  background->LoadBitmapResource(IDB_FORM_TILE);
+  background->SetTileMode(TTileMode::tmTile);
+  return background;
+}
+
+std::unique_ptr<TPanel> CreateDialogPanel(HWND parent, int x, int y, int w, int h, HFONT font) {
+  auto panel = std::make_unique<TPanel>();
+  PanelArgs args;
+  args.x = x;
+  args.y = y;
+  args.width = w;
+  args.height = h;
+  args.font = font;
+  panel->Create(parent, args);
+  return panel;
+}
+
+std::unique_ptr<TBitBtn> CreateDialogButton(HWND parent, int x, int y, int w, HFONT font,
+                                            int glyphId, std::function<void()> onClick) {
+  auto button = std::make_unique<TBitBtn>();
+  button->Create(parent, x, y, w, 19);
+  button->SetFont(font);
+  button->LoadGlyph(glyphId);
+  button->OnClick = [onClick = std::move(onClick)](TBitBtn&) { onClick(); };
+  return button;
 }
 
 HWND CreateEditField(HWND parent, int id, int x, int y, int w, int h, HFONT font) {

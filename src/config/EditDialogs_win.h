@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "controls/Form_win.h"
@@ -12,11 +14,25 @@
 
 namespace vconfig {
 
+class TBitBtn;
+class TImgBkgrnd;
+class TPanel;
+
 // Tool window with only the close box, of the given client size, centred.
 FormArgs EditDialogArgs(const char* className, HWND owner, int clientWidth, int clientHeight);
 
 // "MS Sans Serif", 8 pt.
 UniqueFont CreateEditDialogFont();
+
+// The form's tiled background picture; call its Loaded() once the controls exist.
+std::unique_ptr<TImgBkgrnd> CreateTiledBackground(Form& form);
+
+// The raised panel that holds a dialog's controls.
+std::unique_ptr<TPanel> CreateDialogPanel(HWND parent, int x, int y, int w, int h, HFONT font);
+
+// An OK or Cancel button with its glyph, of the dialogs' button height.
+std::unique_ptr<TBitBtn> CreateDialogButton(HWND parent, int x, int y, int w, HFONT font,
+                                            int glyphId, std::function<void()> onClick);
 
 // A single-line field with sunken edge; no length limit.
 HWND CreateEditField(HWND parent, int id, int x, int y, int w, int h, HFONT font);

@@ -34,34 +34,18 @@ bool TRegNeVAlFrm::Create(HWND owner) {
 
 void TRegNeVAlFrm::CreateComponents() {
   font_ = CreateEditDialogFont();
-  ImgBkgrnd1_ = std::make_unique<TImgBkgrnd>(*this);
-  ImgBkgrnd1_->LoadBitmapResource(IDB_FORM_TILE);
-  ImgBkgrnd1_->SetTileMode(TTileMode::tmTile);
-
-  Panel1_ = std::make_unique<TPanel>();
-  PanelArgs panel;
-  panel.x = 2;
-  panel.y = 2;
-  panel.width = 399;
-  panel.height = 75;
-  panel.font = font_.get();
-  Panel1_->Create(hwnd(), panel);
+  ImgBkgrnd1_ = CreateTiledBackground(*this);
+  Panel1_ = CreateDialogPanel(hwnd(), 2, 2, 399, 75, font_.get());
   HWND on = Panel1_->hwnd();
 
   Label1_ = CreateLabel(on, 16, 16, font_.get());
   Label2_ = CreateLabel(on, 18, 37, font_.get());
   Edit1_ = CreateEditField(on, kEdit1Id, 72, 5, 321, 21, font_.get());
   Edit2_ = CreateEditField(on, kEdit2Id, 72, 29, 321, 21, font_.get());
-  BitBtn1_ = std::make_unique<TBitBtn>();
-  BitBtn1_->Create(on, 125, 52, 75, 19);
-  BitBtn1_->SetFont(font_.get());
-  BitBtn1_->LoadGlyph(IDB_BTN_OK);
-  BitBtn1_->OnClick = [this](TBitBtn&) { BitBtn1Click(); };
-  BitBtn2_ = std::make_unique<TBitBtn>();
-  BitBtn2_->Create(on, 205, 52, 75, 19);
-  BitBtn2_->SetFont(font_.get());
-  BitBtn2_->LoadGlyph(IDB_BTN_CANCEL);
-  BitBtn2_->OnClick = [this](TBitBtn&) { BitBtn2Click(); };
+  BitBtn1_ =
+      CreateDialogButton(on, 125, 52, 75, font_.get(), IDB_BTN_OK, [this] { BitBtn1Click(); });
+  BitBtn2_ =
+      CreateDialogButton(on, 205, 52, 75, font_.get(), IDB_BTN_CANCEL, [this] { BitBtn2Click(); });
   for (HWND control : {Edit1_, Edit2_, BitBtn1_->hwnd(), BitBtn2_->hwnd()})
     EnableTabNavigation(control);
 

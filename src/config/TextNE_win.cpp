@@ -34,31 +34,15 @@ bool TtextNEFrm::Create(HWND owner) {
 
 void TtextNEFrm::CreateComponents() {
   font_ = CreateEditDialogFont();
-  ImgBkgrnd1_ = std::make_unique<TImgBkgrnd>(*this);
-  ImgBkgrnd1_->LoadBitmapResource(IDB_FORM_TILE);
-  ImgBkgrnd1_->SetTileMode(TTileMode::tmTile);
-
-  Panel1_ = std::make_unique<TPanel>();
-  PanelArgs panel;
-  panel.x = 3;
-  panel.y = 2;
-  panel.width = 368;
-  panel.height = 50;
-  panel.font = font_.get();
-  Panel1_->Create(hwnd(), panel);
+  ImgBkgrnd1_ = CreateTiledBackground(*this);
+  Panel1_ = CreateDialogPanel(hwnd(), 3, 2, 368, 50, font_.get());
   HWND on = Panel1_->hwnd();
 
   Edit1_ = CreateEditField(on, kEdit1Id, 6, 4, 359, 21, font_.get());
-  BitBtn1_ = std::make_unique<TBitBtn>();
-  BitBtn1_->Create(on, 87, 26, 74, 19);
-  BitBtn1_->SetFont(font_.get());
-  BitBtn1_->LoadGlyph(IDB_BTN_OK);
-  BitBtn1_->OnClick = [this](TBitBtn&) { BitBtn1Click(); };
-  BitBtn2_ = std::make_unique<TBitBtn>();
-  BitBtn2_->Create(on, 164, 26, 75, 19);
-  BitBtn2_->SetFont(font_.get());
-  BitBtn2_->LoadGlyph(IDB_BTN_CANCEL);
-  BitBtn2_->OnClick = [this](TBitBtn&) { BitBtn2Click(); };
+  BitBtn1_ =
+      CreateDialogButton(on, 87, 26, 74, font_.get(), IDB_BTN_OK, [this] { BitBtn1Click(); });
+  BitBtn2_ =
+      CreateDialogButton(on, 164, 26, 75, font_.get(), IDB_BTN_CANCEL, [this] { BitBtn2Click(); });
   for (HWND control : {Edit1_, BitBtn1_->hwnd(), BitBtn2_->hwnd()}) EnableTabNavigation(control);
 
   ImgBkgrnd1_->Loaded();
