@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "controls/ArImageBitmaps_win.h"
+#include "controls/PaintMessages_win.h"
 
 namespace vconfig {
 
@@ -83,17 +84,10 @@ void TArImage::Paint(HDC dc) {
 }
 
 LRESULT TArImage::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT painted = 0;
+  if (HandlePaintMessage(hwnd(), msg, wp, painted, [this](HDC dc) { Paint(dc); }))
+    return painted;
   switch (msg) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PaintDc pdc(hwnd());
-      Paint(pdc.get());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wp));
-      return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: {

@@ -4,6 +4,7 @@
 
 #include "controls/ArImageBitmaps_win.h"
 #include "controls/BtnExplLayout.h"
+#include "controls/PaintMessages_win.h"
 
 namespace vconfig {
 
@@ -74,17 +75,10 @@ void GlyphButton::SetEnabled(bool value) {
 char GlyphButton::Accelerator() const { return CaptionAccelerator(caption_); }
 
 LRESULT GlyphButton::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT painted = 0;
+  if (HandlePaintMessage(hwnd(), msg, wp, painted, [this](HDC dc) { PaintTo(dc); }))
+    return painted;
   switch (msg) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PaintDc pdc(hwnd());
-      PaintTo(pdc.get());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      PaintTo(reinterpret_cast<HDC>(wp));
-      return 0;
     case WM_CAPTURECHANGED:
       if (pressed_ && reinterpret_cast<HWND>(lp) != hwnd()) {
         pressed_ = false;

@@ -7,6 +7,7 @@
 
 #include "controls/ArImageBitmaps_win.h"
 #include "controls/ArImage_win.h"
+#include "controls/PaintMessages_win.h"
 
 namespace vconfig {
 namespace {
@@ -304,17 +305,10 @@ void TExplBtn::MouseUp(int x, int y, UINT keys) {
 }
 
 LRESULT TExplBtn::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT painted = 0;
+  if (HandlePaintMessage(hwnd(), msg, wp, painted, [this](HDC dc) { PaintTo(dc); }))
+    return painted;
   switch (msg) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PaintDc pdc(hwnd());
-      PaintTo(pdc.get());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      PaintTo(reinterpret_cast<HDC>(wp));
-      return 0;
     case WM_LBUTTONDOWN:
       MouseDown(GET_X_LPARAM(lp), GET_Y_LPARAM(lp), static_cast<UINT>(wp));
       return 0;

@@ -1,6 +1,7 @@
 #include "controls/GaugeBar_win.h"
 
 #include "controls/ArImageBitmaps_win.h"
+#include "controls/PaintMessages_win.h"
 
 namespace vconfig {
 namespace {
@@ -185,17 +186,10 @@ void TGaugeBar::PaintTo(HDC target) {
 }
 
 LRESULT TGaugeBar::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT painted = 0;
+  if (HandlePaintMessage(hwnd(), msg, wp, painted, [this](HDC dc) { PaintTo(dc); }))
+    return painted;
   switch (msg) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PaintDc pdc(hwnd());
-      PaintTo(pdc.get());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      PaintTo(reinterpret_cast<HDC>(wp));
-      return 0;
     case WM_SIZE:
       rebuildGradient_ = true;
       break;
