@@ -1,9 +1,8 @@
 #include "controls/BtnExplSpeedButton_win.h"
 
-#include <string>
-
 #include "controls/ArImageBitmaps_win.h"
 #include "controls/BtnExplSimplePaint_win.h"
+#include "controls/SiblingWindows_win.h"
 
 namespace vconfig {
 
@@ -35,20 +34,12 @@ void TSpeedButton::SetDown(bool down) {
 }
 
 void TSpeedButton::ReleaseGroup() {
-  if (!hwnd()) return;
-  HWND parent = ::GetParent(hwnd());
-  for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-    if (child == hwnd()) continue;
-    char cls[32] = {};
-    ::GetClassNameA(child, cls, sizeof cls);
-    if (std::string(cls) != "TSpeedButton") continue;
-    auto* other = dynamic_cast<TSpeedButton*>(
-        reinterpret_cast<Form*>(::GetWindowLongPtrA(child, GWLP_USERDATA)));
-    if (other && other->groupIndex_ == groupIndex_ && other->down_) {
-      other->down_ = false;
-      ::InvalidateRect(child, nullptr, FALSE);
+  ForEachSibling<TSpeedButton>(hwnd(), "TSpeedButton", [this](TSpeedButton& other) {
+    if (other.groupIndex_ == groupIndex_ && other.down_) {
+      other.down_ = false;
+      other.Repaint();
     }
-  }
+  });
 }
 
 void TSpeedButton::Click() {

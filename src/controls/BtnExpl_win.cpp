@@ -8,6 +8,7 @@
 #include "controls/ArImageBitmaps_win.h"
 #include "controls/ArImage_win.h"
 #include "controls/PaintMessages_win.h"
+#include "controls/SiblingWindows_win.h"
 
 namespace vconfig {
 namespace {
@@ -192,20 +193,12 @@ void TExplBtn::SetDown(bool down) {
 }
 
 void TExplBtn::ReleaseGroup() {
-  if (!hwnd()) return;
-  HWND parent = ::GetParent(hwnd());
-  for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-    if (child == hwnd()) continue;
-    char cls[32] = {};
-    ::GetClassNameA(child, cls, sizeof cls);
-    if (std::string(cls) != "TExplBtn") continue;
-    auto* other = dynamic_cast<TExplBtn*>(
-        reinterpret_cast<Form*>(::GetWindowLongPtrA(child, GWLP_USERDATA)));
-    if (other && other->groupIndex_ == groupIndex_ && other->down_) {
-      other->down_ = false;
-      other->Repaint();
+  ForEachSibling<TExplBtn>(hwnd(), "TExplBtn", [this](TExplBtn& other) {
+    if (other.groupIndex_ == groupIndex_ && other.down_) {
+      other.down_ = false;
+      other.Repaint();
     }
-  }
+  });
 }
 
 char TExplBtn::Accelerator() const { return CaptionAccelerator(caption_); }
