@@ -8,16 +8,9 @@
 namespace vconfig {
 
 bool TArImage::Create(HWND parent, int x, int y, int width, int height) {
-  FormArgs args;
-  args.className = "TArImage";
-  args.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-  args.owner = parent;
-  args.x = x;
-  args.y = y;
-  args.width = width;
-  args.height = height;
-  args.background = nullptr;  // the control paints all of itself
-  if (!CreateForm(args)) return false;
+  const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+  if (!CreateForm(SelfPaintedChildArgs("TArImage", style, parent, x, y, width, height)))
+    return false;
   ::SetWindowPos(hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   return true;
 }

@@ -14,16 +14,8 @@ GlyphButton::~GlyphButton() { UnregisterKeyButton(this); }
 
 bool GlyphButton::CreateButton(const char* className, DWORD style, HWND parent, int x, int y,
                                int width, int height) {
-  FormArgs args;
-  args.className = className;
-  args.style = style;
-  args.owner = parent;
-  args.x = x;
-  args.y = y;
-  args.width = width;
-  args.height = height;
-  args.background = nullptr;
-  if (!CreateForm(args)) return false;
+  if (!CreateForm(SelfPaintedChildArgs(className, style, parent, x, y, width, height)))
+    return false;
   // New children go below their siblings: lift the button above a strip picture.
   ::SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   ::SetWindowTextA(hwnd(), caption_.c_str());

@@ -49,16 +49,9 @@ TExplBtn::~TExplBtn() { UnregisterKeyButton(this); }
 
 bool TExplBtn::Create(HWND parent, int x, int y) {
   const SIZE s = CurrentSize();
-  FormArgs args;
-  args.className = "TExplBtn";
-  args.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (tabStop_ ? WS_TABSTOP : 0);
-  args.owner = parent;
-  args.x = x;
-  args.y = y;
-  args.width = s.cx;
-  args.height = s.cy;
-  args.background = nullptr;  // never erased by the system
-  if (!CreateForm(args)) return false;
+  const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (tabStop_ ? WS_TABSTOP : 0);
+  if (!CreateForm(SelfPaintedChildArgs("TExplBtn", style, parent, x, y, s.cx, s.cy)))
+    return false;
   // New children go below their siblings: lift the button above the strip picture.
   ::SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   return true;

@@ -75,6 +75,20 @@ int Form::ShowModal() {
   return modalResult_;
 }
 
+FormArgs SelfPaintedChildArgs(const char* className, DWORD style, HWND parent, int x, int y,
+                              int width, int height) {
+  FormArgs args;
+  args.className = className;
+  args.style = style;
+  args.owner = parent;
+  args.x = x;
+  args.y = y;
+  args.width = width;
+  args.height = height;
+  args.background = nullptr;
+  return args;
+}
+
 HWND CreateChild(HWND parent, const char* cls, const std::string& text, DWORD style, int x, int y,
                  int w, int h, int id, DWORD exStyle) {
   HWND child = ::CreateWindowExA(exStyle, cls, text.c_str(), WS_CHILD | WS_VISIBLE | style, x, y, w,

@@ -65,6 +65,10 @@ class Form {
   int modalResult_ = 0;
 };
 
+// A child window that paints all of itself: its class has no background brush.
+FormArgs SelfPaintedChildArgs(const char* className, DWORD style, HWND parent, int x, int y,
+                              int width, int height);
+
 // Creates and owns a child control of a standard class.
 HWND CreateChild(HWND parent, const char* cls, const std::string& text, DWORD style, int x, int y,
                  int w, int h, int id, DWORD exStyle = 0);

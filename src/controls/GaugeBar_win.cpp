@@ -33,16 +33,8 @@ TGaugeBar::TGaugeBar()
       borderColor2_(kChromeSysColor | COLOR_BTNHIGHLIGHT) {}
 
 bool TGaugeBar::Create(HWND parent, int x, int y, int width, int height) {
-  FormArgs args;
-  args.className = "TGaugeBar";
-  args.style = WS_CHILD | WS_VISIBLE;
-  args.owner = parent;
-  args.x = x;
-  args.y = y;
-  args.width = width;
-  args.height = height;
-  args.background = nullptr;
-  return CreateForm(args);
+  return CreateForm(
+      SelfPaintedChildArgs("TGaugeBar", WS_CHILD | WS_VISIBLE, parent, x, y, width, height));
 }
 
 void TGaugeBar::SetBounds(int x, int y, int width, int height) {
