@@ -38,12 +38,7 @@ FormArgs EditDialogArgs(const char* className, HWND owner, int clientWidth, int 
   args.exStyle = WS_EX_TOOLWINDOW;
   args.clientWidth = clientWidth;
   args.clientHeight = clientHeight;
-  RECT outer{0, 0, clientWidth, clientHeight};
-  ::AdjustWindowRectEx(&outer, args.style, FALSE, args.exStyle);
-  RECT work{};
-  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  args.x = work.left + (work.right - work.left - (outer.right - outer.left)) / 2;
-  args.y = work.top + (work.bottom - work.top - (outer.bottom - outer.top)) / 2;
+  args.centred = true;
   return args;
 }
 

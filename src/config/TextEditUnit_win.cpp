@@ -39,10 +39,7 @@ bool TTextEditfrm::Create(HWND owner) {
   args.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   args.width = kWidth;
   args.height = kHeight;
-  RECT work{};
-  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  args.x = work.left + (work.right - work.left - kWidth) / 2;
-  args.y = work.top + (work.bottom - work.top - kHeight) / 2;
+  args.centred = true;
   if (!CreateForm(args)) return false;
   CreateComponents();
   return true;

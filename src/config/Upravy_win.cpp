@@ -101,11 +101,7 @@ bool TUpravitFrm::CreateMainWindow() {
   args.width = kWidth;
   args.height = kHeight;
   args.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-  // Centred on the desktop.
-  RECT work{};
-  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  args.x = work.left + (work.right - work.left - args.width) / 2;
-  args.y = work.top + (work.bottom - work.top - args.height) / 2;
+  args.centred = true;
   return CreateForm(args);
 }
 

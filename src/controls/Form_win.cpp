@@ -19,8 +19,15 @@ bool Form::CreateForm(const FormArgs& args) {
     w = r.right - r.left;
     h = r.bottom - r.top;
   }
-  hwnd_ = ::CreateWindowExA(args.exStyle, args.className, args.caption.c_str(), args.style, args.x,
-                            args.y, w, h, args.owner, nullptr, inst, this);
+  int x = args.x, y = args.y;
+  if (args.centred) {
+    RECT work{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    x = work.left + (work.right - work.left - w) / 2;
+    y = work.top + (work.bottom - work.top - h) / 2;
+  }
+  hwnd_ = ::CreateWindowExA(args.exStyle, args.className, args.caption.c_str(), args.style, x, y, w,
+                            h, args.owner, nullptr, inst, this);
   return hwnd_ != nullptr;
 }
 

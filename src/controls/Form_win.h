@@ -22,6 +22,7 @@ struct FormArgs {
   HBRUSH background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   int clientWidth = 0;  // when set, the outer size follows from the client size
   int clientHeight = 0;
+  bool centred = false;  // centred on the desktop's work area; x and y are ignored
 };
 
 class Form {

@@ -60,11 +60,7 @@ bool TDlgAbout::Create(HWND owner) {
   ::AdjustWindowRectEx(&outer, args.style, FALSE, args.exStyle);
   args.width = outer.right - outer.left;
   args.height = outer.bottom - outer.top;
-  // Centred on the desktop.
-  RECT work{};
-  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  args.x = work.left + (work.right - work.left - args.width) / 2;
-  args.y = work.top + (work.bottom - work.top - args.height) / 2;
+  args.centred = true;
   if (!CreateForm(args)) return false;
   CreateComponents();
   return true;

@@ -61,10 +61,7 @@ bool TLanguagesettings::Create(HWND owner, const LanguageButtons& buttons) {
   args.owner = owner;
   args.width = kOuterWidth;
   args.height = kOuterHeight;
-  RECT work{};
-  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  args.x = work.left + (work.right - work.left - args.width) / 2;
-  args.y = work.top + (work.bottom - work.top - args.height) / 2;
+  args.centred = true;
   if (!CreateForm(args)) return false;
   CreateComponents(buttons);
   return true;

@@ -53,10 +53,7 @@ bool TReportFrm::Create(HWND owner) {
   args.height = kHeight;
   args.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   args.owner = owner;
-  RECT work{};
-  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  args.x = work.left + (work.right - work.left - kWidth) / 2;
-  args.y = work.top + (work.bottom - work.top - kHeight) / 2;
+  args.centred = true;
   if (!CreateForm(args)) return false;
   CreateComponents();
   FormCreate();
