@@ -9,9 +9,20 @@ if(VCONFIG_SANITIZE)
   target_link_options(vcore PUBLIC ${san})
 endif()
 
+# Test doubles: the in-memory file system and registry, the recording surfaces.
+# Linked into tests, benchmarks and fuzz targets only, never into the program.
+file(GLOB fake_sources CONFIGURE_DEPENDS tests/fakes/*.cpp)
+add_library(vfakes STATIC ${fake_sources})
+target_include_directories(vfakes PUBLIC tests)
+target_link_libraries(vfakes PUBLIC vcore)
+target_compile_options(vfakes PRIVATE ${warn})
+if(VCONFIG_SANITIZE)
+  target_compile_options(vfakes PRIVATE ${san})
+endif()
+
 file(GLOB_RECURSE unit_sources CONFIGURE_DEPENDS tests/unit/*.cpp)
 add_executable(unit_tests ${unit_sources})
-target_link_libraries(unit_tests PRIVATE vcore GTest::gtest GTest::gtest_main GTest::gmock Threads::Threads)
+target_link_libraries(unit_tests PRIVATE vfakes vcore GTest::gtest GTest::gtest_main GTest::gmock Threads::Threads)
 target_compile_options(unit_tests PRIVATE ${warn})
 target_compile_definitions(unit_tests PRIVATE
   VCONFIG_TESTDATA="${CMAKE_SOURCE_DIR}/../shared/testdata/real-world")
@@ -25,7 +36,7 @@ find_package(benchmark QUIET)
 file(GLOB bench_sources CONFIGURE_DEPENDS tests/bench/*.cpp)
 if(benchmark_FOUND AND bench_sources)
   add_executable(benchmarks ${bench_sources})
-  target_link_libraries(benchmarks PRIVATE vcore benchmark::benchmark benchmark::benchmark_main)
+  target_link_libraries(benchmarks PRIVATE vfakes vcore benchmark::benchmark benchmark::benchmark_main)
 endif()
 
 # Fuzz targets: libFuzzer with clang (configure with CXX=clang++ and VCONFIG_FUZZ=ON).
@@ -37,6 +48,6 @@ if(VCONFIG_FUZZ)
     add_executable(${name} ${src})
     target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
-    target_link_libraries(${name} PRIVATE vcore)
+    target_link_libraries(${name} PRIVATE vfakes vcore)
   endforeach()
 endif()

@@ -4,11 +4,11 @@
 #ifndef VCONFIG_ARTWORK_IDS_H
 #define VCONFIG_ARTWORK_IDS_H
 
-/* Form backgrounds (TImgBkgrnd): the main window's, and every other window's. */
+/* Form backgrounds (TiledBackground): the main window's, and every other window's. */
 #define IDB_FORM_TILE_MAIN 2001 /* 250 x 8 */
 #define IDB_FORM_TILE 2002      /* 245 x 10 */
 
-/* Tool strip pictures (TArImage): the main window's top bar, the side panels. */
+/* Tool strip pictures (PictureStrip): the main window's top bar, the side panels. */
 #define IDB_STRIP_TILE_MAIN 2011  /* 250 x 8 */
 #define IDB_STRIP_TILE_PANEL 2012 /* 211 x 8 */
 

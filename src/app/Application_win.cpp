@@ -39,8 +39,8 @@ void Application::RunMessageLoop() {
   }
 }
 
-HWND Application::MainWindow() { return g_mainWindow; }
-void Application::SetMainWindow(HWND hwnd) { g_mainWindow = hwnd; }
+HWND Application::MainWindowHandle() { return g_mainWindow; }
+void Application::SetMainWindowHandle(HWND hwnd) { g_mainWindow = hwnd; }
 
 void RunModalLoop(const std::function<bool()>& done) {
   MSG msg;

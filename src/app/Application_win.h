@@ -16,8 +16,8 @@ class Application {
   static bool Terminated();
   // Runs until the application terminates.
   static void RunMessageLoop();
-  static HWND MainWindow();
-  static void SetMainWindow(HWND hwnd);
+  static HWND MainWindowHandle();
+  static void SetMainWindowHandle(HWND hwnd);
 };
 
 // Pumps messages until done() holds or the application terminates (WM_QUIT is put

@@ -4,8 +4,8 @@
 #include <commctrl.h>
 
 #include "app/Application_win.h"
-#include "config/Forms_win.h"
-#include "diagnostics/ExcMagic_win.h"
+#include "windows/ProgramWindows_win.h"
+#include "diagnostics/ExceptionReporter_win.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   vconfig::InstallExceptionReporter();

@@ -5,25 +5,25 @@
 
 namespace vconfig {
 
-TMenuItem& TPopupMenu::Add(const std::string& name) {
+MenuItem& PopupMenu::Add(const std::string& name) {
   items_.emplace_back(name);
   return items_.back();
 }
 
-TMenuItem& TPopupMenu::Item(const std::string& name) {
+MenuItem& PopupMenu::Item(const std::string& name) {
   for (auto& item : items_)
     if (item.Name() == name) return item;
   throw AppError("Menu item " + name + " not found");
 }
 
-std::vector<std::string> TPopupMenu::VisibleItems() const {
+std::vector<std::string> PopupMenu::VisibleItems() const {
   std::vector<std::string> names;
   for (const auto& item : items_)
     if (item.Visible) names.push_back(item.Name());
   return names;
 }
 
-void TPopupMenu::Popup(HWND owner, int screenX, int screenY) {
+void PopupMenu::Popup(HWND owner, int screenX, int screenY) {
   if (OnPopup) OnPopup();
   UniqueMenu menu(::CreatePopupMenu());
   if (!menu) return;

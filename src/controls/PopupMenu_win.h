@@ -1,4 +1,4 @@
-// TPopupMenu: a context menu built from named items. Before it shows, OnPopup may
+// PopupMenu: a context menu built from named items. Before it shows, OnPopup may
 // hide items; only the visible ones are offered, and a menu without any visible
 // item is not shown at all. The chosen item's OnClick runs after the menu closed.
 #pragma once
@@ -12,9 +12,9 @@
 
 namespace vconfig {
 
-class TMenuItem {
+class MenuItem {
  public:
-  explicit TMenuItem(std::string name) : name_(std::move(name)) {}
+  explicit MenuItem(std::string name) : name_(std::move(name)) {}
   const std::string& Name() const { return name_; }
   std::string Caption;
   bool Visible = true;
@@ -24,15 +24,15 @@ class TMenuItem {
   std::string name_;
 };
 
-class TPopupMenu {
+class PopupMenu {
  public:
-  TPopupMenu() = default;
-  TPopupMenu(const TPopupMenu&) = delete;
-  TPopupMenu& operator=(const TPopupMenu&) = delete;
+  PopupMenu() = default;
+  PopupMenu(const PopupMenu&) = delete;
+  PopupMenu& operator=(const PopupMenu&) = delete;
 
-  TMenuItem& Add(const std::string& name);
-  TMenuItem& Item(const std::string& name);
-  std::deque<TMenuItem>& Items() { return items_; }
+  MenuItem& Add(const std::string& name);
+  MenuItem& Item(const std::string& name);
+  std::deque<MenuItem>& Items() { return items_; }
   // Names of the visible items, in menu order.
   std::vector<std::string> VisibleItems() const;
 
@@ -43,7 +43,7 @@ class TPopupMenu {
   void Popup(HWND owner, int screenX, int screenY);
 
  private:
-  std::deque<TMenuItem> items_;  // stable references for Add and Item
+  std::deque<MenuItem> items_;  // stable references for Add and Item
 };
 
 }  // namespace vconfig

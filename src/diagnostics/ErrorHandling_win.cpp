@@ -6,13 +6,13 @@
 #include <string>
 
 #include "diagnostics/Errors.h"
-#include "diagnostics/ExcMagic_win.h"
+#include "diagnostics/ExceptionReporter_win.h"
 
 namespace vconfig {
 
 void HandleApplicationException() noexcept {
   try {
-    if (TExcMagic* magic = TExcMagic::Instance()) {
+    if (ExceptionReporter* magic = ExceptionReporter::Instance()) {
       magic->ShowException(std::current_exception());
       return;
     }

@@ -4,11 +4,11 @@
 
 namespace vconfig {
 
-void TExcCallStack::Build(const ExceptionCapture& capture, ModuleList& modules) {
+void ExcCallStack::Build(const ExceptionCapture& capture, ModuleList& modules) {
   frames_.clear();
   for (int i = 0; i < capture.frameCount && i < kMaxFrames; ++i) {
     const RawFrame& raw = capture.frames[i];
-    TExcFrame f;
+    ExcFrame f;
     f.address = raw.address;
     f.count = static_cast<int>(raw.count);
     f.module = modules.Find(raw.address);
@@ -23,9 +23,9 @@ void TExcCallStack::Build(const ExceptionCapture& capture, ModuleList& modules) 
   }
 }
 
-std::string TExcCallStack::Text() const {
+std::string ExcCallStack::Text() const {
   std::string text = "Call stack:\r\n";
-  for (const TExcFrame& f : frames_) {
+  for (const ExcFrame& f : frames_) {
     if (f.count > 1) text += Format("Recursive call (%d times):", f.count) + "\r\n";
     text += ":" + FormatPointer(f.address) + " [" +
             (f.module ? FileNameOnly(f.module->FileName()) : std::string()) + "]";

@@ -10,8 +10,8 @@
 
 namespace vconfig {
 
-struct TExcFrame {
-  const TModuleDebugInfo* module = nullptr;  // not owned
+struct ExcFrame {
+  const ModuleDebugInfo* module = nullptr;  // not owned
   Address address = 0;                       // return address (the raise for the first)
   int procedureIndex = -1;
   std::uint32_t procedureOffset = 0;
@@ -20,17 +20,17 @@ struct TExcFrame {
   int count = 1;
 };
 
-class TExcCallStack {
+class ExcCallStack {
  public:
   // Rebuilds the frames from a capture's raw frames.
   void Build(const ExceptionCapture& capture, ModuleList& modules);
-  const std::vector<TExcFrame>& Frames() const { return frames_; }
+  const std::vector<ExcFrame>& Frames() const { return frames_; }
   // "Call stack:" and one line per frame (each preceded by "Recursive call (%d
   // times):" when it repeats), every line ending in CR LF.
   std::string Text() const;
 
  private:
-  std::vector<TExcFrame> frames_;
+  std::vector<ExcFrame> frames_;
 };
 
 // A return address belongs to the call just before it: a call to a function that

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "diagnostics/ExcMagic_win.h"
+#include "diagnostics/ExceptionReporter_win.h"
 #include "diagnostics/ExcMemory_win.h"
 
 namespace vconfig {
@@ -38,7 +38,7 @@ LONG CALLBACK CaptureFaultAtRaise(EXCEPTION_POINTERS* pointers) {
 // the thrower's frame pointer lies at it and the throw's return address above it.
 __attribute__((noinline)) void CaptureThrow(const void* object, void* wrapperFrame,
                                             void* returnAddress) {
-  const TExcMagic* magic = TExcMagic::Instance();
+  const ExceptionReporter* magic = ExceptionReporter::Instance();
   if (!magic || !magic->Active()) return;
   CONTEXT context{};
   context.ContextFlags = CONTEXT_FULL;

@@ -6,13 +6,13 @@ namespace vconfig {
 
 ExcReport BuildReport(const ExceptionCapture& capture, const std::string& className,
                       const std::string& message, ModuleList& modules, bool addressCommitted,
-                      TExcCallStack& callStack) {
+                      ExcCallStack& callStack) {
   ExcMessageParts parts;
   parts.className = className;
   parts.message = message;
   parts.address = capture.record.address;
   parts.committed = addressCommitted;
-  if (const TModuleDebugInfo* m = parts.address ? modules.Find(parts.address) : nullptr) {
+  if (const ModuleDebugInfo* m = parts.address ? modules.Find(parts.address) : nullptr) {
     parts.moduleName = m->FileName();
     parts.moduleHandle = m->Handle();
     const SourcePosition pos = m->LineAt(LookupAddress(parts.address, capture.exactAddress));

@@ -19,6 +19,6 @@ struct ExcReport {
 // addressCommitted: whether the exception address lies in committed memory.
 ExcReport BuildReport(const ExceptionCapture& capture, const std::string& className,
                       const std::string& message, ModuleList& modules, bool addressCommitted,
-                      TExcCallStack& callStack);
+                      ExcCallStack& callStack);
 
 }  // namespace vconfig

@@ -51,18 +51,18 @@ bool ParseNumber(std::string_view s, int base, std::uint32_t* out) {
 
 }  // namespace
 
-TModuleDebugInfo::TModuleDebugInfo(std::string fileName, Address handle, std::uint32_t size,
+ModuleDebugInfo::ModuleDebugInfo(std::string fileName, Address handle, std::uint32_t size,
                                    SideFileReader reader)
     : fileName_(std::move(fileName)), handle_(handle), size_(size), reader_(std::move(reader)) {}
 
-void TModuleDebugInfo::EnsureLoaded() const {
+void ModuleDebugInfo::EnsureLoaded() const {
   if (loaded_) return;
   loaded_ = true;
   std::string text;
-  if (reader_ && reader_(text)) const_cast<TModuleDebugInfo*>(this)->Load(text);
+  if (reader_ && reader_(text)) const_cast<ModuleDebugInfo*>(this)->Load(text);
 }
 
-bool TModuleDebugInfo::Load(const std::string& text) {
+bool ModuleDebugInfo::Load(const std::string& text) {
   loaded_ = true;
   procedures_.clear();
   files_.clear();
@@ -130,12 +130,12 @@ bool TModuleDebugInfo::Load(const std::string& text) {
   return true;
 }
 
-bool TModuleDebugInfo::HasDebugInfo() const {
+bool ModuleDebugInfo::HasDebugInfo() const {
   EnsureLoaded();
   return hasDebugInfo_;
 }
 
-int TModuleDebugInfo::ProcedureIndex(Address address, std::uint32_t* offset) const {
+int ModuleDebugInfo::ProcedureIndex(Address address, std::uint32_t* offset) const {
   EnsureLoaded();
   if (!Contains(address)) return -1;
   const std::uint32_t rva = address - handle_;
@@ -147,12 +147,12 @@ int TModuleDebugInfo::ProcedureIndex(Address address, std::uint32_t* offset) con
   return static_cast<int>(it - procedures_.begin());
 }
 
-const std::string& TModuleDebugInfo::ProcedureName(int index) const {
+const std::string& ModuleDebugInfo::ProcedureName(int index) const {
   if (index < 0 || index >= static_cast<int>(procedures_.size())) return kEmpty;
   return procedures_[index].name;
 }
 
-SourcePosition TModuleDebugInfo::LineAt(Address address) const {
+SourcePosition ModuleDebugInfo::LineAt(Address address) const {
   EnsureLoaded();
   if (!Contains(address)) return {};
   const std::uint32_t rva = address - handle_;
@@ -164,7 +164,7 @@ SourcePosition TModuleDebugInfo::LineAt(Address address) const {
   return {it->fileIndex, it->line};
 }
 
-const std::string& TModuleDebugInfo::SourceFileName(int index) const {
+const std::string& ModuleDebugInfo::SourceFileName(int index) const {
   if (index < 0 || index >= static_cast<int>(files_.size())) return kEmpty;
   return files_[index];
 }

@@ -24,12 +24,12 @@ struct SourcePosition {
   int line = -1;
 };
 
-class TModuleDebugInfo {
+class ModuleDebugInfo {
  public:
   // Reads the side file's text; false when there is none.
   using SideFileReader = std::function<bool(std::string& text)>;
 
-  TModuleDebugInfo(std::string fileName, Address handle, std::uint32_t size,
+  ModuleDebugInfo(std::string fileName, Address handle, std::uint32_t size,
                    SideFileReader reader = {});
 
   const std::string& FileName() const { return fileName_; }

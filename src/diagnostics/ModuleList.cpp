@@ -2,19 +2,19 @@
 
 namespace vconfig {
 
-TModuleDebugInfo* ModuleList::Register(Address address) {
+ModuleDebugInfo* ModuleList::Register(Address address) {
   std::string fileName;
   Address handle = 0;
   std::uint32_t size = 0;
   if (!locator_.ModuleAt(address, &fileName, &handle, &size)) return nullptr;
   const ModuleLocator& locator = locator_;
-  modules_.push_back(std::make_unique<TModuleDebugInfo>(
+  modules_.push_back(std::make_unique<ModuleDebugInfo>(
       fileName, handle, size,
       [&locator, fileName](std::string& text) { return locator.ReadSideFile(fileName, &text); }));
   return modules_.back().get();
 }
 
-TModuleDebugInfo* ModuleList::Find(Address address) {
+ModuleDebugInfo* ModuleList::Find(Address address) {
   for (const auto& m : modules_) {
     if (m->Contains(address)) return m.get();
   }

@@ -25,14 +25,14 @@ class ModuleList {
   explicit ModuleList(const ModuleLocator& locator) : locator_(locator) {}
 
   // Registers the module holding the address; nullptr when no module holds it.
-  TModuleDebugInfo* Register(Address address);
+  ModuleDebugInfo* Register(Address address);
   // The registered module holding the address, else the system's (registered on the way).
-  TModuleDebugInfo* Find(Address address);
+  ModuleDebugInfo* Find(Address address);
   std::size_t Count() const { return modules_.size(); }
 
  private:
   const ModuleLocator& locator_;
-  std::vector<std::unique_ptr<TModuleDebugInfo>> modules_;
+  std::vector<std::unique_ptr<ModuleDebugInfo>> modules_;
 };
 
 // "C:\dir\VConfig.exe" -> "C:\dir\VConfig.DSI"

@@ -58,7 +58,7 @@ std::vector<std::string> ParseTranslations(const std::string& bytes) {
   return list;
 }
 
-std::string TVersionNumber::Text() const {
+std::string VersionNumber::Text() const {
   if (!valid_) return {};
   if (!stored_.empty()) return stored_;
   char text[64];
@@ -67,39 +67,39 @@ std::string TVersionNumber::Text() const {
   return text;
 }
 
-TFileVersion::TFileVersion(VersionResource& system) : system_(system) {}
+FileVersion::FileVersion(VersionResource& system) : system_(system) {}
 
 // Each change of what to read reads the block again.
-void TFileVersion::SetFilename(const std::string& filename) {
+void FileVersion::SetFilename(const std::string& filename) {
   if (filename == filename_ && block_) return;
   filename_ = filename;
   Reload();
 }
 
-void TFileVersion::SetForceEXE(bool force) {
+void FileVersion::SetForceEXE(bool force) {
   if (force == forceExe_ && block_) return;
   forceExe_ = force;
   Reload();
 }
 
-void TFileVersion::SetRunningInLibrary(bool inLibrary) {
+void FileVersion::SetRunningInLibrary(bool inLibrary) {
   if (inLibrary == inLibrary_ && block_) return;
   inLibrary_ = inLibrary;
   Reload();
 }
 
-std::string TFileVersion::ResolvedFile() const {
+std::string FileVersion::ResolvedFile() const {
   if (!filename_.empty()) return filename_;
   if (!inLibrary_ || forceExe_) return system_.ExecutablePath();
   return system_.ModulePath();
 }
 
-void TFileVersion::Reload() {
+void FileVersion::Reload() {
   translations_.clear();
   block_.reset();
   fixed_.reset();
-  fileVersion_ = TVersionNumber();
-  productVersion_ = TVersionNumber();
+  fileVersion_ = VersionNumber();
+  productVersion_ = VersionNumber();
 
   block_ = system_.Read(ResolvedFile());
   if (!block_) return;
@@ -109,12 +109,12 @@ void TFileVersion::Reload() {
   if (translationIndex_ < 0 || translationIndex_ >= static_cast<int>(translations_.size()))
     translationIndex_ = 0;
   const FixedFileInfo fixed = fixed_.value_or(FixedFileInfo{});
-  fileVersion_ = TVersionNumber(fixed.fileVersionMS, fixed.fileVersionLS, Value("FileVersion"));
+  fileVersion_ = VersionNumber(fixed.fileVersionMS, fixed.fileVersionLS, Value("FileVersion"));
   productVersion_ =
-      TVersionNumber(fixed.productVersionMS, fixed.productVersionLS, Value("ProductVersion"));
+      VersionNumber(fixed.productVersionMS, fixed.productVersionLS, Value("ProductVersion"));
 }
 
-std::string TFileVersion::Value(const std::string& key) const {
+std::string FileVersion::Value(const std::string& key) const {
   if (!block_) return {};
   const std::string translation =
       translationIndex_ < static_cast<int>(translations_.size()) ? translations_[translationIndex_]
@@ -122,7 +122,7 @@ std::string TFileVersion::Value(const std::string& key) const {
   return block_->QueryString("\\StringFileInfo\\" + translation + "\\" + key).value_or("");
 }
 
-std::string TFileVersion::Item(TPreDef item) const {
+std::string FileVersion::Item(TPreDef item) const {
   if (item == pdFileVersion) return FileVersionText();
   if (item == pdProductVersion) return ProductVersionText();
   return Value(PreDefKey(item));
@@ -134,7 +134,7 @@ std::string FileVersionItem(VersionResource& system, const std::string& path, ui
       pdLegalCopyright, pdOriginalFilename, pdComments,   pdProductName,     pdProductVersion};
   if (selector == 10) return system.ModifiedShortDate(path);
   if (selector > 10) return {};
-  TFileVersion reader(system);
+  FileVersion reader(system);
   reader.SetForceEXE(true);
   reader.SetFilename(path);
   return reader.Item(kSelectorItems[selector]);

@@ -1,4 +1,4 @@
-// TFileVersion: reads the version resource of a file (by default the running program).
+// FileVersion: reads the version resource of a file (by default the running program).
 #pragma once
 
 #include <cstdint>
@@ -42,10 +42,10 @@ std::optional<FixedFileInfo> ParseFixedFileInfo(const std::string& bytes);
 std::vector<std::string> ParseTranslations(const std::string& bytes);
 
 // A version number: the block's own string when it has one, else the four numbers.
-class TVersionNumber {
+class VersionNumber {
  public:
-  TVersionNumber() = default;
-  TVersionNumber(uint32_t ms, uint32_t ls, std::string stored)
+  VersionNumber() = default;
+  VersionNumber(uint32_t ms, uint32_t ls, std::string stored)
       : valid_(true), ms_(ms), ls_(ls), stored_(std::move(stored)) {}
   std::string Text() const;
 
@@ -56,9 +56,9 @@ class TVersionNumber {
   std::string stored_;
 };
 
-class TFileVersion {
+class FileVersion {
  public:
-  explicit TFileVersion(VersionResource& system);
+  explicit FileVersion(VersionResource& system);
 
   const std::string& Filename() const { return filename_; }
   void SetFilename(const std::string& filename);
@@ -100,8 +100,8 @@ class TFileVersion {
   std::vector<std::string> translations_;
   int translationIndex_ = 0;
   std::optional<FixedFileInfo> fixed_;
-  TVersionNumber fileVersion_;
-  TVersionNumber productVersion_;
+  VersionNumber fileVersion_;
+  VersionNumber productVersion_;
 };
 
 // The about box's lookup: 0 to 9 select a string of the version block, 10 the file's

@@ -6,7 +6,7 @@
 #include <shellapi.h>
 
 #include "app/Application_win.h"
-#include "controls/Win2kdlg_win.h"
+#include "controls/chrome/FileDialog_win.h"
 #include "platform/FileSystem_win.h"
 #include "report/GdiPrinterSurface_win.h"
 
@@ -60,8 +60,8 @@ std::string Win32ReportServices::TimeText() {
 }
 
 std::optional<std::string> Win32ReportServices::ChooseSaveFile() {
-  TSaveDialogEx SaveDialogEx1;
-  SaveDialogEx1.owner = Application::MainWindow();
+  SaveFileDialog SaveDialogEx1;
+  SaveDialogEx1.owner = Application::MainWindowHandle();
   SaveDialogEx1.ShowPlacesBar = true;
   SaveDialogEx1.DefaultExt = kReportDefaultExt;
   SaveDialogEx1.Filter = kReportFileFilter;
@@ -75,7 +75,7 @@ std::optional<std::string> Win32ReportServices::ChooseSaveFile() {
 std::unique_ptr<PrinterSurface> Win32ReportServices::ChoosePrinter() {
   PRINTDLGA PrintDialog1{};
   PrintDialog1.lStructSize = sizeof PrintDialog1;
-  PrintDialog1.hwndOwner = Application::MainWindow();
+  PrintDialog1.hwndOwner = Application::MainWindowHandle();
   PrintDialog1.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_NOWARNING |
                        PD_USEDEVMODECOPIESANDCOLLATE;
   const BOOL confirmed = ::PrintDlgA(&PrintDialog1);

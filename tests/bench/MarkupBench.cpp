@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "controls/Markup.h"
-#include "controls/SurfaceRecorder.h"
+#include "markup/Markup.h"
+#include "fakes/RecordingSurface.h"
 
 namespace {
 

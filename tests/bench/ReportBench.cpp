@@ -7,8 +7,8 @@
 #include <sstream>
 
 #include "config/TextLines.h"
-#include "platform/MemoryFileSystem.h"
-#include "platform/MemoryRegistry.h"
+#include "fakes/MemoryFileSystem.h"
+#include "fakes/MemoryRegistry.h"
 #include "report/ReportBody.h"
 #include "report/ReportCompletion.h"
 #include "report/ReportText.h"

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "controls/Markup.h"
-#include "controls/SurfaceRecorder.h"
+#include "markup/Markup.h"
+#include "fakes/RecordingSurface.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace vconfig;

@@ -2,7 +2,7 @@
 // of its boxes, and the shadowed label's placement.
 #include <gtest/gtest.h>
 
-#include "controls/ExLabel.h"
+#include "controls/chrome/ShadowLabel.h"
 #include "locale/AboutTexts.h"
 
 namespace vconfig {
@@ -61,7 +61,7 @@ TEST(About, ExLabelShadowOffsets) {
   };
   for (const auto& c : cases) {
     int dx = 99, dy = 99;
-    ExLabelShadowOffset(c.position, c.size, c.enabled, dx, dy);
+    ShadowLabelShadowOffset(c.position, c.size, c.enabled, dx, dy);
     EXPECT_EQ(dx, c.dx) << c.position << " " << c.size << " " << c.enabled;
     EXPECT_EQ(dy, c.dy) << c.position << " " << c.size << " " << c.enabled;
   }
@@ -70,23 +70,23 @@ TEST(About, ExLabelShadowOffsets) {
 TEST(About, ExLabelAutoSizeKeepsARightAlignedRightEdge) {
   const LabelBounds version{168, 199, 27, 17};
   // Text 40 x 16 with a 1-pixel shadow: 40 + 2 margins + 1 wide, 17 high.
-  EXPECT_EQ(ExLabelAutoSize(version, 40, 16, 1, taRightJustify), (LabelBounds{152, 199, 43, 17}));
-  EXPECT_EQ(ExLabelAutoSize(version, 10, 16, 1, taRightJustify), (LabelBounds{182, 199, 13, 17}));
-  EXPECT_EQ(ExLabelAutoSize(version, 40, 16, 1, taLeftJustify), (LabelBounds{168, 199, 43, 17}));
-  EXPECT_EQ(ExLabelAutoSize(version, 40, 16, 0, taCenter), (LabelBounds{168, 199, 42, 16}));
+  EXPECT_EQ(ShadowLabelAutoSize(version, 40, 16, 1, taRightJustify), (LabelBounds{152, 199, 43, 17}));
+  EXPECT_EQ(ShadowLabelAutoSize(version, 10, 16, 1, taRightJustify), (LabelBounds{182, 199, 13, 17}));
+  EXPECT_EQ(ShadowLabelAutoSize(version, 40, 16, 1, taLeftJustify), (LabelBounds{168, 199, 43, 17}));
+  EXPECT_EQ(ShadowLabelAutoSize(version, 40, 16, 0, taCenter), (LabelBounds{168, 199, 42, 16}));
   // Growing and shrinking again lands on the same right edge.
-  const LabelBounds grown = ExLabelAutoSize(version, 100, 24, 3, taRightJustify);
+  const LabelBounds grown = ShadowLabelAutoSize(version, 100, 24, 3, taRightJustify);
   EXPECT_EQ(grown.left + grown.width, 195);
-  const LabelBounds shrunk = ExLabelAutoSize(grown, 5, 24, 3, taRightJustify);
+  const LabelBounds shrunk = ShadowLabelAutoSize(grown, 5, 24, 3, taRightJustify);
   EXPECT_EQ(shrunk.left + shrunk.width, 195);
 }
 
 TEST(About, ExLabelTextRectByLayout) {
-  EXPECT_EQ(ExLabelTextRect(65, 17, 13, tlTop), (LabelRect{1, 0, 64, 17}));
-  EXPECT_EQ(ExLabelTextRect(65, 17, 13, tlCenter), (LabelRect{1, 2, 64, 19}));
-  EXPECT_EQ(ExLabelTextRect(65, 17, 13, tlBottom), (LabelRect{1, 4, 64, 21}));
+  EXPECT_EQ(ShadowLabelTextRect(65, 17, 13, tlTop), (LabelRect{1, 0, 64, 17}));
+  EXPECT_EQ(ShadowLabelTextRect(65, 17, 13, tlCenter), (LabelRect{1, 2, 64, 19}));
+  EXPECT_EQ(ShadowLabelTextRect(65, 17, 13, tlBottom), (LabelRect{1, 4, 64, 21}));
   // Text taller than the label: centred text starts above the top.
-  EXPECT_EQ(ExLabelTextRect(65, 10, 13, tlCenter).top, -1);
+  EXPECT_EQ(ShadowLabelTextRect(65, 10, 13, tlCenter).top, -1);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "diagnostics/Errors.h"
-#include "platform/MemoryRegistry.h"
+#include "fakes/MemoryRegistry.h"
 
 namespace vconfig {
 namespace {

@@ -2,10 +2,10 @@
 // placement, inactive-copy shading, file dialog record choice.
 #include <gtest/gtest.h>
 
-#include "controls/BtnExplLayout.h"
-#include "controls/GaugeBarGradient.h"
-#include "controls/ImgBkgrndTiles.h"
-#include "controls/Win2kdlgRecord.h"
+#include "controls/buttons/ExplorerButtonLayout.h"
+#include "controls/chrome/GaugeBar.h"
+#include "controls/chrome/TiledBackground.h"
+#include "controls/chrome/FileDialog.h"
 
 namespace vconfig {
 namespace {

@@ -160,7 +160,7 @@ TEST(ExcCallStack, TextNamesProceduresAndLinesWhereKnown) {
   c.frames[3] = {kBase + 0x1190, 1};  // after the end of a line sequence
   c.frames[4] = {kLibBase + 0x20, 1};
   c.frameCount = 5;
-  TExcCallStack stack;
+  ExcCallStack stack;
   stack.Build(c, modules);
   EXPECT_EQ(stack.Text(),
             "Call stack:\r\n"
@@ -189,7 +189,7 @@ TEST(ExcCallStack, WithoutSideFileFramesCarryOnlyAddressAndModule) {
   c.frames[0] = {kBase + 0x1145, 1};
   c.frames[1] = {kBase + 0x1210, 2};
   c.frameCount = 2;
-  TExcCallStack stack;
+  ExcCallStack stack;
   stack.Build(c, modules);
   EXPECT_EQ(stack.Text(),
             "Call stack:\r\n:00401145 [VConfig.exe]\r\nRecursive call (2 times):\r\n:00401210 [VConfig.exe]\r\n");
@@ -205,12 +205,12 @@ TEST(ExcSideFile, MalformedFilesGiveNoDebugInformation) {
       "DSI 1\nL 1000 0\nF 0 a.cpp\n",           // missing line
   };
   for (const char* text : bad) {
-    TModuleDebugInfo m("VConfig.exe", kBase, 0x10000);
+    ModuleDebugInfo m("VConfig.exe", kBase, 0x10000);
     EXPECT_FALSE(m.Load(text)) << text;
     EXPECT_FALSE(m.HasDebugInfo());
     EXPECT_EQ(m.ProcedureIndex(kBase + 0x1000), -1);
   }
-  TModuleDebugInfo good("VConfig.exe", kBase, 0x10000);
+  ModuleDebugInfo good("VConfig.exe", kBase, 0x10000);
   ASSERT_TRUE(good.Load(std::string(kSideFile)));
   EXPECT_EQ(good.ProcedureIndex(kBase + 0xFFF), -1);     // before the first procedure
   EXPECT_EQ(good.ProcedureIndex(kBase + 0x10000), -1);   // outside the module

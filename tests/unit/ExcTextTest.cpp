@@ -144,7 +144,7 @@ TEST(ExcReport, ThrowAddressNamesTheLineOfTheCall) {
   c.record.address = 0x401010;  // returns just past the call on line 10
   c.frames[0] = {0x401010, 1};
   c.frameCount = 1;
-  TExcCallStack stack;
+  ExcCallStack stack;
   const ExcReport r = BuildReport(c, "EFileCreateError", "Cannot create file C:\\x", modules, true, stack);
   EXPECT_EQ(r.message,
             "Exception 'EFileCreateError' in module C:\\P\\VConfig.exe at 00000010\r\n"

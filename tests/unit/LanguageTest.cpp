@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "platform/MemoryFileSystem.h"
+#include "fakes/MemoryFileSystem.h"
 
 namespace vconfig {
 namespace {

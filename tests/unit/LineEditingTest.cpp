@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "diagnostics/Errors.h"
-#include "platform/MemoryFileSystem.h"
+#include "fakes/MemoryFileSystem.h"
 
 namespace vconfig {
 namespace {

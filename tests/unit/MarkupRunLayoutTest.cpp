@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "controls/MarkupRunLayout.h"
-#include "controls/Surface.h"
+#include "markup/MarkupRunLayout.h"
+#include "markup/Surface.h"
 
 namespace vconfig {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "controls/Markup.h"
-#include "controls/SurfaceRecorder.h"
+#include "markup/Markup.h"
+#include "fakes/RecordingSurface.h"
 
 namespace vconfig {
 namespace {

@@ -4,7 +4,7 @@
 #include <random>
 #include <string>
 
-#include "controls/MarkupText.h"
+#include "markup/MarkupText.h"
 
 namespace vconfig {
 namespace {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "diagnostics/Errors.h"
-#include "platform/MemoryFileSystem.h"
-#include "platform/MemoryRegistry.h"
+#include "fakes/MemoryFileSystem.h"
+#include "fakes/MemoryRegistry.h"
 
 namespace vconfig {
 namespace {

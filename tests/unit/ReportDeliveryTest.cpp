@@ -4,8 +4,8 @@
 
 #include "diagnostics/Errors.h"
 #include "locale/Language.h"
-#include "platform/MemoryFileSystem.h"
-#include "report/RecordingPrinterSurface.h"
+#include "fakes/MemoryFileSystem.h"
+#include "fakes/RecordingPrinterSurface.h"
 
 namespace vconfig {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "report/PrintLayout.h"
-#include "report/RecordingPrinterSurface.h"
+#include "fakes/RecordingPrinterSurface.h"
 
 namespace vconfig {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/SectionListModel.h"
+#include "controls/sectionlist/SectionList.h"
 
 namespace vconfig {
 namespace {
@@ -18,17 +18,17 @@ class RowList : public SectionRowHost {
   std::vector<Row> rows;
   int updates = 0;
 
-  void InsertSubItemRows(int at, const TListSection& s, int first, int count) override {
+  void InsertSubItemRows(int at, const ListSection& s, int first, int count) override {
     for (int i = 0; i < count; ++i)
       rows.insert(rows.begin() + at + i, Row{s.SubItems[first + i], false});
   }
-  void InsertHeaderRow(int at, const TListSection& s) override {
+  void InsertHeaderRow(int at, const ListSection& s) override {
     rows.insert(rows.begin() + at, Row{s.Caption(), true});
   }
   void DeleteRows(int at, int count) override {
     rows.erase(rows.begin() + at, rows.begin() + at + count);
   }
-  void SetRowText(int row, const std::string& text, bool, const TListSection&) override {
+  void SetRowText(int row, const std::string& text, bool, const ListSection&) override {
     rows[static_cast<size_t>(row)].text = text;
   }
   void BeginUpdate() override { ++updates; }
@@ -44,9 +44,9 @@ class RowList : public SectionRowHost {
   }
 };
 
-TListSection& AddSection(TListSectionCollection& c, const std::string& caption,
+ListSection& AddSection(ListSectionCollection& c, const std::string& caption,
                          std::vector<std::string> items, TListSectionState state) {
-  TListSection& s = c.Add();
+  ListSection& s = c.Add();
   s.SetCaption(caption);
   for (const auto& i : items) s.SubItems.Add(i);
   s.SetState(state);
@@ -55,9 +55,9 @@ TListSection& AddSection(TListSectionCollection& c, const std::string& caption,
 
 TEST(SectionListModelTest, RowsFollowSectionsAndTheirStates) {
   RowList host;
-  TListSectionCollection sections(&host);
+  ListSectionCollection sections(&host);
   AddSection(sections, "P", {"p0", "p1", "p2"}, lssExpanded);
-  TListSection& q = AddSection(sections, "Q", {"q0", "q1"}, lssContracted);
+  ListSection& q = AddSection(sections, "Q", {"q0", "q1"}, lssContracted);
   AddSection(sections, "R", {"r0"}, lssExpanded);
 
   EXPECT_EQ(host.Texts(), (std::vector<std::string>{"P", "p0", "p1", "p2", "Q", "R", "r0"}));
@@ -102,8 +102,8 @@ TEST(SectionListModelTest, RowsFollowSectionsAndTheirStates) {
 
 TEST(SectionListModelTest, SortingByCharacterCodesMovesDataWords) {
   RowList host;
-  TListSectionCollection sections(&host);
-  TListSection& s = AddSection(sections, "S", {}, lssExpanded);
+  ListSectionCollection sections(&host);
+  ListSection& s = AddSection(sections, "S", {}, lssExpanded);
   s.SubItems.Add("B", 1);
   s.SubItems.Add("a", 2);
   s.SubItems.Add("A", 3);
@@ -118,7 +118,7 @@ TEST(SectionListModelTest, SortingByCharacterCodesMovesDataWords) {
   EXPECT_EQ(s.SubItems[0], "a");
 
   // Bytes above 127 sort after ASCII; long and repetitive input stays correct.
-  std::vector<TSectionListStrings::Item> items;
+  std::vector<SectionListStrings::Item> items;
   for (int i = 0; i < 5000; ++i) items.push_back({std::string(1, static_cast<char>(255 - i % 7)), 0});
   items.push_back({"\xE1", 0});
   items.push_back({"z", 0});
@@ -145,12 +145,12 @@ TEST(SectionListModelTest, DataWordKeepsImageAndCheckApart) {
 
   EXPECT_EQ(ESectionListBoxError().what(),
             std::string("Access of imageindex of non-existing subitem"));
-  TSectionListStrings strings;
+  SectionListStrings strings;
   EXPECT_THROW(strings.Strings(0), EListIndexError);
 }
 
 TEST(SectionListModelTest, TabStopsForThePlatform) {
-  TTabPositionCollection tabs;
+  TabPositionCollection tabs;
   EXPECT_TRUE(tabs.PlatformStops().empty());
   int changes = 0;
   tabs.OnChange = [&] { ++changes; };

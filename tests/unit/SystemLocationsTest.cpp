@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/MemoryRegistry.h"
+#include "fakes/MemoryRegistry.h"
 
 namespace vconfig {
 namespace {

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "diagnostics/Errors.h"
-#include "platform/MemoryFileSystem.h"
+#include "fakes/MemoryFileSystem.h"
 
 namespace vconfig {
 namespace {

@@ -88,7 +88,7 @@ TEST(VersionInfo, TranslationTextsAndTheStringSubBlock) {
     auto block = Strings(c.used, {{"InternalName", "VConfig"}});
     if (c.translation != "none") block["\\VarFileInfo\\Translation"] = c.translation;
     system.files["C:\\x.exe"] = block;
-    TFileVersion reader(system);
+    FileVersion reader(system);
     reader.SetFilename("C:\\x.exe");
     EXPECT_EQ(reader.Translations(), c.expected);
     EXPECT_EQ(reader.InternalName(), "VConfig");
@@ -106,7 +106,7 @@ TEST(VersionInfo, VersionNumberTextPrefersTheStoredString) {
   numbersOnly["\\"] = FixedPart(0xFFFF0000, 0x0001FFFF, 0, 0);
   system.files["C:\\b.exe"] = numbersOnly;
 
-  TFileVersion reader(system);
+  FileVersion reader(system);
   reader.SetFilename("C:\\a.exe");
   EXPECT_EQ(reader.FileVersionText(), "2.1 beta");
   EXPECT_EQ(reader.ProductVersionText(), "3.4.5.6");  // an empty string counts as none
@@ -161,7 +161,7 @@ TEST(VersionInfo, FileVersionItemSelectorTable) {
 
 TEST(VersionInfo, ResolvesTheLibraryOnlyWithoutForceExe) {
   FakeVersionResource system;
-  TFileVersion reader(system);
+  FileVersion reader(system);
   reader.SetRunningInLibrary(true);
   EXPECT_EQ(reader.ResolvedFile(), "C:\\Suite\\Config\\Library.dll");
   reader.SetForceEXE(true);

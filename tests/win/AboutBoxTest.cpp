@@ -2,7 +2,7 @@
 // from the program's own version resource, and its place for a long name.
 #include <gtest/gtest.h>
 
-#include "controls/ExLabel_win.h"
+#include "controls/chrome/ShadowLabel_win.h"
 #include "harness/AboutDriver.h"
 #include "harness/Harness.h"
 

@@ -2,15 +2,15 @@
 #include <gtest/gtest.h>
 
 #include "ChromeHost.h"
-#include "controls/ArImage_win.h"
-#include "controls/ImgBkgrnd_win.h"
+#include "controls/chrome/PictureStrip_win.h"
+#include "controls/chrome/TiledBackground_win.h"
 #include "diagnostics/Errors.h"
 
 namespace vtest {
 namespace {
 
-using vconfig::TArImage;
-using vconfig::TImgBkgrnd;
+using vconfig::PictureStrip;
+using vconfig::TiledBackground;
 using vconfig::TTileMode;
 
 constexpr COLORREF kMark = RGB(255, 0, 0);
@@ -25,7 +25,7 @@ vconfig::UniqueBitmap MarkedTile(int w, int h) {
 TEST(ChromeBackground, TileCoversTheMainWindowInRowsAndColumns) {
   HostForm form;
   ASSERT_TRUE(form.Open(586, 493));
-  TImgBkgrnd bg(form);
+  TiledBackground bg(form);
   auto tile = MarkedTile(250, 8);
   bg.SetBitmap(tile.get());
   bg.Loaded();
@@ -44,7 +44,7 @@ TEST(ChromeBackground, TileCoversTheMainWindowInRowsAndColumns) {
 TEST(ChromeBackground, SingleCopyOnTheFormColour) {
   HostForm form;
   ASSERT_TRUE(form.Open(100, 60, true, true, ::CreateSolidBrush(RGB(0, 128, 0)), "ChromeGreenHost"));
-  TImgBkgrnd bg(form);
+  TiledBackground bg(form);
   auto tile = MarkedTile(20, 10);
   bg.SetBitmap(tile.get());
   bg.SetTileMode(TTileMode::tmRightVTop);
@@ -72,7 +72,7 @@ TEST(ChromeBackground, SingleCopyOnTheFormColour) {
 TEST(ChromeBackground, ResizeAndScrollRepaintTheWholeForm) {
   HostForm form;
   ASSERT_TRUE(form.Open(200, 150));
-  TImgBkgrnd bg(form);
+  TiledBackground bg(form);
   auto tile = MarkedTile(30, 7);
   bg.SetBitmap(tile.get());
   bg.Loaded();
@@ -96,7 +96,7 @@ TEST(ChromeBackground, AttachErrorsAndDetachRestoresTheProcedure) {
   ASSERT_TRUE(form.Open(200, 150));
   const LONG_PTR original = ::GetWindowLongPtrA(form.hwnd(), GWLP_WNDPROC);
   {
-    TImgBkgrnd bg(form);
+    TiledBackground bg(form);
     bg.Loaded();
     EXPECT_NE(::GetWindowLongPtrA(form.hwnd(), GWLP_WNDPROC), original);
     bg.Attach();  // a second attach does nothing
@@ -114,7 +114,7 @@ TEST(ChromeBackground, AttachErrorsAndDetachRestoresTheProcedure) {
       {nullptr, "Unknown error: handle of form is 0"},
   };
   for (const Case& c : cases) {
-    TImgBkgrnd bg(c.owner);
+    TiledBackground bg(c.owner);
     try {
       bg.Loaded();
       ADD_FAILURE() << "no error for " << c.message;
@@ -124,7 +124,7 @@ TEST(ChromeBackground, AttachErrorsAndDetachRestoresTheProcedure) {
     EXPECT_FALSE(bg.Attached());
   }
   // Not attached automatically when the flag is off.
-  TImgBkgrnd manual(form);
+  TiledBackground manual(form);
   manual.SetAutomaticAttach(false);
   manual.Loaded();
   EXPECT_FALSE(manual.Attached());
@@ -133,7 +133,7 @@ TEST(ChromeBackground, AttachErrorsAndDetachRestoresTheProcedure) {
 TEST(ChromeBackground, FormDestroyedBeforeTheComponent) {
   auto form = std::make_unique<HostForm>();
   ASSERT_TRUE(form->Open(120, 90));
-  TImgBkgrnd bg(*form);
+  TiledBackground bg(*form);
   bg.Loaded();
   form.reset();  // the window goes first; the component must not touch it afterwards
   EXPECT_FALSE(bg.Attached());
@@ -146,7 +146,7 @@ TEST(ChromeBackground, FrameWithChildWindowsPaintsItsClientWindow) {
   HWND client = ::CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 300, 200,
                                   form.hwnd(), nullptr, nullptr, &ccs);
   ASSERT_NE(client, nullptr);
-  TImgBkgrnd bg(form);
+  TiledBackground bg(form);
   auto tile = MarkedTile(50, 10);
   bg.SetBitmap(tile.get());
   bg.Loaded();
@@ -161,10 +161,10 @@ TEST(ChromeBackground, FrameWithChildWindowsPaintsItsClientWindow) {
   EXPECT_EQ(px.at(250, 190), kMark);
 }
 
-TEST(ChromeArImage, TilesThePictureOverTheControl) {
+TEST(ChromePictureStrip, TilesThePictureOverTheControl) {
   HostForm form;
   ASSERT_TRUE(form.Open(300, 100, true));
-  TArImage strip;
+  PictureStrip strip;
   ASSERT_TRUE(strip.Create(form.hwnd(), 0, 0, 100, 25));
   auto tile = MarkedTile(40, 8);
   strip.SetPicture(tile.get());

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <thread>
 
-#include "controls/Win2kdlg_win.h"
+#include "controls/chrome/FileDialog_win.h"
 #include "harness/Harness.h"
 
 namespace vtest {
@@ -43,7 +43,7 @@ TEST(ChromeFileDialog, RecordFollowsTheSystemAndThePlacesBar) {
   const Case cases[] = {
       {2, 5, true, 88, 0}, {2, 5, false, 88, OFN_EX_NOPLACESBAR}, {1, 4, true, 76, 0xAAAAAAAA}};
   for (const Case& c : cases) {
-    vconfig::TSaveDialogEx dialog;
+    vconfig::SaveFileDialog dialog;
     dialog.ShowPlacesBar = c.placesBar;
     dialog.Filter = "Text files|*.txt|HTML files|*.htm|All files|*.*";
     dialog.DefaultExt = "txt";
@@ -58,7 +58,7 @@ TEST(ChromeFileDialog, RecordFollowsTheSystemAndThePlacesBar) {
     EXPECT_EQ(dialog.FileName, "C:\\picked.txt");
     EXPECT_EQ(dialog.FilterIndex, 2);
   }
-  vconfig::TOpenDialogEx cancelled;
+  vconfig::OpenFileDialog cancelled;
   cancelled.FileName = "keep.txt";
   cancelled.SetDialogFunction(&CancelledDialog);
   EXPECT_FALSE(cancelled.Execute());
@@ -72,7 +72,7 @@ TEST(ChromeFileDialog, RealSaveDialogReturnsTheTypedName) {
     HWND dialog = WaitForWindow(::GetCurrentProcessId(), "#32770", nullptr, 10s);
     if (dialog) FillFileDialog(dialog, path);
   });
-  vconfig::TSaveDialogEx dialog;
+  vconfig::SaveFileDialog dialog;
   dialog.ShowPlacesBar = true;
   dialog.Filter = "Text files|*.txt|All files|*.*";
   dialog.DefaultExt = "txt";

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ChromeHost.h"
-#include "controls/GaugeBar_win.h"
+#include "controls/chrome/GaugeBar_win.h"
 
 namespace vtest {
 namespace {
@@ -10,12 +10,12 @@ namespace {
 using vconfig::ChromeRgb;
 using vconfig::kChromeNone;
 using vconfig::TBarColorStyle;
-using vconfig::TGaugeBar;
+using vconfig::GaugeBar;
 using vconfig::TProgressDirection;
 
 COLORREF Ref(vconfig::ChromeColor c) { return static_cast<COLORREF>(c); }
 
-Pixels Paint(TGaugeBar& bar, int w, int h) {
+Pixels Paint(GaugeBar& bar, int w, int h) {
   Pixels px(w, h, RGB(1, 2, 3));
   bar.PaintTo(px.dc());
   return px;
@@ -24,7 +24,7 @@ Pixels Paint(TGaugeBar& bar, int w, int h) {
 TEST(ChromeGauge, MainWindowStripReadsBackColumnByColumn) {
   HostForm form;
   ASSERT_TRUE(form.Open(400, 60, true));
-  TGaugeBar bar;
+  GaugeBar bar;
   ASSERT_TRUE(bar.Create(form.hwnd(), 0, 0, 353, 17));
   bar.SetBackgroundColor(kChromeNone);
   bar.SetBorderColor1(kChromeNone);
@@ -54,7 +54,7 @@ TEST(ChromeGauge, MainWindowStripReadsBackColumnByColumn) {
 TEST(ChromeGauge, TwoPixelBarHasOneColumnPerRun) {
   HostForm form;
   ASSERT_TRUE(form.Open(100, 60, true));
-  TGaugeBar bar;
+  GaugeBar bar;
   ASSERT_TRUE(bar.Create(form.hwnd(), 0, 0, 2, 10));
   bar.SetShowBorder(false);
   bar.SetShowPosText(false);
@@ -67,7 +67,7 @@ TEST(ChromeGauge, TwoPixelBarHasOneColumnPerRun) {
 TEST(ChromeGauge, HalfFilledBarByDirection) {
   HostForm form;
   ASSERT_TRUE(form.Open(200, 200, true));
-  TGaugeBar bar;
+  GaugeBar bar;
   ASSERT_TRUE(bar.Create(form.hwnd(), 0, 0, 102, 20));
   const COLORREF bg = RGB(10, 20, 30);
   bar.SetBackgroundColor(bg);
@@ -100,7 +100,7 @@ TEST(ChromeGauge, HalfFilledBarByDirection) {
 TEST(ChromeGauge, PositionRulesAndTheGradientCache) {
   HostForm form;
   ASSERT_TRUE(form.Open(300, 80, true));
-  TGaugeBar bar;
+  GaugeBar bar;
   ASSERT_TRUE(bar.Create(form.hwnd(), 0, 0, 200, 20));
   PumpMessages();
   const int builds = bar.GradientBuilds();

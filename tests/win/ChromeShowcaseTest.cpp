@@ -9,13 +9,13 @@
 
 #include "ChromeHost.h"
 #include "app/ArtworkIds.h"
-#include "controls/ArImageBitmaps_win.h"
-#include "controls/ArImage_win.h"
-#include "controls/BtnExplBitBtn_win.h"
-#include "controls/BtnExplSpeedButton_win.h"
-#include "controls/BtnExpl_win.h"
-#include "controls/GaugeBar_win.h"
-#include "controls/ImgBkgrnd_win.h"
+#include "controls/chrome/Bitmaps_win.h"
+#include "controls/chrome/PictureStrip_win.h"
+#include "controls/buttons/PushButton_win.h"
+#include "controls/buttons/FlatButton_win.h"
+#include "controls/buttons/ExplorerButton_win.h"
+#include "controls/chrome/GaugeBar_win.h"
+#include "controls/chrome/TiledBackground_win.h"
 #include "harness/Harness.h"
 
 namespace vtest {
@@ -45,11 +45,11 @@ TEST(ChromeShowcase, HoldsTheChromeOnScreen) {
   ShowcaseForm form;
   ASSERT_TRUE(form.Open()) << ::GetLastError();
   HWND f = form.hwnd();
-  TImgBkgrnd background(form);
+  TiledBackground background(form);
   background.LoadBitmapResource(IDB_FORM_TILE_MAIN);
   background.Loaded();
 
-  TArImage strip;
+  PictureStrip strip;
   strip.Create(f, 0, 0, 580, 25);
   strip.LoadPicture(IDB_STRIP_TILE_MAIN);
   strip.SetTileImage(true);
@@ -67,9 +67,9 @@ TEST(ChromeShowcase, HoldsTheChromeOnScreen) {
       {"Minimize", 370, IDB_BTN_MINIMIZE, IDB_BTN_MINIMIZE_NOFOCUS, IDB_BTN_MINIMIZE_DISABLED},
       {"Close", 460, IDB_BTN_CLOSE, IDB_BTN_CLOSE_NOFOCUS, IDB_BTN_CLOSE_DISABLED},
   };
-  std::vector<std::unique_ptr<TExplBtn>> bar;
+  std::vector<std::unique_ptr<ExplorerButton>> bar;
   for (const Def& d : defs) {
-    auto b = std::make_unique<TExplBtn>();
+    auto b = std::make_unique<ExplorerButton>();
     b->SetCustomSize(90, 19);
     b->SetLayout(TExplBtnLayout::blBitmapLeft);
     b->SetOptions(boPopupMark | boShowBevel | boShowDownPattern | boTransparent);
@@ -82,13 +82,13 @@ TEST(ChromeShowcase, HoldsTheChromeOnScreen) {
     b->SetCaption(d.caption);
     b->SetBackgroundImage(&strip);
     b->Create(f, d.left, 3);
-    TExplBtn* self = b.get();
-    b->OnMouseMove = [self](TExplBtn&, UINT, int, int) { self->SetBitmap(self->NoFocusBitmap()); };
-    b->OnExit = [self](TExplBtn&) { self->SetBitmap(self->DisabledBitmap()); };
+    ExplorerButton* self = b.get();
+    b->OnMouseMove = [self](ExplorerButton&, UINT, int, int) { self->SetBitmap(self->NoFocusBitmap()); };
+    b->OnExit = [self](ExplorerButton&) { self->SetBitmap(self->DisabledBitmap()); };
     bar.push_back(std::move(b));
   }
 
-  TGaugeBar title;
+  GaugeBar title;
   title.Create(f, 208, 52, 353, 17);
   title.SetBackgroundColor(kChromeNone);
   title.SetBorderColor1(kChromeNone);
@@ -100,21 +100,21 @@ TEST(ChromeShowcase, HoldsTheChromeOnScreen) {
   title.SetPosition(111);
   title.SetShowPosText(false);
 
-  TGaugeBar progress;
+  GaugeBar progress;
   progress.Create(f, 230, 230, 200, 20);
   progress.SetPosition(60);
 
-  TArImage logo;
+  PictureStrip logo;
   logo.Create(f, 8, 40, 201, 201);
   logo.LoadPicture(IDB_ABOUT_LOGO);
-  TArImage copyright;
+  PictureStrip copyright;
   copyright.Create(f, 8, 250, 81, 13);
   copyright.LoadPicture(IDB_ABOUT_COPYRIGHT);
-  TArImage images;
+  PictureStrip images;
   images.Create(f, 100, 250, 80, 16);
   images.LoadPicture(IDB_IMAGELIST_MAIN);
   images.SetTransparent(true);
-  TArImage expand, contract;
+  PictureStrip expand, contract;
   expand.Create(f, 186, 253, 10, 10);
   expand.LoadPicture(IDB_GLYPH_EXPAND);
   contract.Create(f, 199, 253, 10, 10);
@@ -123,7 +123,7 @@ TEST(ChromeShowcase, HoldsTheChromeOnScreen) {
   // The language dialog's flags, one pressed, and its Ok / Cancel.
   const int flags[] = {IDB_FLAG_CSY, IDB_FLAG_DE, IDB_FLAG_EN, IDB_FLAG_ES,
                        IDB_FLAG_FR,  IDB_FLAG_IT, IDB_FLAG_RUS};
-  TSpeedButton flagButtons[7];
+  FlatButton flagButtons[7];
   for (int i = 0; i < 7; ++i) {
     flagButtons[i].SetGroupIndex(1);
     flagButtons[i].LoadGlyph(flags[i]);
@@ -132,7 +132,7 @@ TEST(ChromeShowcase, HoldsTheChromeOnScreen) {
   flagButtons[2].SetDown(true);
   UniqueFont bold(::CreateFontA(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
                                 "MS Sans Serif"));
-  TSpeedButton okSpeed, cancelSpeed;
+  FlatButton okSpeed, cancelSpeed;
   okSpeed.SetCaption("Ok");
   okSpeed.LoadGlyph(IDB_BTN_OK);
   okSpeed.SetFont(bold.get());
@@ -142,7 +142,7 @@ TEST(ChromeShowcase, HoldsTheChromeOnScreen) {
   cancelSpeed.SetFont(bold.get());
   cancelSpeed.Create(f, 306, 125, 73, 25);
 
-  TBitBtn bitOk, bitCancel;
+  PushButton bitOk, bitCancel;
   bitOk.SetCaption("Save");
   bitOk.LoadGlyph(IDB_BTN_OK);
   bitOk.SetFont(barFont.get());
@@ -154,7 +154,7 @@ TEST(ChromeShowcase, HoldsTheChromeOnScreen) {
   bitCancel.SetEnabled(false);
 
   // The report window's right-hand panel.
-  TArImage panel;
+  PictureStrip panel;
   panel.Create(f, 470, 90, 92, 120);
   panel.LoadPicture(IDB_STRIP_TILE_PANEL);
   panel.SetTileImage(true);
@@ -163,7 +163,7 @@ TEST(ChromeShowcase, HoldsTheChromeOnScreen) {
     int glyph;
   } menu[] = {{"Print", IDB_BTN_PRINT}, {"Send", IDB_BTN_SEND}, {"Save", IDB_BTN_SAVE},
               {"Close", IDB_BTN_CANCEL}};
-  TSpeedButton menuButtons[4];
+  FlatButton menuButtons[4];
   for (int i = 0; i < 4; ++i) {
     menuButtons[i].SetCaption(menu[i].caption);
     menuButtons[i].LoadGlyph(menu[i].glyph);
@@ -173,7 +173,7 @@ TEST(ChromeShowcase, HoldsTheChromeOnScreen) {
     menuButtons[i].Create(f, 471, 95 + i * 27, 90, 25);
   }
 
-  TArImage wallTree, wallContent;
+  PictureStrip wallTree, wallContent;
   wallTree.Create(f, 8, 280, 193, 170);
   wallTree.LoadPicture(IDB_WALLPAPER_TREE);
   wallTree.SetTileImage(true);

@@ -11,8 +11,8 @@
 #include <sstream>
 
 #include "ExcTestApp/ExcTestAppMessages.h"
-#include "diagnostics/ExcDialogIds.h"
-#include "diagnostics/ExcMagic_win.h"
+#include "windows/ErrorDialogIds.h"
+#include "diagnostics/ExceptionReporter_win.h"
 #include "harness/Harness.h"
 
 namespace vtest {
@@ -305,21 +305,21 @@ TEST(ExcReporter, AccessViolationIsLoggedAndShownThenTheProgramEnds) {
 }
 
 TEST(ExcReporter, OnlyOneInstanceIsAllowed) {
-  ASSERT_EQ(vconfig::TExcMagic::Instance(), nullptr);  // this process runs without one
+  ASSERT_EQ(vconfig::ExceptionReporter::Instance(), nullptr);  // this process runs without one
   {
-    vconfig::TExcMagic first;
-    EXPECT_EQ(vconfig::TExcMagic::Instance(), &first);
+    vconfig::ExceptionReporter first;
+    EXPECT_EQ(vconfig::ExceptionReporter::Instance(), &first);
     EXPECT_EQ(first.Options(), 38u);
     EXPECT_EQ(first.LogFile(), BuildDir() + "ExcMagic.Log");
     try {
-      vconfig::TExcMagic second;
+      vconfig::ExceptionReporter second;
       ADD_FAILURE() << "a second instance was created";
     } catch (const std::exception& e) {
       EXPECT_STREQ(e.what(), "Only one instance of TExcMagic allowed");
     }
-    EXPECT_EQ(vconfig::TExcMagic::Instance(), &first);
+    EXPECT_EQ(vconfig::ExceptionReporter::Instance(), &first);
   }
-  EXPECT_EQ(vconfig::TExcMagic::Instance(), nullptr);
+  EXPECT_EQ(vconfig::ExceptionReporter::Instance(), nullptr);
 }
 
 }  // namespace

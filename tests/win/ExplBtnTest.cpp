@@ -6,16 +6,16 @@
 #include <vector>
 
 #include "ChromeHost.h"
-#include "controls/ArImage_win.h"
-#include "controls/BtnExplBitBtn_win.h"
-#include "controls/BtnExplSpeedButton_win.h"
-#include "controls/BtnExpl_win.h"
+#include "controls/chrome/PictureStrip_win.h"
+#include "controls/buttons/PushButton_win.h"
+#include "controls/buttons/FlatButton_win.h"
+#include "controls/buttons/ExplorerButton_win.h"
 
 namespace vtest {
 namespace {
 
 using vconfig::ChromeRgb;
-using vconfig::TExplBtn;
+using vconfig::ExplorerButton;
 
 constexpr COLORREF kKey = RGB(255, 0, 255);
 constexpr COLORREF kGlyphMark = RGB(255, 0, 0);
@@ -38,7 +38,7 @@ vconfig::UniqueBitmap Glyph() {
 struct MainBarButton {
   HostForm form;
   vconfig::UniqueFont font;
-  TExplBtn button;
+  ExplorerButton button;
   std::vector<std::string> events;
 
   MainBarButton() {
@@ -57,9 +57,9 @@ struct MainBarButton {
     button.SetBitmap(glyph.get());
     button.SetCaption("Apply");
     EXPECT_TRUE(button.Create(form.hwnd(), 10, 10));
-    button.OnClick = [this](TExplBtn&) { events.push_back("click"); };
-    button.OnEnter = [this](TExplBtn&) { events.push_back("enter"); };
-    button.OnExit = [this](TExplBtn&) { events.push_back("exit"); };
+    button.OnClick = [this](ExplorerButton&) { events.push_back("click"); };
+    button.OnEnter = [this](ExplorerButton&) { events.push_back("enter"); };
+    button.OnExit = [this](ExplorerButton&) { events.push_back("exit"); };
   }
 
   // The font's line height: 12 or 13 pixels, which both centre at top 3.
@@ -132,7 +132,7 @@ TEST(ExplBtn, ReleaseOutsideFiresNoClick) {
   // A double click is its own event.
   b.events.clear();
   int doubles = 0;
-  b.button.OnDblClick = [&doubles](TExplBtn&) { ++doubles; };
+  b.button.OnDblClick = [&doubles](ExplorerButton&) { ++doubles; };
   b.Send(WM_LBUTTONDBLCLK, 20, 5, MK_LBUTTON);
   b.Send(WM_LBUTTONUP, 20, 5);
   EXPECT_EQ(doubles, 1);
@@ -177,14 +177,14 @@ TEST(ExplBtn, LongCaptionIsCutWithAnEllipsis) {
 TEST(ExplBtn, StripPictureShowsThroughATransparentButton) {
   HostForm form;
   ASSERT_TRUE(form.Open(300, 60, true));
-  vconfig::TArImage strip;
+  vconfig::PictureStrip strip;
   ASSERT_TRUE(strip.Create(form.hwnd(), 0, 0, 300, 25));
   auto tile = MakeBitmap(7, 5, [](int x, int y) {
     return x == 0 && y == 0 ? RGB(250, 10, 10) : RGB(20, 30, 90);
   });
   strip.SetPicture(tile.get());
   strip.SetTileImage(true);
-  TExplBtn button;
+  ExplorerButton button;
   button.SetCustomSize(40, 19);
   button.SetOptions(vconfig::boShowBevel | vconfig::boTransparent);
   button.SetBackgroundImage(&strip);
@@ -222,13 +222,13 @@ TEST(ExplBtn, DisabledAndDownLooks) {
 TEST(ExplBtn, GroupKeepsOneButtonDown) {
   HostForm form;
   ASSERT_TRUE(form.Open(300, 60, true));
-  TExplBtn buttons[3];
+  ExplorerButton buttons[3];
   for (int i = 0; i < 3; ++i) {
     buttons[i].SetCustomSize(40, 19);
     buttons[i].SetGroupIndex(1);
     ASSERT_TRUE(buttons[i].Create(form.hwnd(), i * 50, 0));
   }
-  auto click = [](TExplBtn& b) {
+  auto click = [](ExplorerButton& b) {
     ::SendMessageA(b.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
     ::SendMessageA(b.hwnd(), WM_LBUTTONUP, 0, At(5, 5));
   };
@@ -255,7 +255,7 @@ TEST(ExplBtn, KeyboardDefaultCancelAndAccelerator) {
   ASSERT_TRUE(form.Open(300, 80, true));
   HWND edit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 40, 100, 20, form.hwnd(),
                                 nullptr, nullptr, nullptr);
-  TExplBtn ok, cancel, other;
+  ExplorerButton ok, cancel, other;
   std::vector<std::string> clicks;
   ok.SetDefault(true);
   cancel.SetCancel(true);
@@ -263,9 +263,9 @@ TEST(ExplBtn, KeyboardDefaultCancelAndAccelerator) {
   ASSERT_TRUE(ok.Create(form.hwnd(), 0, 0));
   ASSERT_TRUE(cancel.Create(form.hwnd(), 80, 0));
   ASSERT_TRUE(other.Create(form.hwnd(), 160, 0));
-  ok.OnClick = [&clicks](TExplBtn&) { clicks.push_back("ok"); };
-  cancel.OnClick = [&clicks](TExplBtn&) { clicks.push_back("cancel"); };
-  other.OnClick = [&clicks](TExplBtn&) { clicks.push_back("tools"); };
+  ok.OnClick = [&clicks](ExplorerButton&) { clicks.push_back("ok"); };
+  cancel.OnClick = [&clicks](ExplorerButton&) { clicks.push_back("cancel"); };
+  other.OnClick = [&clicks](ExplorerButton&) { clicks.push_back("tools"); };
 
   ::SetFocus(edit);
   PostKey(edit, WM_KEYDOWN, VK_RETURN);
@@ -283,7 +283,7 @@ TEST(ExplBtn, KeyboardDefaultCancelAndAccelerator) {
 }
 
 TEST(ExplBtn, InactiveCopyKeepsTheTransparentColour) {
-  TExplBtn button;
+  ExplorerButton button;
   auto glyph = MakeBitmap(4, 1, [](int x, int) {
     const COLORREF row[] = {kKey, RGB(250, 250, 250), RGB(100, 100, 100), RGB(10, 10, 10)};
     return row[x];
@@ -304,7 +304,7 @@ TEST(ExplBtn, InactiveCopyKeepsTheTransparentColour) {
 TEST(SimpleButtons, SpeedButtonGroupAndBitBtnClicks) {
   HostForm form;
   ASSERT_TRUE(form.Open(300, 120, true));
-  vconfig::TSpeedButton flags[3];
+  vconfig::FlatButton flags[3];
   for (int i = 0; i < 3; ++i) {
     flags[i].SetGroupIndex(1);
     ASSERT_TRUE(flags[i].Create(form.hwnd(), 0, i * 24, 23, 23));
@@ -326,14 +326,14 @@ TEST(SimpleButtons, SpeedButtonGroupAndBitBtnClicks) {
   EXPECT_FALSE(flags[2].Down());
   EXPECT_TRUE(flags[0].Down());
 
-  vconfig::TBitBtn okBtn, cancelBtn;
+  vconfig::PushButton okBtn, cancelBtn;
   int ok = 0, cancel = 0;
   okBtn.SetCaption("Ok");
   cancelBtn.SetCaption("Cancel");
   ASSERT_TRUE(okBtn.Create(form.hwnd(), 100, 0, 74, 19));
   ASSERT_TRUE(cancelBtn.Create(form.hwnd(), 180, 0, 75, 19));
-  okBtn.OnClick = [&ok](vconfig::TBitBtn&) { ++ok; };
-  cancelBtn.OnClick = [&cancel](vconfig::TBitBtn&) { ++cancel; };
+  okBtn.OnClick = [&ok](vconfig::PushButton&) { ++ok; };
+  cancelBtn.OnClick = [&cancel](vconfig::PushButton&) { ++cancel; };
   click(okBtn.hwnd());
   EXPECT_EQ(ok, 1);
   // Enter and Escape do nothing until the window asks for it.

@@ -5,9 +5,9 @@
 #include <map>
 
 #include "app/Startup_win.h"
-#include "config/Upravy_win.h"
+#include "windows/MainWindow_win.h"
 #include "controls/PopupMenu_win.h"
-#include "controls/SectionListBox_win.h"
+#include "controls/sectionlist/SectionList_win.h"
 #include "harness/Harness.h"
 #include "locale/Language.h"
 #include "platform/Modules.h"
@@ -53,28 +53,28 @@ class MainWindowPopup : public ::testing::Test {
   }
   int Header(int section) { return frm.ContentList()->Sections().HeaderRow(section); }
 
-  TUpravitFrm frm;
+  MainWindow frm;
 };
 
 using Items = std::vector<std::string>;
 
 TEST_F(MainWindowPopup, FileMenuItemsFollowTheRow) {
   frm.LoadGroupContent(0);
-  TSectionListBox& content = *frm.ContentList();
+  SectionList& content = *frm.ContentList();
   ASSERT_EQ(content.Sections().Count(), 13);
   ASSERT_EQ(content.Sections()[7].Caption(), "Boot.ini");
   ASSERT_GT(content.Sections()[7].SubItems.Count(), 0) << "the demo boot.ini";
   // Every source section shows the image of its entry in the tree.
-  TListSection& files = frm.SourceTree()->Sections()[0];
+  ListSection& files = frm.SourceTree()->Sections()[0];
   EXPECT_EQ(content.Sections()[0].ImageIndex, -1);
   for (int i = 0; i < 12; ++i)
     EXPECT_EQ(content.Sections()[1 + i].ImageIndex, frm.SourceTree()->GetSubItemImageIndex(files, i));
 
-  frm.SectionListBox2SectionClick(7);  // open "Boot.ini"
+  frm.ContentListSectionClick(7);  // open "Boot.ini"
   EXPECT_EQ(ItemsAt(0, false), Items{});                                     // group title
   EXPECT_EQ(ItemsAt(Header(7), false), (Items{"Add1", "View1"}));            // file title
   EXPECT_EQ(ItemsAt(Header(7) + 1, false), (Items{"Add1", "Rem1", "Edit1", "View1"}));
-  frm.SectionListBox2SectionClick(12);  // the other-file section
+  frm.ContentListSectionClick(12);  // the other-file section
   EXPECT_EQ(ItemsAt(Header(12), false), Items{});
   EXPECT_EQ(ItemsAt(Header(12) + 1, false), Items{});
 }
@@ -86,9 +86,9 @@ TEST_F(MainWindowPopup, AutostartMenuItemsFollowTheRow) {
             ERROR_SUCCESS);
   ::RegSetValueExA(key, "PopupTest", 0, REG_SZ, reinterpret_cast<const BYTE*>("p.exe"), 6);
   frm.LoadGroupContent(1);
-  TSectionListBox& content = *frm.ContentList();
+  SectionList& content = *frm.ContentList();
   ASSERT_EQ(content.Sections()[2].Caption(), "HCU\\Run");
-  frm.SectionListBox2SectionClick(2);
+  frm.ContentListSectionClick(2);
   EXPECT_EQ(ItemsAt(0, true), Items{});
   EXPECT_EQ(ItemsAt(Header(2), true), (Items{"Add2", "View2"}));
   EXPECT_EQ(ItemsAt(Header(2) + 1, true), (Items{"Add2", "Edit2", "Rem2", "View2"}));
@@ -127,14 +127,14 @@ TEST_F(MainWindowPopup, LongLinesAndAHundredThousandLineLog) {
   ASSERT_TRUE(WriteFileBytes("C:\\netlog.txt", "a </b> \xE1\r\n" + longLine));
   // Loading keeps every section contracted: the big log costs no rows yet.
   frm.LoadGroupContent(0);
-  TSectionListBox& content = *frm.ContentList();
+  SectionList& content = *frm.ContentList();
   ASSERT_EQ(content.Sections()[9].Caption(), "BootLog.txt");
   EXPECT_EQ(content.Sections()[9].SubItems.Count(), 100000);
   EXPECT_EQ(content.Sections()[9].SubItems[99999], "[99999] Loading Device = IOS");
   EXPECT_EQ(content.RowCount(), 13);
   EXPECT_EQ(content.Sections()[11].SubItems.Count(), 2);
   EXPECT_EQ(content.Sections()[11].SubItems[1], longLine);
-  frm.SectionListBox1SubItemClick(0, 10);  // "NetLog.txt": the long line is shown
+  frm.SourceTreeSubItemClick(0, 10);  // "NetLog.txt": the long line is shown
   frm.Show();
   ::UpdateWindow(frm.hwnd());
   EXPECT_EQ(content.RowText(content.Sections().HeaderRow(11) + 2), longLine);

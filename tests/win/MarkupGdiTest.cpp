@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "controls/GdiSurface_win.h"
-#include "controls/Markup.h"
+#include "markup/GdiSurface_win.h"
+#include "markup/Markup.h"
 #include "harness/Harness.h"
 #include "platform/Handles_win.h"
 

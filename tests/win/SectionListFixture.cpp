@@ -45,7 +45,7 @@ SectionListHost::SectionListHost(ListConfig config, int width, int height, bool 
                                   WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN | (visible ? WS_VISIBLE : 0), 10, 10,
                                   width + 20, height + 40, nullptr, nullptr,
                                   ::GetModuleHandleA(nullptr), nullptr));
-  list_ = std::make_unique<TSectionListBox>();
+  list_ = std::make_unique<SectionList>();
   auto& lb = *list_;
   expandGlyph_ = MakeBitmap(10, 10, RGB(255, 255, 255), RGB(255, 0, 0), true);
   contractGlyph_ = MakeBitmap(10, 10, RGB(255, 255, 255), RGB(0, 0, 255), false);
@@ -125,12 +125,12 @@ SectionListHost::~SectionListHost() { list_.reset(); }
 void SectionListHost::RecordEvents() {
   auto& lb = *list_;
   auto rec1 = [this](const char* name) {
-    return [this, name](TSectionListBox::Sender, int s) {
+    return [this, name](SectionList::Sender, int s) {
       events_.push_back(std::string(name) + "(" + std::to_string(s) + ")");
     };
   };
   auto rec2 = [this](const char* name) {
-    return [this, name](TSectionListBox::Sender, int s, int i) {
+    return [this, name](SectionList::Sender, int s, int i) {
       events_.push_back(std::string(name) + "(" + std::to_string(s) + "," + std::to_string(i) + ")");
     };
   };

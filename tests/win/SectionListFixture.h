@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/SectionListBox_win.h"
+#include "controls/sectionlist/SectionList_win.h"
 #include "platform/Handles_win.h"
 
 namespace vtest {
@@ -27,7 +27,7 @@ class SectionListHost {
   SectionListHost(const SectionListHost&) = delete;
   SectionListHost& operator=(const SectionListHost&) = delete;
 
-  vconfig::TSectionListBox& list() { return *list_; }
+  vconfig::SectionList& list() { return *list_; }
   HWND window() const { return window_.get(); }
   std::vector<std::string>& events() { return events_; }
   // Records every event the control raises, as "Name(s,i)".
@@ -44,7 +44,7 @@ class SectionListHost {
 
  private:
   vconfig::UniqueWindow window_;
-  std::unique_ptr<vconfig::TSectionListBox> list_;
+  std::unique_ptr<vconfig::SectionList> list_;
   vconfig::UniqueBitmap expandGlyph_, contractGlyph_, wallpaper_;
   std::vector<std::string> events_;
 };

@@ -3,8 +3,8 @@
 
 #include <thread>
 
-#include "config/TextEditUnit_win.h"
-#include "controls/MemoEx_win.h"
+#include "windows/EditorWindow_win.h"
+#include "controls/EditorMemo_win.h"
 #include "diagnostics/Errors.h"
 #include "harness/Harness.h"
 #include "harness/MainWindowDriver.h"
@@ -12,7 +12,7 @@
 namespace vtest {
 namespace {
 
-using vconfig::TTextEditfrm;
+using vconfig::EditorWindow;
 
 class TextEdit : public ::testing::Test {
  protected:
@@ -38,7 +38,7 @@ class TextEdit : public ::testing::Test {
   }
 
   std::string dir = TempFolder("textedit");
-  TTextEditfrm frm;
+  EditorWindow frm;
 };
 
 TEST_F(TextEdit, SavesEveryLineWithCrLfAndKeepsBytesAsTheyAre) {

@@ -8,7 +8,7 @@
 #include "app/Application_win.h"
 #include "controls/Form_win.h"
 #include "diagnostics/Errors.h"
-#include "diagnostics/ExcMagic_win.h"
+#include "diagnostics/ExceptionReporter_win.h"
 #include "ExcTestAppMessages.h"
 
 namespace {
@@ -74,7 +74,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   ::InitCommonControlsEx(&icc);
   TExcTestFrm form;
   if (!form.Create()) return 1;
-  vconfig::Application::SetMainWindow(form.hwnd());
+  vconfig::Application::SetMainWindowHandle(form.hwnd());
   form.Show();
   vconfig::Application::RunMessageLoop();
   return 0;

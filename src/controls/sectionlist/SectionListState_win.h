@@ -1,0 +1,105 @@
+// Private state of SectionList: GDI caches, the per-row mirror and the
+// message handlers for the list box and its parent.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "markup/GdiSurface_win.h"
+#include "controls/sectionlist/SectionList_win.h"
+
+namespace vconfig {
+
+COLORREF ToColorRef(TColor c);
+
+class SectionList::Impl {
+ public:
+  explicit Impl(SectionList& owner) : lb(owner) {}
+
+  SectionList& lb;
+  HWND parent = nullptr;
+  WNDPROC listPrev = nullptr;  // the list box class's own procedure
+  int ctlId = 0;
+
+  // Height handed to the list box's WM_MEASUREITEM for the row being inserted.
+  int pendingHeight = 0;
+  bool inserting = false;
+  // Row widths for the horizontal extent (0 for rows that do not count).
+  std::vector<int> rowWidth;
+  int extent = 0;
+
+  // The surface that measures markup rows while a batch of rows is inserted.
+  std::unique_ptr<GdiSurface> measureSurface;
+  HDC measureDc = nullptr;
+  SectionListFont measureFont;
+  void EndMeasuring() {
+    measureSurface.reset();
+    measureDc = nullptr;
+  }
+
+  UniqueBrush background;  // Color, or the wallpaper as a pattern brush
+  std::map<std::string, UniqueFont> fonts;
+
+  HFONT FontFor(const SectionListFont& f);
+  const SectionListFont& HeaderFont(const ListSection& s) const;
+  const SectionListFont& SubItemFont(const ListSection& s) const;
+  int TextHeight(HDC dc);
+  int ClientWidth() const;
+  int ScrollBarWidth() const { return ::GetSystemMetrics(SM_CXVSCROLL); }
+
+  // Heights and widths.
+  int MeasureSubItem(HDC dc, const ListSection& s, const std::string& text);
+  int MeasureMarkup(HDC dc, const ListSection& s, const std::string& text);
+  int RowExtent(HDC dc, const ListSection& s, const std::string& text, bool header);
+  void InsertRow(int at, const std::string& text, bool header, int height, int width);
+  void UpdateExtent();
+  void RebuildBackground();
+
+  // Painting (SectionListPaint_win.cpp).
+  void DrawItem(const DRAWITEMSTRUCT& di);
+  void PaintRow(HDC dc, int row, RECT rc, UINT state);
+  void DrawNode(HDC dc, const ListSection& s, const RECT& rc);
+  void DrawSortMark(HDC dc, const ListSection& s, const RECT& rc);
+  void DrawMarkup(HDC dc, const std::string& text, const RECT& rc, bool selected,
+                  const FontSpec& font);
+
+  // Input (SectionListInput_win.cpp).
+  void LeftButtonDown(HWND hwnd, WPARAM wp, LPARAM lp);
+  void RightButtonDown(int x, int y);
+  void DoubleClick(bool right);
+  bool KeyDown(WPARAM key);
+  bool Char(WPARAM ch);
+  void UserToggle(int section);
+  bool ToggleCheck(int section, int subitem);
+  bool ProbeAnchor(int row, int x, int y, std::string& href);
+  void SelectionChanged();
+  // The hand cursor over anchors, and the anchor enter and exit events.
+  bool SetCursorForPoint(int x, int y);
+  int hoverRow = -1;
+  std::string hoverAnchor;
+
+  // Window procedures are replaced directly rather than through comctl32's subclass
+  // chain: under Wine every subclassed message costs a window-property lookup in the
+  // server, which made filling long lists several times slower.
+  static LRESULT CALLBACK ListProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
+  static LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
+  struct ParentHook {
+    WNDPROC prev = nullptr;
+    std::vector<Impl*> lists;
+  };
+  // Parents that hold section lists, with the procedure each had before.
+  static std::map<HWND, ParentHook>& ParentHooks();
+  static void HookParent(HWND parent, Impl* impl);
+  static void UnhookParent(HWND parent, Impl* impl);
+  LRESULT CallList(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    return ::CallWindowProcA(listPrev, hwnd, msg, wp, lp);
+  }
+  LRESULT HandleList(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  bool HandleParent(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+};
+
+}  // namespace vconfig

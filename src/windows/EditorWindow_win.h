@@ -1,0 +1,64 @@
+// EditorWindow: the whole-file editor window, created hidden once and reused. It
+// shows one file in the editor and either saves it back over the file or closes
+// without saving.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "controls/Form_win.h"
+
+namespace vconfig {
+
+class PictureStrip;
+class ExplorerButton;
+class TiledBackground;
+class EditorMemo;
+class Panel;
+
+class EditorWindow : public Form {
+ public:
+  EditorWindow();
+  ~EditorWindow() override;
+
+  bool Create(HWND owner);
+  // Loads the file into the editor and shows the window (not modal). A file that
+  // exists but cannot be read throws "Cannot open file %s"; the window is then
+  // hidden and holds no file, so no later save can write the emptied editor.
+  void textedit(const std::string& path);
+
+  void ExplBtn1Click();  // save and close
+  void ExplBtn2Click();  // close without saving
+
+  // For tests and the commands: the file shown ("" when none) and the editor.
+  const std::string& Path() const { return path_; }
+  EditorMemo& Editor() const { return *memo1_; }
+
+ private:
+  // What the save compares to notice a change made meanwhile by someone else.
+  struct FileStamp {
+    bool exists = false;
+    unsigned long long size = 0;
+    unsigned long long writeTime = 0;
+    bool operator==(const FileStamp& o) const {
+      return exists == o.exists && size == o.size && writeTime == o.writeTime;
+    }
+  };
+  static FileStamp StampOf(const std::string& path);
+  void CreateComponents();
+
+  std::unique_ptr<TiledBackground> imgBkgrnd1_;
+  std::unique_ptr<Panel> panel1_;
+  std::unique_ptr<EditorMemo> memo1_;
+  std::unique_ptr<Panel> panel2_;
+  std::unique_ptr<PictureStrip> arImage1_;
+  std::unique_ptr<ExplorerButton> explBtn1_;
+  std::unique_ptr<ExplorerButton> explBtn2_;
+  std::string path_;
+  FileStamp opened_;
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+};
+
+}  // namespace vconfig

@@ -1,0 +1,113 @@
+#include "windows/LineDialog_win.h"
+
+#include <utility>
+
+#include "app/ArtworkIds.h"
+#include "windows/EditDialog_win.h"
+#include "controls/buttons/PushButton_win.h"
+#include "controls/chrome/TiledBackground_win.h"
+#include "controls/chrome/Panel_win.h"
+#include "locale/Language.h"
+#include "platform/FileSystem_win.h"
+
+namespace vconfig {
+namespace {
+
+constexpr int kClientWidth = 375;
+constexpr int kClientHeight = 56;
+constexpr int kEdit1Id = 101;
+
+}  // namespace
+
+LineDialog::LineDialog() = default;
+
+LineDialog::~LineDialog() {
+  // The background lets go of the window before the window goes.
+  background_.reset();
+}
+
+bool LineDialog::Create(HWND owner) {
+  if (!CreateForm(EditDialogArgs("TtextNEFrm", owner, kClientWidth, kClientHeight))) return false;
+  CreateComponents();
+  return true;
+}
+
+void LineDialog::CreateComponents() {
+  font_ = CreateEditDialogFont();
+  background_ = CreateTiledBackground(*this);
+  Panel1_ = CreateDialogPanel(hwnd(), 3, 2, 368, 50, font_.get());
+  HWND on = Panel1_->hwnd();
+
+  Edit1_ = CreateEditField(on, kEdit1Id, 6, 4, 359, 21, font_.get());
+  BitBtn1_ =
+      CreateDialogButton(on, 87, 26, 74, font_.get(), IDB_BTN_OK, [this] { BitBtn1Click(); });
+  BitBtn2_ =
+      CreateDialogButton(on, 164, 26, 75, font_.get(), IDB_BTN_CANCEL, [this] { BitBtn2Click(); });
+  for (HWND control : {Edit1_, BitBtn1_->hwnd(), BitBtn2_->hwnd()}) EnableTabNavigation(control);
+
+  background_->Loaded();
+}
+
+void LineDialog::PrepareCaptions(const std::string& path) {
+  BitBtn1_->SetCaption(GetLangString(54));
+  BitBtn2_->SetCaption(GetLangString(55));
+  SetCaption(GetLangString(105) + path);
+}
+
+void LineDialog::newtext(const std::string& path, int index) {
+  PrepareCaptions(path);
+  path_ = path;
+  index_ = index;
+  mode_ = LineEditMode::New;
+  ShowAndRethrow();
+}
+
+void LineDialog::edittext(const std::string& path, int index) {
+  PrepareCaptions(path);
+  path_ = path;
+  index_ = index;
+  // A failure here ends the command before the dialog shows.
+  if (auto line = LineForEditing(SystemFileSystem(), path, index))
+    ::SetWindowTextA(Edit1_, line->c_str());
+  mode_ = LineEditMode::Edit;
+  ShowAndRethrow();
+}
+
+void LineDialog::ShowAndRethrow() {
+  failure_ = nullptr;
+  ShowModal();
+  // A failed confirm ends the command once the dialog has closed: the section is not
+  // reloaded, which would only report a locked file a second time.
+  if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
+}
+
+void LineDialog::BitBtn1Click() {
+  try {
+    FileSystem& fs = SystemFileSystem();
+    const TextLines lines = PrepareLineChange(fs, path_, mode_, index_, FieldText(Edit1_));
+    ::SetWindowTextA(Edit1_, "");
+    WriteTextLines(fs, path_, lines);
+  } catch (...) {
+    failure_ = std::current_exception();
+  }
+  // The dialog closes also when the change or the write failed. Hiding it also wakes
+  // the modal loop, which may otherwise wait for the next message.
+  SetModalResult(IDOK);
+  Hide();
+}
+
+void LineDialog::BitBtn2Click() {
+  SetModalResult(IDCANCEL);
+  Hide();
+}
+
+LRESULT LineDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_ACTIVATE && LOWORD(wp) != WA_INACTIVE) {
+    ::SetFocus(Edit1_);
+    ::SendMessageA(Edit1_, EM_SETSEL, 0, -1);
+    return 0;
+  }
+  return Form::HandleMessage(msg, wp, lp);
+}
+
+}  // namespace vconfig

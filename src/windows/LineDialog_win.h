@@ -1,0 +1,56 @@
+// LineDialog: the one-line dialog that adds a line to a configuration file or
+// replaces one. Created once at start and reused; shown modally.
+#pragma once
+
+#include <exception>
+#include <memory>
+#include <string>
+
+#include "config/LineEditing.h"
+#include "controls/Form_win.h"
+#include "platform/Handles_win.h"
+
+namespace vconfig {
+
+class PushButton;
+class TiledBackground;
+class Panel;
+
+class LineDialog : public Form {
+ public:
+  LineDialog();
+  ~LineDialog() override;
+  bool Create(HWND owner);
+
+  // New mode: the confirmed text goes before line `index` (or at the end). The field
+  // keeps whatever it last held. Returns when the dialog has closed; a confirm that
+  // failed throws its error then.
+  void newtext(const std::string& path, int index);
+  // Edit mode: the field starts with line `index` of the file (when it has lines).
+  void edittext(const std::string& path, int index);
+
+  void BitBtn1Click();
+  void BitBtn2Click();
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  void CreateComponents();
+  void PrepareCaptions(const std::string& path);
+  void ShowAndRethrow();
+
+  UniqueFont font_;
+  std::unique_ptr<TiledBackground> background_;
+  std::unique_ptr<Panel> Panel1_;
+  HWND Edit1_ = nullptr;  // owned by the panel
+  std::unique_ptr<PushButton> BitBtn1_;
+  std::unique_ptr<PushButton> BitBtn2_;
+
+  std::string path_;
+  int index_ = -1;
+  LineEditMode mode_ = LineEditMode::New;
+  std::exception_ptr failure_;  // of the last confirm
+};
+
+}  // namespace vconfig

@@ -1,0 +1,53 @@
+// ValueDialog: the dialog that writes one value of a Run key. Created once at start
+// and reused; shown modally. It keeps the key, never the name of the value opened.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "controls/Form_win.h"
+#include "platform/Handles_win.h"
+#include "platform/Registry.h"
+
+namespace vconfig {
+
+class PushButton;
+class TiledBackground;
+class Panel;
+
+class ValueDialog : public Form {
+ public:
+  ValueDialog();
+  ~ValueDialog() override;
+  bool Create(HWND owner);
+
+  // Opens the dialog with the fields as they were last left.
+  void newreg(RegistryRoot root, const std::string& key);
+  // Opens the dialog with value number `index` of the key in the fields.
+  void editreg(RegistryRoot root, const std::string& key, int index);
+
+  void BitBtn1Click();
+  void BitBtn2Click();
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  void CreateComponents();
+  void PrepareAndShow(RegistryRoot root, const std::string& key);
+
+  UniqueFont font_;
+  std::unique_ptr<TiledBackground> background_;
+  std::unique_ptr<Panel> Panel1_;
+  HWND Label1_ = nullptr;  // the fields and labels are owned by the panel
+  HWND Label2_ = nullptr;
+  HWND Edit1_ = nullptr;
+  HWND Edit2_ = nullptr;
+  std::unique_ptr<PushButton> BitBtn1_;
+  std::unique_ptr<PushButton> BitBtn2_;
+
+  RegistryRoot root_ = RegistryRoot::CurrentUser;
+  std::string key_;
+};
+
+}  // namespace vconfig
