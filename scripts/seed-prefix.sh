@@ -20,6 +20,12 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 c=$WINEPREFIX/drive_c
 win=$c/windows
+# Debian's Wine does not find the fonts that fonts-wine puts in /usr/share/wine/fonts:
+# it looks for its own fonts only in C:\windows\Fonts, which wineboot leaves empty.
+# Without Marlett the frames' caption buttons come out as the letters "0 1 r", so the
+# prefix gets its own copy.
+mkdir -p "$win/Fonts"
+cp /usr/share/wine/fonts/marlett.ttf "$win/Fonts/marlett.ttf"
 # Plain files: the prefix's own win.ini and system.ini stay; the rest is ours.
 wine attrib -r -h -s 'C:\msdos.sys' >/dev/null 2>&1 || true
 cp "$demo/autoexec.bat" "$c/autoexec.bat"
