@@ -89,3 +89,12 @@ target_include_directories(ExcTestApp PRIVATE resources)
 target_compile_options(ExcTestApp PRIVATE ${warn} ${win_flags})
 target_link_options(ExcTestApp PRIVATE ${win_link})
 vconfig_side_file(ExcTestApp)
+
+# The section list benchmark under Wine (scripts/bench-wine.sh), beside the native
+# benchmarks; not part of the tests.
+file(GLOB win_bench_sources CONFIGURE_DEPENDS tests/bench/win/*.cpp)
+add_executable(win_bench ${win_bench_sources} tests/win/SectionListFixture.cpp ${app_resources})
+target_link_libraries(win_bench PRIVATE vwin)
+target_include_directories(win_bench PRIVATE tests/win resources)
+target_compile_options(win_bench PRIVATE ${warn} ${win_flags})
+target_link_options(win_bench PRIVATE ${win_link})
