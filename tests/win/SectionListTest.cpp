@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "SectionListFixture.h"
 
@@ -248,26 +247,6 @@ TEST(SectionListTest, ItemAtPointPastRow65535) {
   EXPECT_EQ(lb.RowCount(), header + 1);
   EXPECT_LE(lb.TopIndex(), header);
   EXPECT_EQ(lb.RowAtPoint(5, 1), lb.TopIndex());
-}
-
-// Screenshots of the three configurations: set SECTIONLIST_SHOTS to a folder.
-TEST(SectionListShots, ThreeConfigurations) {
-  const char* dir = std::getenv("SECTIONLIST_SHOTS");
-  if (!dir) GTEST_SKIP() << "SECTIONLIST_SHOTS not set";
-  struct Shot {
-    ListConfig config;
-    const char* name;
-  } shots[] = {{ListConfig::Sources, "sources"}, {ListConfig::Content, "content"},
-               {ListConfig::Report, "report"}};
-  for (const auto& shot : shots) {
-    SectionListHost host(shot.config, 300, 260, true);
-    auto& lb = host.list();
-    if (shot.config != ListConfig::Content) lb.ExpandSection(0);
-    if (shot.config == ListConfig::Report) lb.SetSubItemChecked(lb.Sections()[0], 1, true);
-    lb.SetItemIndex(2);
-    ::SetFocus(lb.hwnd());
-    EXPECT_TRUE(host.SaveBmp(std::string(dir) + "\\sectionlist-" + shot.name + ".bmp"));
-  }
 }
 
 }  // namespace
