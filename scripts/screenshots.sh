@@ -4,7 +4,7 @@
 # of its own, in a prefix of its own seeded with the demo data, and turns its pictures
 # into PNG files. Cleans up (Wine's server, the display) also when interrupted.
 # Usage: screenshots.sh [NAME...]   only the pictures or samples named, such as
-#        about-box or saved-report (screens.exe without arguments lists the names)
+#        about-box or saved-report (an unknown name makes it list the names)
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 "$ROOT/scripts/build.sh"
