@@ -75,8 +75,9 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 file(GLOB_RECURSE win_test_sources CONFIGURE_DEPENDS tests/win/*.cpp)
 list(FILTER win_test_sources EXCLUDE REGEX "tests/win/ExcTestApp/")
+list(FILTER win_test_sources EXCLUDE REGEX "tests/win/screens/")  # a program of its own
 add_executable(win_tests ${win_test_sources} ${app_resources})
-target_link_libraries(win_tests PRIVATE vwin gtest gmock gtest_main)
+target_link_libraries(win_tests PRIVATE vwin gtest gmock)  # main: tests/win/TestMain.cpp
 target_include_directories(win_tests PRIVATE tests/win resources)
 target_compile_options(win_tests PRIVATE ${win_flags})
 target_link_options(win_tests PRIVATE ${win_link})
@@ -89,3 +90,23 @@ target_include_directories(ExcTestApp PRIVATE resources)
 target_compile_options(ExcTestApp PRIVATE ${warn} ${win_flags})
 target_link_options(ExcTestApp PRIVATE ${win_link})
 vconfig_side_file(ExcTestApp)
+
+# The screenshots program (scripts/screenshots.sh): sets up the windows shown in
+# docs/screenshots/ with the tests' harness and saves their pictures. Not a test.
+file(GLOB screens_sources CONFIGURE_DEPENDS tests/win/screens/*.cpp tests/win/harness/*.cpp)
+add_executable(screens ${screens_sources} tests/win/SectionListFixture.cpp tests/win/ChromeHost.cpp
+               tests/win/MarkupGallery.cpp ${app_resources})
+target_link_libraries(screens PRIVATE vwin gtest)
+target_include_directories(screens PRIVATE tests/win resources)
+target_compile_options(screens PRIVATE ${warn} ${win_flags})
+target_link_options(screens PRIVATE ${win_link})
+add_dependencies(screens stage ExcTestApp)
+
+# The section list benchmark under Wine (scripts/bench-wine.sh), beside the native
+# benchmarks; not part of the tests.
+file(GLOB win_bench_sources CONFIGURE_DEPENDS tests/bench/win/*.cpp)
+add_executable(win_bench ${win_bench_sources} tests/win/SectionListFixture.cpp ${app_resources})
+target_link_libraries(win_bench PRIVATE vwin)
+target_include_directories(win_bench PRIVATE tests/win resources)
+target_compile_options(win_bench PRIVATE ${warn} ${win_flags})
+target_link_options(win_bench PRIVATE ${win_link})

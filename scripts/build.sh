@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the native core with its unit tests and the Windows program with its suite
-# layout and Windows-side tests.
+# layout, Windows-side tests, screenshots program and Wine benchmark.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 "$ROOT/scripts/install-deps.sh"
@@ -10,4 +10,4 @@ cmake --build "$BUILD/native" -j"$JOBS"
 
 cmake -S "$ROOT" -B "$BUILD/win" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" -DVCONFIG_SUITE_DIR="$SUITE" >/dev/null
-cmake --build "$BUILD/win" -j"$JOBS" --target stage win_tests
+cmake --build "$BUILD/win" -j"$JOBS" --target stage win_tests screens win_bench

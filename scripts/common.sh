@@ -15,3 +15,33 @@ on_display() {
     xvfb-run -a -s "-screen 0 1024x768x24" "$@"
   fi
 }
+
+# A virtual display of this script's own: start_virtual_display starts Xvfb (1024x768,
+# 24 bits) and exports DISPLAY; stop_virtual_display ends it. Call the latter from the
+# script's EXIT trap, so that an interrupted run leaves no server behind.
+VIRTUAL_DISPLAY_PID=
+start_virtual_display() {
+  local number
+  number=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number" 2>/dev/null &
+  VIRTUAL_DISPLAY_PID=$!
+  for _ in $(seq 1 100); do
+    [ -s "$number" ] && break
+    kill -0 "$VIRTUAL_DISPLAY_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  if [ ! -s "$number" ]; then
+    rm -f "$number"
+    echo "the virtual display did not start" >&2
+    return 1
+  fi
+  export DISPLAY=":$(head -n1 "$number")"
+  rm -f "$number"
+}
+stop_virtual_display() {
+  if [ -n "$VIRTUAL_DISPLAY_PID" ]; then
+    kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true
+    wait "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true
+    VIRTUAL_DISPLAY_PID=
+  fi
+}

@@ -10,7 +10,33 @@ export WINEPREFIX=$BUILD/wineprefix
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   wine "$SUITE/VInfo.exe"
   wineserver -w
-else
-  xvfb-run -a -s "-screen 0 1024x768x24" "$ROOT/scripts/screenshot.sh" "$BUILD/screenshots/main-window.png"
-  wineserver -k || true
+  exit 0
 fi
+
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  stop_virtual_display
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+start_virtual_display
+out=$BUILD/screenshots/main-window.png
+mkdir -p "$(dirname "$out")"
+wine "$SUITE/VInfo.exe" &
+shown=
+for _ in $(seq 1 300); do
+  if xwininfo -root -tree 2>/dev/null | grep -q '"Vorn Info Config"'; then shown=1; break; fi
+  sleep 0.1
+done
+[ -n "$shown" ] || { echo "main window did not appear" >&2; exit 1; }
+# Painted once two screenshots in a row are the same.
+prev=""
+for _ in $(seq 1 50); do
+  import -window root "$out"
+  sum=$(md5sum <"$out")
+  [ "$sum" = "$prev" ] && break
+  prev=$sum
+  sleep 0.2
+done
+echo "$out"

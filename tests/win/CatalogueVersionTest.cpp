@@ -1,10 +1,9 @@
 // The catalogue on the Windows version that the system reports. Wine reads the
-// reported version when a process starts, so a child process (this test program,
-// filtered to the probe) builds the catalogue and writes its first captions.
+// reported version when a process starts, so a child process (this test program in
+// its probe mode) builds the catalogue and writes its first captions.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
+#include "CatalogueProbe.h"
 #include "app/SystemLocations.h"
 #include "config/Catalogue.h"
 #include "harness/Harness.h"
@@ -12,13 +11,10 @@
 #include "platform/SystemInfo_win.h"
 
 namespace vtest {
-namespace {
 
 using namespace vconfig;
 
-TEST(CatalogueProbe, WriteCatalogue) {
-  const char* out = std::getenv("VTEST_CATALOGUE_OUT");
-  if (!out) GTEST_SKIP() << "runs only as the child of CatalogueVersion tests";
+int RunCatalogueProbe(const std::string& out) {
   const SystemLocations loc = ReadSystemLocationsFrom(TheSystemInfo(), SystemRegistry());
   const bool nt = IsWindowsNT(GetWindowsVersionCode(TheSystemInfo().Version()));
   const Catalogue c = Catalogue::Build(nt, "other", "files", "autostart");
@@ -26,19 +22,23 @@ TEST(CatalogueProbe, WriteCatalogue) {
   for (int i = 0; i < 2; ++i) {
     text += c.Group(0)[i].caption + "=" + SourceLocation(c.Group(0)[i], loc).path + "\r\n";
   }
-  WriteFileBytes(out, text);
+  return WriteFileBytes(out, text) ? 0 : 1;
 }
+
+namespace {
 
 std::string ProbeUnder(const char* version) {
   WindowsVersionOverride override(version);
-  const std::string out = TempFolder("probe") + "catalogue.txt";
-  ::SetEnvironmentVariableA("VTEST_CATALOGUE_OUT", out.c_str());
+  const std::string dir = TempFolder("probe");
+  const std::string out = dir + "catalogue.txt";
   char self[MAX_PATH] = {};
   ::GetModuleFileNameA(nullptr, self, MAX_PATH);
-  Process child(std::string("\"") + self + "\" --gtest_filter=CatalogueProbe.WriteCatalogue", "");
-  ::SetEnvironmentVariableA("VTEST_CATALOGUE_OUT", nullptr);
+  Process child(std::string("\"") + self + "\" \"" + kCatalogueProbeSwitch + out + "\"", "");
+  EXPECT_TRUE(child.started());
   EXPECT_TRUE(child.WaitForExit(30s));
-  return ReadFileBytes(out);
+  const std::string written = ReadFileBytes(out);
+  RemoveTree(dir);
+  return written;
 }
 
 std::string SystemDir() {

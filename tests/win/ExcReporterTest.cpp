@@ -155,15 +155,6 @@ HWND VisiblePage(HWND dialog) {
   return shown;
 }
 
-// Screenshots: with EXC_SCREENSHOT_MARKER set, the test writes that file and waits
-// until something outside (the screenshot script) removes it.
-void PauseForScreenshot() {
-  const char* marker = std::getenv("EXC_SCREENSHOT_MARKER");
-  if (!marker || !*marker) return;
-  WriteFileBytes(marker, "ready");
-  WaitFor([&] { return !FileExists(marker); }, 60s);
-}
-
 TEST(ExcReporter, HandlerExceptionIsLoggedAndShownThenTheProgramGoesOn) {
   TestApp app(true);
   ASSERT_TRUE(app.window());
@@ -188,11 +179,9 @@ TEST(ExcReporter, HandlerExceptionIsLoggedAndShownThenTheProgramGoesOn) {
   EXPECT_EQ(::SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0), 2);
   EXPECT_EQ(::SendMessageA(tabs, TCM_GETCURSEL, 0, 0), 0);
   EXPECT_EQ(WindowText(VisiblePage(dialog)).rfind("Call stack:\r\n", 0), 0u);
-  PauseForScreenshot();
   // The next tab shows the registers.
   ::PostMessageA(tabs, WM_KEYDOWN, VK_RIGHT, 0);
   EXPECT_TRUE(WaitFor([&] { return WindowText(VisiblePage(dialog)).rfind("Registers:\r\n", 0) == 0; }));
-  PauseForScreenshot();
   ASSERT_TRUE(PressDialogButton(dialog, IDOK));
   EXPECT_TRUE(app.Answers());
 

@@ -4,7 +4,6 @@
 
 #include "harness/AboutDriver.h"
 #include "harness/Harness.h"
-#include "harness/Screenshot.h"
 
 namespace vtest {
 namespace {
@@ -127,32 +126,6 @@ TEST(LanguageDialog, ARestartThatCannotStartKeepsThisInstance) {
   EXPECT_TRUE(PressDialogButton(error, IDOK));
   EXPECT_FALSE(WaitFor([&] { return !::IsWindow(p.main); }, 1s)) << "still running";
   EXPECT_EQ(SettingsValue(suite.settings(), "Language"), "IT");
-  p.Close();
-}
-
-// Screenshots of the about box and the language dialog into the folder named by
-// VCONFIG_SCREENSHOTS (skipped without it).
-TEST(AboutScreens, Capture) {
-  const char* out = ::getenv("VCONFIG_SCREENSHOTS");
-  if (!out) GTEST_SKIP() << "VCONFIG_SCREENSHOTS not set";
-  const std::string dir = std::string(out) + "\\";
-  SuiteCopy suite;
-  SetSettingsValue(suite.settings(), "Language", "DE");
-  RunningProgram p;
-  ASSERT_TRUE(StartMainWindow(suite, p));
-  auto settle = [] { WaitFor([] { return false; }, 1500ms); };
-  HWND about = OpenAboutBox(p);
-  ASSERT_NE(about, nullptr);
-  settle();
-  EXPECT_TRUE(SaveScreenBmp(dir + "about-box.bmp"));
-  ::PostMessageA(about, WM_CLOSE, 0, 0);
-  ASSERT_TRUE(WaitFor([about] { return !::IsWindow(about); }));
-  HWND dialog = OpenLanguageDialog(p);
-  ASSERT_NE(dialog, nullptr);
-  ::EnableWindow(FindLanguageDialogButtons(dialog).languages[kRU], FALSE);
-  settle();
-  EXPECT_TRUE(SaveScreenBmp(dir + "language-dialog.bmp"));
-  ClickControl(FindLanguageDialogButtons(dialog).cancel);
   p.Close();
 }
 

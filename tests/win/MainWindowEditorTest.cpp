@@ -1,12 +1,11 @@
 // The other-file row of the running program opens the editor window; its save keeps a
-// file's attributes and its close writes nothing. Also the screenshots of the windows.
+// file's attributes and its close writes nothing.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "harness/Harness.h"
 #include "harness/MainWindowDriver.h"
-#include "harness/Screenshot.h"
 
 namespace vtest {
 namespace {
@@ -95,48 +94,6 @@ TEST(MainWindow, OtherFileRowOpensTheEditorWhoseSaveKeepsMsDosSysAttributes) {
   EXPECT_EQ(ReadFileBytes(other), "a\nb");
   p.Close();
   RemoveTree(dir);
-}
-
-// Screenshots of the main window with each group open and of the editor window, into
-// the folder named by VCONFIG_SCREENSHOTS (skipped without it).
-TEST(MainWindowScreens, Capture) {
-  const char* out = ::getenv("VCONFIG_SCREENSHOTS");
-  if (!out) GTEST_SKIP() << "VCONFIG_SCREENSHOTS not set";
-  const std::string dir = std::string(out) + "\\";
-  SuiteCopy suite;
-  RunningProgram p;
-  ASSERT_TRUE(StartMainWindow(suite, p));
-  auto settle = [] { WaitFor([] { return false; }, 1500ms); };
-  ClickRow(p.tree, 0);
-  ASSERT_TRUE(WaitForRows(p.content, [](const auto& rows) { return rows.size() == 13; }));
-  ClickRow(p.tree, 4);  // "Win.ini"
-  ASSERT_TRUE(WaitForRows(p.content, [](const auto& rows) { return rows.size() > 13; }));
-  settle();
-  EXPECT_TRUE(SaveScreenBmp(dir + "main-window-group0.bmp"));
-  ClickRow(p.tree, 0);  // contract the files
-  ClickRow(p.tree, 1);  // open the autostart group
-  ASSERT_TRUE(WaitForRows(p.content, [](const auto& rows) { return rows.size() == 6; }));
-  ClickRow(p.tree, 2);  // "HKL\Run"
-  ASSERT_TRUE(WaitForRows(p.content, [](const auto& rows) { return rows.size() > 6; }));
-  settle();
-  EXPECT_TRUE(SaveScreenBmp(dir + "main-window-group1.bmp"));
-  ClickRow(p.tree, 1);  // contract autostart
-  HWND editor = OpenInEditor(p, "C:\\windows\\system.ini");
-  ASSERT_NE(editor, nullptr);
-  settle();
-  EXPECT_TRUE(SaveScreenBmp(dir + "editor-window.bmp"));
-  // A file with long lines, scrolled right: the margin line at column 80.
-  const std::string temp = TempFolder("shots");
-  std::string wide;
-  for (int i = 0; i < 20; ++i) wide += std::string(60 + 3 * i, static_cast<char>('a' + i)) + "\r\n";
-  ASSERT_TRUE(WriteFileBytes(temp + "wide.txt", wide));
-  editor = OpenInEditor(p, temp + "wide.txt");
-  ASSERT_NE(editor, nullptr);
-  ::SendMessageA(ChildWindows(editor, "Edit").at(0), EM_LINESCROLL, 40, 0);
-  settle();
-  EXPECT_TRUE(SaveScreenBmp(dir + "editor-margin.bmp"));
-  p.Close();
-  RemoveTree(temp);
 }
 
 }  // namespace

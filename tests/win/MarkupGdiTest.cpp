@@ -1,13 +1,13 @@
 // The markup renderer over real GDI: the program's own markup forms drawn into a
-// memory bitmap, and a gallery of sample rows in a window on the screen.
+// memory bitmap, and the gallery of sample rows in a window on the screen.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "MarkupGallery.h"
 #include "markup/GdiSurface_win.h"
 #include "markup/Markup.h"
 #include "harness/Harness.h"
@@ -232,91 +232,9 @@ TEST(MarkupGdi, RunsShowPrefixesTabsAndEllipsisAsTheSystemDrawsThem) {
   }
 }
 
-// Sample rows of every kind, drawn in a window on the screen.
-struct GalleryRow {
-  const char* markup;
-  bool wordWrap;
-};
-const GalleryRow kGallery[] = {
-    {R"(<FONT size="14" color="clblue">Win.ini - <FONT size="14" color="clnavy">C:\WINDOWS\win.ini:</FONT>)", false},
-    {R"(<FONT color="clblue" size="10">SystemTray : <FONT color="clmaroon">SysTray.Exe</FONT>)", false},
-    {R"(<FONT color="clnavy" size="14">Startup(User)</FONT>)", false},
-    {R"(<HR color-"clblue">)", false},
-    {"Entities: &amp; &quot;quoted&quot; &lt;B&gt; &copy; &reg; &sect; &euro; and a&&b, a&b</B>", false},
-    {R"(<B>bold</B> <I>italic</I> <U>underline</U> <S>strike</S> H<SUB>2</SUB>O x<SUP>2</SUP>)", false},
-    {R"(Links: <A href="http://example.invalid">a link</A> and <E>a misspeled word</E>)", false},
-    {R"(<FONT face="Arial" size="12" color="clgreen" bgcolor="clyellow">Arial on yellow</FONT> <SH>shadow</SH>)", false},
-    {R"(<UL><LI>first item<LI>second item</UL>)", false},
-    {R"(<P align="right">right aligned</P><P align="center">centred</P>)", false},
-    {R"(Without word wrap a long row ends in an ellipsis: C:\Program_Files\Vendor\Long_Folder_Name\Another_Folder\program.exe)", false},
-    {"with word wrap the same long row breaks after the last space that fits, and <B>bo</B>ld stays one word on the next line", true},
-};
-
-LRESULT CALLBACK GalleryProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg != WM_PAINT) return ::DefWindowProcA(hwnd, msg, wp, lp);
-  vconfig::PaintDc paint(hwnd);
-  RECT client;
-  ::GetClientRect(hwnd, &client);
-  ::FillRect(paint.get(), &client, ::GetSysColorBrush(COLOR_WINDOW));
-  int top = 4;
-  int index = 0;
-  for (const GalleryRow& row : kGallery) {
-    const bool selected = index++ == 1;
-    FontSpec f = BaseFont();
-    f.color = selected ? vconfig::clHighlightText : vconfig::clWindowText;
-    GdiSurface s(paint.get(), &f);
-    MarkupRequest rq;
-    rq.text = row.markup;
-    rq.wordWrap = row.wordWrap;
-    rq.rect = Rect{4, top, client.right - 4, 10000};
-    rq.measureOnly = true;
-    rq.selected = selected;
-    MarkupResult size;
-    RenderMarkup(s, rq, size);
-    rq.rect.bottom = top + size.height;
-    if (selected) s.FillRect(rq.rect, vconfig::clHighlight);
-    rq.measureOnly = false;
-    MarkupResult drawn;
-    RenderMarkup(s, rq, drawn);
-    top += size.height + 4;
-  }
-  return 0;
-}
-
-bool WriteBitmapFile(const std::string& path, HDC dc, HBITMAP bitmap, int width, int height) {
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = width;
-  bi.bmiHeader.biHeight = height;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 24;
-  bi.bmiHeader.biCompression = BI_RGB;
-  const int stride = (width * 3 + 3) & ~3;
-  std::string pixels(static_cast<size_t>(stride) * height, '\0');
-  if (!::GetDIBits(dc, bitmap, 0, height, &pixels[0], &bi, DIB_RGB_COLORS)) return false;
-  BITMAPFILEHEADER fh{};
-  fh.bfType = 0x4D42;
-  fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
-  fh.bfSize = fh.bfOffBits + static_cast<DWORD>(pixels.size());
-  std::string file(reinterpret_cast<const char*>(&fh), sizeof fh);
-  file.append(reinterpret_cast<const char*>(&bi.bmiHeader), sizeof bi.bmiHeader);
-  file += pixels;
-  return WriteFileBytes(path, file);
-}
-
 TEST(MarkupGdi, GalleryOfSampleRowsOnTheScreen) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = GalleryProc;
-  wc.hInstance = ::GetModuleHandleA(nullptr);
-  wc.lpszClassName = "MarkupGallery";
-  wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  ::RegisterClassA(&wc);
-  const int width = 480, height = 360;
-  vconfig::UniqueWindow window(::CreateWindowExA(0, "MarkupGallery", "Markup gallery",
-                                                 WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 20, 20,
-                                                 width, height, nullptr, nullptr, wc.hInstance, nullptr));
+  const vconfig::UniqueWindow window = OpenMarkupGallery();
   ASSERT_TRUE(window);
-  ::UpdateWindow(window.get());
   ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(window.get()) != FALSE; }));
 
   // Capture the client area from the screen and check what is on it.
@@ -343,15 +261,6 @@ TEST(MarkupGdi, GalleryOfSampleRowsOnTheScreen) {
     return blue > 50 && highlight > 100;
   }, 5s)) << "blue " << blue << " maroon " << maroon << " highlight " << highlight;
   EXPECT_EQ(maroon, 0) << "the selected row shows no maroon value";
-
-  if (const char* dir = std::getenv("VCONFIG_SCREENSHOT_DIR")) {
-    EXPECT_TRUE(WriteBitmapFile(std::string(dir) + "\\markup-gallery.bmp", mem.get(), shot.get(),
-                                client.right, client.bottom));
-  }
-  // For a look from outside: keep the window up until the named file appears.
-  if (const char* hold = std::getenv("VCONFIG_GALLERY_HOLD")) {
-    WaitFor([&] { return FileExists(hold); }, 60s);
-  }
 }
 
 }  // namespace

@@ -3,11 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "harness/Harness.h"
 #include "harness/ReportDriver.h"
-#include "harness/Screenshot.h"
 #include "harness/TestPrinter.h"
 
 namespace vtest {
@@ -95,10 +93,6 @@ TEST(Report, TickedSourcesAreSavedAsTextOrHtmlByTheNamesExtension) {
   ASSERT_EQ(ListRows(list).size(), 14u);
   EXPECT_EQ(ListRows(list)[kNetLogRow], "NetLog.txt");
   ClickCheckBox(list, kNetLogRow);
-  if (const char* dir = std::getenv("VCONFIG_SCREENSHOTS")) {
-    WaitFor([] { return false; }, 1000ms);
-    SaveScreenBmp(std::string(dir) + "\\report-window.bmp");
-  }
   PressReportButton(form, "Save");
   ASSERT_TRUE(SaveAs(p, out + "r.txt"));
   ASSERT_TRUE(WaitFor([&] { return FileExists(out + "r.txt"); }));
@@ -141,10 +135,6 @@ TEST(Report, TickedSourcesAreSavedAsTextOrHtmlByTheNamesExtension) {
   EXPECT_EQ(WindowText(notice), "Vorn Info Config");
   PressDialogButton(notice, IDOK);
   EXPECT_FALSE(FileExists(out + "r.html"));
-  if (const char* dir = std::getenv("VCONFIG_SCREENSHOTS")) {
-    ::CopyFileA((out + "r.txt").c_str(), (std::string(dir) + "\\saved-report.txt").c_str(), FALSE);
-    ::CopyFileA((out + "r.htm").c_str(), (std::string(dir) + "\\saved-report.htm").c_str(), FALSE);
-  }
   p.Close();
   RemoveTree(out);
 }
@@ -320,10 +310,6 @@ TEST(ReportPrint, PagesWithFootersOnAPostScriptPrinter) {
   for (int i = 1; i <= 150; ++i)
     EXPECT_EQ(std::count(words.begin(), words.end(), "scan line " + std::to_string(1000 + i)), 1)
         << "line " << i << " printed once, not cut or overprinted";
-  if (const char* dir = std::getenv("VCONFIG_SCREENSHOTS")) {
-    EXPECT_TRUE(PrintoutToPdf(ps, std::string(dir) + "\\printed-report.pdf"));
-    EXPECT_TRUE(PrintoutPageToPng(ps, std::string(dir) + "\\printed-page1.png"));
-  }
 
   // The close box after a printed report prints nothing again.
   ::DeleteFileA(ps.c_str());

@@ -1,7 +1,5 @@
 #include "SectionListFixture.h"
 
-#include <cstdio>
-
 using namespace vconfig;
 
 namespace vtest {
@@ -173,39 +171,6 @@ COLORREF SectionListHost::RowPixel(int row, int x, int y, UINT state) {
   SelectObjectScope sel(dc.get(), bmp.get());
   list_->PaintRow(dc.get(), row, rc, state);
   return ::GetPixel(dc.get(), rc.left + x, rc.top + y);
-}
-
-bool SectionListHost::SaveBmp(const std::string& path) {
-  ::RedrawWindow(window_.get(), nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  RECT rc{};
-  ::GetWindowRect(window_.get(), &rc);
-  const int w = rc.right - rc.left, h = rc.bottom - rc.top;
-  WindowDc screen(nullptr);
-  UniqueMemDc dc(::CreateCompatibleDC(screen.get()));
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = w;
-  bi.bmiHeader.biHeight = h;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 24;
-  void* bits = nullptr;
-  UniqueBitmap bmp(::CreateDIBSection(screen.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
-  SelectObjectScope sel(dc.get(), bmp.get());
-  ::BitBlt(dc.get(), 0, 0, w, h, screen.get(), rc.left, rc.top, SRCCOPY);
-  ::GdiFlush();
-  const DWORD stride = ((static_cast<DWORD>(w) * 3 + 3) & ~3u);
-  BITMAPFILEHEADER fh{};
-  fh.bfType = 0x4D42;
-  fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
-  fh.bfSize = fh.bfOffBits + stride * static_cast<DWORD>(h);
-  FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return false;
-  std::fwrite(&fh, sizeof fh, 1, f);
-  std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f);
-  std::fwrite(bits, stride, static_cast<size_t>(h), f);
-  std::fclose(f);
-  return true;
 }
 
 }  // namespace vtest

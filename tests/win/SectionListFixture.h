@@ -39,8 +39,6 @@ class SectionListHost {
   void Char(char ch);
   // Paints one row into a memory DC and returns the colour at (x, y) of the row.
   COLORREF RowPixel(int row, int x, int y, UINT state);
-  // Writes the window as a 24-bit BMP file.
-  bool SaveBmp(const std::string& path);
 
  private:
   vconfig::UniqueWindow window_;

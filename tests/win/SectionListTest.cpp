@@ -1,13 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
 
 #include "SectionListFixture.h"
-#include "config/TextLines.h"
-#include "platform/FileSystem_win.h"
 
 using namespace vconfig;
 using vtest::ListConfig;
@@ -252,101 +247,6 @@ TEST(SectionListTest, ItemAtPointPastRow65535) {
   EXPECT_EQ(lb.RowCount(), header + 1);
   EXPECT_LE(lb.TopIndex(), header);
   EXPECT_EQ(lb.RowAtPoint(5, 1), lb.TopIndex());
-}
-
-// Times for the closing note: run with --gtest_also_run_disabled_tests.
-TEST(SectionListBench, DISABLED_ExpandScrollContract) {
-  using Clock = std::chrono::steady_clock;
-  auto ms = [](Clock::duration d) {
-    return std::chrono::duration<double, std::milli>(d).count();
-  };
-  // A 100 000-line file, read with the text-lines module.
-  char temp[MAX_PATH];
-  ::GetTempPathA(MAX_PATH, temp);
-  const std::string path = std::string(temp) + "sectionlist_bench.txt";
-  {
-    std::string bytes;
-    for (int i = 0; i < 100000; ++i) bytes += "device=C:\\WINDOWS\\SYSTEM\\driver" + std::to_string(i) + ".sys\r\n";
-    FILE* f = std::fopen(path.c_str(), "wb");
-    ASSERT_TRUE(f);
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-  }
-  Win32FileSystem fs;
-  auto t0 = Clock::now();
-  const TextLines lines = ReadTextLines(fs, path);
-  const double readMs = ms(Clock::now() - t0);
-  ASSERT_EQ(lines.size(), 100000u);
-  std::printf("read 100000 lines: %.1f ms\n", readMs);
-  std::fflush(stdout);
-
-  for (bool wrap : {false, true}) {
-    SectionListHost host(ListConfig::Content, 600, 500, true);
-    auto& lb = host.list();
-    lb.SetWordWrap(wrap);
-    auto& s = lb.Sections()[1];
-    s.SubItems.AddStrings(lines);
-    t0 = Clock::now();
-    s.SetState(lssExpanded);
-    const double expandMs = ms(Clock::now() - t0);
-    t0 = Clock::now();
-    ::SendMessageA(lb.hwnd(), LB_SETTOPINDEX, 50000, 0);
-    ::UpdateWindow(lb.hwnd());
-    const double scrollMs = ms(Clock::now() - t0);
-    t0 = Clock::now();
-    ::RedrawWindow(lb.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    const double paintMs = ms(Clock::now() - t0);
-    t0 = Clock::now();
-    s.SetState(lssContracted);
-    const double contractMs = ms(Clock::now() - t0);
-    std::printf("plain rows, word wrap %s: read %.1f ms, expand 100000 %.1f ms (%.1fx read), "
-                "scroll %.1f ms, paint one screen %.1f ms, contract %.1f ms\n",
-                wrap ? "on" : "off", readMs, expandMs, expandMs / readMs, scrollMs, paintMs,
-                contractMs);
-    std::fflush(stdout);
-  }
-  {
-    SectionListHost host(ListConfig::Content, 600, 500, true);
-    auto& lb = host.list();
-    auto& s = lb.Sections()[1];
-    std::vector<std::string> markup;
-    for (int i = 0; i < 10000; ++i)
-      markup.push_back("<FONT color=\"clblue\" size=\"10\">Value" + std::to_string(i) +
-                       " : <FONT color=\"clmaroon\">C:\\Program Files\\x.exe</FONT>");
-    s.SubItems.AddStrings(markup);
-    t0 = Clock::now();
-    s.SetState(lssExpanded);
-    const double expandMs = ms(Clock::now() - t0);
-    t0 = Clock::now();
-    ::RedrawWindow(lb.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    const double paintMs = ms(Clock::now() - t0);
-    t0 = Clock::now();
-    s.SetState(lssContracted);
-    const double contractMs = ms(Clock::now() - t0);
-    std::printf("markup rows: expand 10000 %.1f ms, paint one screen %.1f ms, contract %.1f ms\n",
-                expandMs, paintMs, contractMs);
-  }
-  ::DeleteFileA(path.c_str());
-}
-
-// Screenshots of the three configurations: set SECTIONLIST_SHOTS to a folder.
-TEST(SectionListShots, ThreeConfigurations) {
-  const char* dir = std::getenv("SECTIONLIST_SHOTS");
-  if (!dir) GTEST_SKIP() << "SECTIONLIST_SHOTS not set";
-  struct Shot {
-    ListConfig config;
-    const char* name;
-  } shots[] = {{ListConfig::Sources, "sources"}, {ListConfig::Content, "content"},
-               {ListConfig::Report, "report"}};
-  for (const auto& shot : shots) {
-    SectionListHost host(shot.config, 300, 260, true);
-    auto& lb = host.list();
-    if (shot.config != ListConfig::Content) lb.ExpandSection(0);
-    if (shot.config == ListConfig::Report) lb.SetSubItemChecked(lb.Sections()[0], 1, true);
-    lb.SetItemIndex(2);
-    ::SetFocus(lb.hwnd());
-    EXPECT_TRUE(host.SaveBmp(std::string(dir) + "\\sectionlist-" + shot.name + ".bmp"));
-  }
 }
 
 }  // namespace

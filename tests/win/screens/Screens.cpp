@@ -1,0 +1,92 @@
+// The screenshots program: sets up the windows that docs/screenshots/ shows and saves
+// their pictures into a folder (BMP; the printed page as PNG), with the report samples
+// of docs/samples/ (text, HTML, PDF). scripts/screenshots.sh runs it on a virtual
+// display and turns the pictures into the committed PNG files.
+//
+//   screens.exe OUT_FOLDER [NAME...]    everything, or only the pictures and samples named
+#include <windows.h>
+
+#include <cstdio>
+
+#include "harness/Harness.h"
+#include "screens/Capture.h"
+#include "screens/Scenes.h"
+
+namespace vscreens {
+
+std::string Shots::PathOf(const std::string& name, const char* extension) const {
+  return folder_ + "\\" + name + "." + extension;
+}
+
+void Shots::Save(const std::string& name, const RECT& area, DWORD pid) {
+  if (!Wants(name)) return;
+  if (!SaveWhenSettled(PathOf(name, "bmp"), area, pid))
+    throw SceneFailed("save " + name + " (the screen did not settle, or the file)");
+  Saved(name);
+}
+
+void Shots::Saved(const std::string& name) {
+  saved_.insert(name);
+  std::printf("%s\n", name.c_str());
+  std::fflush(stdout);
+}
+
+ScratchFolder::ScratchFolder(const std::string& name) : path_(vtest::TempFolder(name)) {}
+
+ScratchFolder::~ScratchFolder() { vtest::RemoveTree(path_); }
+
+namespace {
+
+const Scene kScenes[] = {
+    {"main window", {"main-window-group0", "main-window-group1", "editor-window"}, MainWindowScene},
+    {"about", {"about-box", "language-dialog"}, AboutScene},
+    {"editing", {"line-dialog", "line-removal-question", "value-dialog"}, EditingScene},
+    {"report", {"report-window", "saved-report"}, ReportScene},
+    {"print", {"printed-page1", "printed-report"}, PrintScene},
+    {"error dialog", {"exc-dialog-details", "exc-dialog-registers"}, ErrorDialogScene},
+    {"section list", {"sectionlist-sources", "sectionlist-content", "sectionlist-report"}, SectionListScene},
+    {"markup gallery", {"markup-gallery-after"}, MarkupGalleryScene},
+    {"chrome", {"chrome_form"}, ChromeScene},
+};
+
+int Usage() {
+  std::fprintf(stderr, "usage: screens.exe OUT_FOLDER [NAME...]\nnames:");
+  for (const Scene& scene : kScenes)
+    for (const std::string& picture : scene.pictures) std::fprintf(stderr, " %s", picture.c_str());
+  std::fprintf(stderr, "\n");
+  return 2;
+}
+
+}  // namespace
+}  // namespace vscreens
+
+int main(int argc, char** argv) {
+  using namespace vscreens;
+  if (argc < 2) return Usage();
+  std::set<std::string> known, wanted;
+  for (const Scene& scene : kScenes) known.insert(scene.pictures.begin(), scene.pictures.end());
+  for (int i = 2; i < argc; ++i) {
+    if (!known.count(argv[i])) return Usage();
+    wanted.insert(argv[i]);
+  }
+  if (wanted.empty()) wanted = known;
+
+  Shots shots(argv[1], wanted);
+  for (const Scene& scene : kScenes) {
+    bool needed = false;
+    for (const std::string& picture : scene.pictures) needed = needed || shots.Wants(picture);
+    if (!needed) continue;
+    try {
+      scene.run(shots);
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "screens: %s: could not %s\n", scene.name, e.what());
+    }
+  }
+  int missing = 0;
+  for (const std::string& picture : wanted) {
+    if (shots.saved().count(picture)) continue;
+    std::fprintf(stderr, "screens: missing %s\n", picture.c_str());
+    ++missing;
+  }
+  return missing ? 1 : 0;
+}
