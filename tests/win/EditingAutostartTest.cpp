@@ -49,7 +49,8 @@ std::pair<std::string, std::string> Fields(HWND dialog) {
 
 ::testing::AssertionResult Confirm(HWND dialog, const std::string& name, const std::string& data) {
   const auto fields = EditFields(dialog);
-  if (fields.size() < 2) return ::testing::AssertionFailure() << "no fields in " << DescribeWindow(dialog);
+  if (fields.size() < 2)
+    return ::testing::AssertionFailure() << "no fields in " << DescribeWindow(dialog);
   SetText(fields[0], name);
   SetText(fields[1], data);
   return ClickButton(dialog, "Save");

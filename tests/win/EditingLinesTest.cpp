@@ -31,7 +31,8 @@ std::string Field(HWND dialog) {
 // Types the text into the dialog and confirms it.
 ::testing::AssertionResult Confirm(HWND dialog, const std::string& text) {
   const auto fields = EditFields(dialog);
-  if (fields.empty()) return ::testing::AssertionFailure() << "no field in " << DescribeWindow(dialog);
+  if (fields.empty())
+    return ::testing::AssertionFailure() << "no field in " << DescribeWindow(dialog);
   SetText(fields.front(), text);
   return ClickButton(dialog, "Save");
 }

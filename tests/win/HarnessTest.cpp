@@ -51,6 +51,10 @@ TEST(Harness, RecognisesAndAnswersEveryBoxTheProgramShows) {
                                      "", "Additional",
                                      vconfig::kExcCallStackPage | vconfig::kExcRegistersPage |
                                          vconfig::kExcShowDialog};
+  // The message boxes as the program calls them: caption, text, flags.
+  const auto messageBox = [](const char* caption, const char* text, UINT flags) {
+    return [=] { ::MessageBoxA(nullptr, text, caption, flags); };
+  };
   const struct {
     const char* what;
     std::function<void()> show;
@@ -58,14 +62,18 @@ TEST(Harness, RecognisesAndAnswersEveryBoxTheProgramShows) {
     const char* text;
     const char* answer;
   } cases[] = {
-      {"error box", [] { ::MessageBoxA(nullptr, "Cannot open file C:\\x", "Error", MB_OK | MB_ICONERROR | MB_TASKMODAL); },
+      {"error box",
+       messageBox("Error", "Cannot open file C:\\x", MB_OK | MB_ICONERROR | MB_TASKMODAL),
        "Error", "Cannot open file C:\\x", "OK"},
-      {"notice", [] { ::MessageBoxA(nullptr, "The report was not saved.", "Vorn Info Config", MB_OK | MB_ICONINFORMATION | MB_TASKMODAL); },
+      {"notice",
+       messageBox("Vorn Info Config", "The report was not saved.",
+                  MB_OK | MB_ICONINFORMATION | MB_TASKMODAL),
        "Vorn Info Config", "The report was not saved.", "OK"},
-      {"question", [] { ::MessageBoxA(nullptr, "Do you really want to remove x?", "Remove entry", MB_YESNO); },
+      {"question", messageBox("Remove entry", "Do you really want to remove x?", MB_YESNO),
        "Remove entry", "Do you really want to remove x?", "No"},
-      {"error dialog of the exception reporter", [&report] { vconfig::ShowErrorDialog(nullptr, report); },
-       "Application Error", "List index out of bounds (7)", "OK"},
+      {"error dialog of the exception reporter",
+       [&report] { vconfig::ShowErrorDialog(nullptr, report); }, "Application Error",
+       "List index out of bounds (7)", "OK"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

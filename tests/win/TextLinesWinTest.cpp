@@ -71,7 +71,8 @@ TEST_F(TextLinesWin, FileAnotherProcessHoldsForReadingIsReadButNotReplaced) {
     {
       FileHeldByChild held(path, c.share);
       ASSERT_TRUE(held.Holding());
-      EXPECT_EQ(ReadTextLines(fs, path), (TextLines{"DEVICE=C:\\himem.sys", "FILES=30", "BUFFERS=20"}));
+      EXPECT_EQ(ReadTextLines(fs, path),
+                (TextLines{"DEVICE=C:\\himem.sys", "FILES=30", "BUFFERS=20"}));
       try {
         WriteTextLines(fs, path, {"FILES=40"});
         ADD_FAILURE() << "the rewrite of a held file reported success";

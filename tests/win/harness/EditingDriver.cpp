@@ -81,7 +81,8 @@ AssertionResult EditingSession::PopupCommand(const std::string& caption, int row
   if (at < 0) return AssertionFailure() << "no row " << row << " in section \"" << caption << "\"";
   ClickRow(program_.content, at, true);
   HWND menu = WaitForWindow(program_.pid, "#32768", nullptr, 5s);
-  if (!menu) return AssertionFailure() << "no popup menu on row " << row << " of \"" << caption << "\"";
+  if (!menu)
+    return AssertionFailure() << "no popup menu on row " << row << " of \"" << caption << "\"";
   // The menu's own keyboard: Down from no selection reaches the first item.
   for (int i = 0; i <= position; ++i) {
     ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
@@ -107,12 +108,14 @@ AssertionResult ClickButton(HWND dialog, const std::string& caption) {
   HWND button = nullptr;
   for (HWND child : ChildWindows(dialog))
     if (WithoutAmpersands(WindowText(child)) == caption) button = child;
-  if (!button) return AssertionFailure() << "no button \"" << caption << "\" in " << DescribeWindow(dialog);
+  if (!button)
+    return AssertionFailure() << "no button \"" << caption << "\" in " << DescribeWindow(dialog);
   RECT r{};
   ::GetClientRect(button, &r);
   ClickAt(button, r.right / 2, r.bottom / 2);
   if (WaitFor([dialog] { return !::IsWindowVisible(dialog); }, 5s)) return AssertionSuccess();
-  return AssertionFailure() << "still shown after \"" << caption << "\": " << DescribeWindow(dialog);
+  return AssertionFailure() << "still shown after \"" << caption
+                            << "\": " << DescribeWindow(dialog);
 }
 
 AssertionResult AnswerBox(DWORD pid, const std::string& button, std::string* shown) {

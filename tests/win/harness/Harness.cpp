@@ -242,7 +242,8 @@ AssertionResult ShowsNothingModal(HWND programWindow) {
   std::string shown;
   for (HWND dialog : ProcessWindows(pid, "#32770", nullptr, false))
     shown += "\n  " + DescribeWindow(dialog);
-  for (HWND menu : ProcessWindows(pid, "#32768")) shown += "\n  a popup menu " + DescribeWindow(menu);
+  for (HWND menu : ProcessWindows(pid, "#32768"))
+    shown += "\n  a popup menu " + DescribeWindow(menu);
   if (shown.empty()) return AssertionSuccess();
   return AssertionFailure() << "the program shows:" << shown;
 }
@@ -401,8 +402,9 @@ AssertionResult FillFileDialog(HWND dialog, const std::string& path) {
 }
 
 std::string ReadFileBytes(const std::string& path) {
-  vconfig::UniqueFile f(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                      nullptr, OPEN_EXISTING, 0, nullptr));
+  vconfig::UniqueFile f(::CreateFileA(path.c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                      0, nullptr));
   if (!f) return {};
   std::string out;
   char buf[65536];
@@ -527,7 +529,8 @@ WindowsVersionOverride::WindowsVersionOverride(const char* version) {
 
 WindowsVersionOverride::~WindowsVersionOverride() {
   HKEY raw = nullptr;
-  if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Wine", 0, KEY_ALL_ACCESS, &raw) != ERROR_SUCCESS)
+  if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Wine", 0, KEY_ALL_ACCESS, &raw) !=
+      ERROR_SUCCESS)
     return;
   vconfig::UniqueHKey key(raw);
   if (hadPrevious_) {

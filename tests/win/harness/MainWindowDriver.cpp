@@ -52,7 +52,8 @@ HWND FindDescendantById(HWND parent, int id) {
   if (shown) return ::testing::AssertionSuccess();
   auto failure = ::testing::AssertionFailure() << "the main window did not show with both lists";
   if (program.pid)
-    for (HWND dialog : ProcessWindows(program.pid, "#32770")) failure << "; " << DescribeWindow(dialog);
+    for (HWND dialog : ProcessWindows(program.pid, "#32770"))
+      failure << "; " << DescribeWindow(dialog);
   return failure;
 }
 
@@ -63,7 +64,8 @@ RunningProgram::~RunningProgram() { Kill(); }
   if (base.WaitForExit()) return ::testing::AssertionSuccess();
   auto failure = ::testing::AssertionFailure() << "the program did not end";
   if (pid)
-    for (HWND dialog : ProcessWindows(pid, "#32770")) failure << "; it shows " << DescribeWindow(dialog);
+    for (HWND dialog : ProcessWindows(pid, "#32770"))
+      failure << "; it shows " << DescribeWindow(dialog);
   return failure;
 }
 

@@ -51,7 +51,8 @@ std::vector<std::string> Rows(HWND list);
 std::vector<bool> HeaderRows(HWND list);
 int TopIndex(HWND list);
 // Waits until the list's rows satisfy pred.
-[[nodiscard]] ::testing::AssertionResult WaitForRows(HWND list, const std::function<bool(const std::vector<std::string>&)>& pred,
+[[nodiscard]] ::testing::AssertionResult WaitForRows(
+    HWND list, const std::function<bool(const std::vector<std::string>&)>& pred,
                  std::chrono::milliseconds timeout = 10s);
 
 // All the texts shown by a dialog's children.

@@ -27,7 +27,8 @@ AssertionResult PressReportButton(HWND reportWindow, const std::string& caption)
     ClickControl(h);
     return AssertionSuccess();
   }
-  return AssertionFailure() << "no button \"" << caption << "\" in " << DescribeWindow(reportWindow);
+  return AssertionFailure() << "no button \"" << caption << "\" in "
+                            << DescribeWindow(reportWindow);
 }
 
 AssertionResult ToggleReportSection(HWND list, int row) {
