@@ -77,9 +77,9 @@ file(GLOB_RECURSE win_test_sources CONFIGURE_DEPENDS tests/win/*.cpp)
 list(FILTER win_test_sources EXCLUDE REGEX "tests/win/ExcTestApp/")
 list(FILTER win_test_sources EXCLUDE REGEX "tests/win/screens/")  # a program of its own
 add_executable(win_tests ${win_test_sources} ${app_resources})
-target_link_libraries(win_tests PRIVATE vwin gtest gmock)  # main: tests/win/TestMain.cpp
+target_link_libraries(win_tests PRIVATE vwin gtest gmock)  # its own main: tests/win/TestMain.cpp
 target_include_directories(win_tests PRIVATE tests/win resources)
-target_compile_options(win_tests PRIVATE ${win_flags})
+target_compile_options(win_tests PRIVATE ${warn} ${win_flags})
 target_link_options(win_tests PRIVATE ${win_link})
 add_dependencies(win_tests stage ExcTestApp)
 

@@ -21,22 +21,20 @@ on_display() {
 # script's EXIT trap, so that an interrupted run leaves no server behind.
 VIRTUAL_DISPLAY_PID=
 start_virtual_display() {
-  local number
-  number=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number" 2>/dev/null &
+  # Xvfb picks a free number and writes it to the pipe once it accepts connections
+  # (other runs may use the same machine).
+  local ready number=
+  ready=$(mktemp -u)
+  mkfifo "$ready"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
   VIRTUAL_DISPLAY_PID=$!
-  for _ in $(seq 1 100); do
-    [ -s "$number" ] && break
-    kill -0 "$VIRTUAL_DISPLAY_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  if [ ! -s "$number" ]; then
-    rm -f "$number"
+  read -r -t 30 number <"$ready" || true
+  rm -f "$ready"
+  if [ -z "$number" ]; then
     echo "the virtual display did not start" >&2
     return 1
   fi
-  export DISPLAY=":$(head -n1 "$number")"
-  rm -f "$number"
+  export DISPLAY=":$number"
 }
 stop_virtual_display() {
   if [ -n "$VIRTUAL_DISPLAY_PID" ]; then

@@ -1,15 +1,63 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native unit tests, then the
-# Windows-side tests under Wine on a virtual display.
+# Windows-side tests under Wine on a virtual display of their own.
+# The display and the prefix's Wine server end with the script, also when it is
+# interrupted; a Wine run that passes its time limit (WINE_TEST_TIMEOUT seconds,
+# a box that nobody answers, say) fails and names the test that was running.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
+
+wine_started=
+run_pid=
+tail_pid=
+cleanup() {
+  local status=$?
+  trap - EXIT INT TERM
+  # timeout leads a process group of its own: the test program and what it started.
+  if [ -n "$run_pid" ]; then kill -TERM -- "-$run_pid" 2>/dev/null || true; fi
+  if [ -n "$wine_started" ]; then wineserver -k >/dev/null 2>&1 || true; fi
+  if [ -n "$tail_pid" ]; then
+    kill "$tail_pid" 2>/dev/null || true
+    wait "$tail_pid" 2>/dev/null || true
+  fi
+  stop_virtual_display
+  exit "$status"
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
 "$ROOT/scripts/build.sh"
 ctest --test-dir "$BUILD/native" -j"$JOBS" --output-on-failure
 "$ROOT/scripts/check-robustness.sh"
 
+start_virtual_display
+
 export WINEPREFIX=$BUILD/wineprefix-test
+wine_started=1
 "$ROOT/scripts/seed-prefix.sh" "$WINEPREFIX" --test
+
+limit=${WINE_TEST_TIMEOUT:-300}
+log=$BUILD/win-tests.log
+: >"$log"
 status=0
-xvfb-run -a -s "-screen 0 1024x768x24" wine "$BUILD/win/win_tests.exe" ${GTEST_ARGS:-} || status=$?
-wineserver -k || true
-exit $status
+# In the background, so that an interrupt is handled at once (the shell runs a trap
+# only after the command it waits for, unless it waits with `wait`). timeout signals
+# its whole process group when the limit passes.
+timeout --kill-after=20 "$limit" wine "$BUILD/win/win_tests.exe" ${GTEST_ARGS:-} >"$log" 2>&1 &
+run_pid=$!
+tail -n +1 -f --pid="$run_pid" "$log" &
+tail_pid=$!
+wait "$run_pid" || status=$?
+run_pid=
+wait "$tail_pid" || true
+tail_pid=
+if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
+  # The tests still open, outermost first (a test may run the program in a child).
+  running=$(tr -d '\r' <"$log" | awk '
+    $1 == "[" && $2 == "RUN" { open[++n] = $4 }
+    $1 == "[" && ($2 == "OK" || $2 == "FAILED" || $2 == "SKIPPED") && n > 0 && open[n] == $4 { n-- }
+    END { for (i = 1; i <= n; i++) printf "%s%s", (i > 1 ? " > " : ""), open[i] }')
+  echo "test.sh: the Wine tests passed their limit of ${limit} s while running: ${running:-(none)}" >&2
+fi
+exit "$status"

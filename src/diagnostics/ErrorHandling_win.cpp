@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <exception>
 #include <string>
 
@@ -9,10 +10,19 @@
 #include "diagnostics/ExceptionReporter_win.h"
 
 namespace vconfig {
+namespace {
+
+std::atomic<ApplicationErrorSink> g_errorSink{nullptr};
+
+}  // namespace
+
+void SetApplicationErrorSink(ApplicationErrorSink sink) noexcept { g_errorSink = sink; }
 
 void HandleApplicationException() noexcept {
+  const ApplicationErrorSink sink = g_errorSink;
   try {
-    if (ExceptionReporter* magic = ExceptionReporter::Instance()) {
+    ExceptionReporter* magic = sink ? nullptr : ExceptionReporter::Instance();
+    if (magic) {
       magic->ShowException(std::current_exception());
       return;
     }
@@ -27,6 +37,10 @@ void HandleApplicationException() noexcept {
     text = e.what();
   } catch (...) {
     text = "Unknown exception";
+  }
+  if (sink) {
+    sink(text.c_str());
+    return;
   }
   ::MessageBoxA(::GetActiveWindow(), text.c_str(), "Error", MB_OK | MB_ICONERROR | MB_TASKMODAL);
 }

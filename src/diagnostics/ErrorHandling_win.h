@@ -8,4 +8,9 @@ namespace vconfig {
 // goes on with its message loop.
 void HandleApplicationException() noexcept;
 
+// Programs that must never block in a modal box (the Windows-side test program) hand
+// the message to a sink of their own instead of the reporter. Null restores the box.
+using ApplicationErrorSink = void (*)(const char* message);
+void SetApplicationErrorSink(ApplicationErrorSink sink) noexcept;
+
 }  // namespace vconfig

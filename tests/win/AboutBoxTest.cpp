@@ -32,10 +32,11 @@ HWND LabelVer(HWND about) {
 LRESULT FontHeight(HWND label) { return ::SendMessageA(label, vconfig::ELM_GETFONTHEIGHT, 0, 0); }
 
 // Closes the box by its title bar; no further box may follow (the result was shown).
-void CloseAbout(const RunningProgram& p, HWND about) {
+::testing::AssertionResult CloseAbout(const RunningProgram& p, HWND about) {
   ::PostMessageA(about, WM_CLOSE, 0, 0);
-  EXPECT_TRUE(WaitFor([about] { return !::IsWindow(about); }));
-  EXPECT_FALSE(WaitForWindow(p.pid, "#32770", nullptr, 500ms)) << "no 'Not show' box";
+  if (!WaitFor([about] { return !::IsWindow(about); }))
+    return ::testing::AssertionFailure() << "the about box stays open";
+  return ShowsNothingModal(p.main) << " (no 'Not show' box)";
 }
 
 TEST(AboutBox, LanguageFromRunLangAndTextsFromTheVersionResource) {
@@ -76,8 +77,8 @@ TEST(AboutBox, LanguageFromRunLangAndTextsFromTheVersionResource) {
       ASSERT_TRUE(label) << link;
       EXPECT_EQ(ChildRect(label).left, 44);
     }
-    CloseAbout(p, about);
-    p.Close();
+    EXPECT_TRUE(CloseAbout(p, about));
+    EXPECT_TRUE(p.Close());
   }
 }
 
@@ -108,8 +109,8 @@ TEST(AboutBox, NameLongerThanFifteenCharactersIsSetSmallerAndLower) {
     EXPECT_EQ(FontHeight(name), c.small ? twelvePoints : -21);
     EXPECT_EQ(WindowText(LabelVer(about)), "9.8");
     EXPECT_TRUE(FindChildByText(about, "Static", "Stamped"));
-    CloseAbout(p, about);
-    p.Close();
+    EXPECT_TRUE(CloseAbout(p, about));
+    EXPECT_TRUE(p.Close());
   }
 }
 

@@ -68,9 +68,10 @@ TEST(ChromeFileDialog, RecordFollowsTheSystemAndThePlacesBar) {
 TEST(ChromeFileDialog, RealSaveDialogReturnsTheTypedName) {
   const std::string folder = TempFolder("chrome_dialog");
   const std::string path = folder + "\\report.txt";
-  std::thread answer([path] {
-    HWND dialog = WaitForWindow(::GetCurrentProcessId(), "#32770", nullptr, 10s);
-    if (dialog) FillFileDialog(dialog, path);
+  ::testing::AssertionResult filled = ::testing::AssertionFailure() << "no save dialog";
+  std::thread answer([&] {
+    if (HWND dialog = WaitForWindow(::GetCurrentProcessId(), "#32770", nullptr, 10s))
+      filled = FillFileDialog(dialog, path);
   });
   vconfig::SaveFileDialog dialog;
   dialog.ShowPlacesBar = true;
@@ -78,6 +79,7 @@ TEST(ChromeFileDialog, RealSaveDialogReturnsTheTypedName) {
   dialog.DefaultExt = "txt";
   const bool ok = dialog.Execute();
   answer.join();
+  EXPECT_TRUE(filled);
   EXPECT_TRUE(ok);
   EXPECT_EQ(dialog.FileName, path);
   RemoveTree(folder);

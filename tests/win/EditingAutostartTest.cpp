@@ -47,9 +47,10 @@ std::pair<std::string, std::string> Fields(HWND dialog) {
   return {WindowText(fields[0]), WindowText(fields[1])};
 }
 
-bool Confirm(HWND dialog, const std::string& name, const std::string& data) {
+::testing::AssertionResult Confirm(HWND dialog, const std::string& name, const std::string& data) {
   const auto fields = EditFields(dialog);
-  if (fields.size() < 2) return false;
+  if (fields.size() < 2)
+    return ::testing::AssertionFailure() << "no fields in " << DescribeWindow(dialog);
   SetText(fields[0], name);
   SetText(fields[1], data);
   return ClickButton(dialog, "Save");
@@ -123,8 +124,9 @@ TEST_F(EditingAutostart, AddEditAndRemoveWriteWhatWasConfirmed) {
   // Removal answered No deletes nothing; the question shows name and data.
   const auto before = RegValueNames(HKEY_CURRENT_USER, kRun);
   ASSERT_TRUE(program.PopupCommand("HCU\\Run", EnumIndex("Gamma"), popup::kRem2));
-  const std::string question = AnswerBox(program.pid(), "No");
-  program.Sync();
+  std::string question;
+  ASSERT_TRUE(AnswerBox(program.pid(), "No", &question));
+  EXPECT_TRUE(program.Sync());
   EXPECT_NE(question.find("Do you really want to remove Gamma : " + gamma + "\n"),
             std::string::npos)
       << question;
@@ -133,7 +135,7 @@ TEST_F(EditingAutostart, AddEditAndRemoveWriteWhatWasConfirmed) {
   // Removal on the first row deletes enumeration index 0.
   ASSERT_TRUE(WaitFor([&] { return program.SectionRows("HCU\\Run").size() == before.size(); }));
   ASSERT_TRUE(program.PopupCommand("HCU\\Run", 0, popup::kRem2));
-  AnswerBox(program.pid(), "Yes");
+  ASSERT_TRUE(AnswerBox(program.pid(), "Yes"));
   auto after = before;
   after.erase(after.begin());
   EXPECT_TRUE(WaitFor([&] { return RegValueNames(HKEY_CURRENT_USER, kRun) == after; }, 5s));
@@ -151,12 +153,15 @@ TEST_F(EditingAutostart, ValuesItCannotShowOrKeysItMayNotCreateFailWithTheirMess
   // Changed to a number after the list loaded: no dialog, no question, nothing changed.
   SetValue("Delta", REG_DWORD, std::string("\x05\0\0\0", 4));
   ASSERT_TRUE(program.PopupCommand("HCU\\Run", delta, popup::kEdit2));
-  std::string error = AnswerBox(program.pid(), "OK");
+  std::string error;
+  ASSERT_TRUE(AnswerBox(program.pid(), "OK", &error));
   EXPECT_NE(error.find("Invalid data type for 'Delta'"), std::string::npos) << error;
+  EXPECT_TRUE(ShowsNothingModal(program.main()));
   EXPECT_FALSE(::IsWindowVisible(::FindWindowA("TRegNeVAlFrm", nullptr)));
   ASSERT_TRUE(program.PopupCommand("HCU\\Run", delta, popup::kRem2));
-  error = AnswerBox(program.pid(), "OK");
+  ASSERT_TRUE(AnswerBox(program.pid(), "OK", &error));
   EXPECT_NE(error.find("Invalid data type for 'Delta'"), std::string::npos) << error;
+  EXPECT_TRUE(ShowsNothingModal(program.main())) << "no question follows";
   EXPECT_EQ(ReadRegValue(HKEY_CURRENT_USER, kRun, "Delta").type, static_cast<DWORD>(REG_DWORD));
   // The group's listing would stop at it.
   SetValue("Delta", REG_SZ, Sz("C:\\d.exe"));
@@ -171,8 +176,8 @@ TEST_F(EditingAutostart, ValuesItCannotShowOrKeysItMayNotCreateFailWithTheirMess
   ASSERT_EQ(fields.size(), 2u);
   SetText(fields[0], "Temp");
   SetText(fields[1], "C:\\t.exe");
-  ClickButton(dialog, "Save");
-  error = AnswerBox(program.pid(), "OK");
+  EXPECT_TRUE(ClickButton(dialog, "Save"));
+  ASSERT_TRUE(AnswerBox(program.pid(), "OK", &error));
   EXPECT_NE(error.find("Failed to set data for 'Temp'"), std::string::npos) << error;
   EXPECT_FALSE(::IsWindowVisible(dialog));
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kRunOnce));

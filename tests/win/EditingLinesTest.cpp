@@ -29,9 +29,10 @@ std::string Field(HWND dialog) {
 }
 
 // Types the text into the dialog and confirms it.
-bool Confirm(HWND dialog, const std::string& text) {
+::testing::AssertionResult Confirm(HWND dialog, const std::string& text) {
   const auto fields = EditFields(dialog);
-  if (fields.empty()) return false;
+  if (fields.empty())
+    return ::testing::AssertionFailure() << "no field in " << DescribeWindow(dialog);
   SetText(fields.front(), text);
   return ClickButton(dialog, "Save");
 }
@@ -51,8 +52,9 @@ TEST(EditingLines, InsertReplaceAndRemoveChangeExactlyTheConfirmedLine) {
 
   // Removal answered No: the question names the line, and the file keeps its bytes.
   ASSERT_TRUE(program.PopupCommand("Boot.ini", 1, popup::kRem1));
-  const std::string question = AnswerBox(program.pid(), "No");
-  program.Sync();
+  std::string question;
+  ASSERT_TRUE(AnswerBox(program.pid(), "No", &question));
+  EXPECT_TRUE(program.Sync());
   EXPECT_NE(question.find("Do you really want to remove timeout=30?"), std::string::npos)
       << question;
   EXPECT_NE(question.find("Remove entry"), std::string::npos) << question;
@@ -96,7 +98,7 @@ TEST(EditingLines, InsertReplaceAndRemoveChangeExactlyTheConfirmedLine) {
 
   // Removal answered Yes.
   ASSERT_TRUE(program.PopupCommand("Boot.ini", 0, popup::kRem1));
-  AnswerBox(program.pid(), "Yes");
+  ASSERT_TRUE(AnswerBox(program.pid(), "Yes"));
   lines.erase(lines.begin());
   EXPECT_TRUE(FileBecomes(path, CrLf(lines))) << ReadFileBytes(path);
   EXPECT_TRUE(WaitFor([&] { return program.SectionRows("Boot.ini") == lines; }));
@@ -128,7 +130,7 @@ TEST(EditingLines, ProtectedFileKeepsItsAttributesAndAMissingFileIsCreated) {
   EXPECT_EQ(Attributes(sys) & protectedAttrs, protectedAttrs);
 
   ASSERT_TRUE(program.PopupCommand("MsDos.sys", 0, popup::kRem1));
-  AnswerBox(program.pid(), "Yes");
+  ASSERT_TRUE(AnswerBox(program.pid(), "Yes"));
   EXPECT_TRUE(FileBecomes(sys, "[Options]\r\nBootGUI=0\r\n")) << ReadFileBytes(sys);
   EXPECT_EQ(Attributes(sys) & protectedAttrs, protectedAttrs);
 
@@ -174,9 +176,10 @@ TEST(EditingLines, FailuresEndTheCommandWithTheirMessageAndWriteNothing) {
     const auto fields = EditFields(dialog);
     ASSERT_FALSE(fields.empty());
     SetText(fields.front(), "zero");
-    ClickButton(dialog, "Save");
-    const std::string error = AnswerBox(program.pid(), "OK");
-    program.Sync();
+    EXPECT_TRUE(ClickButton(dialog, "Save"));
+    std::string error;
+    ASSERT_TRUE(AnswerBox(program.pid(), "OK", &error));
+    EXPECT_TRUE(ShowsNothingModal(program.main()));
     EXPECT_NE(error.find("Cannot open file C:\\scandisk.log"), std::string::npos) << error;
     EXPECT_TRUE(WaitFor([dialog] { return !::IsWindowVisible(dialog); }));
   }
@@ -190,9 +193,10 @@ TEST(EditingLines, FailuresEndTheCommandWithTheirMessageAndWriteNothing) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(Field(dialog), "two");
     SetText(EditFields(dialog).front(), "TWO");
-    ClickButton(dialog, "Save");
-    const std::string error = AnswerBox(program.pid(), "OK");
-    program.Sync();
+    EXPECT_TRUE(ClickButton(dialog, "Save"));
+    std::string error;
+    ASSERT_TRUE(AnswerBox(program.pid(), "OK", &error));
+    EXPECT_TRUE(ShowsNothingModal(program.main()));
     EXPECT_NE(error.find("Cannot create file C:\\scandisk.log"), std::string::npos) << error;
   }
   EXPECT_EQ(ReadFileBytes(path), original);
@@ -201,8 +205,9 @@ TEST(EditingLines, FailuresEndTheCommandWithTheirMessageAndWriteNothing) {
   const std::string shorter = "one\r\ntwo\r\n";
   ASSERT_TRUE(WriteFileBytes(path, shorter));
   ASSERT_TRUE(program.PopupCommand("Scandisk.log", 3, popup::kEdit1));
-  std::string error = AnswerBox(program.pid(), "OK");
-  program.Sync();
+  std::string error;
+  ASSERT_TRUE(AnswerBox(program.pid(), "OK", &error));
+  EXPECT_TRUE(ShowsNothingModal(program.main()));
   EXPECT_NE(error.find("List index out of bounds (3)"), std::string::npos) << error;
   EXPECT_FALSE(::IsWindowVisible(::FindWindowA("TtextNEFrm", nullptr)));
   EXPECT_EQ(ReadFileBytes(path), shorter);
@@ -212,8 +217,8 @@ TEST(EditingLines, FailuresEndTheCommandWithTheirMessageAndWriteNothing) {
   ASSERT_TRUE(WriteFileBytes(path, binary));
   ASSERT_TRUE(program.OpenSource(kFiles, "Scandisk.log"));
   ASSERT_TRUE(program.PopupCommand("Scandisk.log", 0, popup::kRem1));
-  error = AnswerBox(program.pid(), "OK");
-  program.Sync();
+  ASSERT_TRUE(AnswerBox(program.pid(), "OK", &error));
+  EXPECT_TRUE(ShowsNothingModal(program.main()));
   EXPECT_NE(error.find("File C:\\scandisk.log contains binary data and was not rewritten"),
             std::string::npos)
       << error;

@@ -45,9 +45,14 @@ TEST(LanguageModules, EveryModuleHoldsEveryIdInItsOwnLanguage) {
     HMODULE module = owner.get();
     for (int id : kIds) EXPECT_FALSE(Text(module, id).empty()) << code << " id " << id;
     // The English module is the only one that reads "Close".
-    if (std::string(code) != "EN") EXPECT_NE(Text(module, 52), L"Close") << code;
-    for (const auto& check : checks)
-      if (std::string(check.code) == code) EXPECT_EQ(Text(module, check.id), check.text) << code;
+    if (std::string(code) != "EN") {
+      EXPECT_NE(Text(module, 52), L"Close") << code;
+    }
+    for (const auto& check : checks) {
+      if (std::string(check.code) == code) {
+        EXPECT_EQ(Text(module, check.id), check.text) << code;
+      }
+    }
   }
 }
 

@@ -38,25 +38,24 @@ std::string Today() {
 }
 
 // Opens the report window, ticks the given rows of the file group and presses a button.
-HWND RunReport(RunningProgram& p, std::initializer_list<int> fileRows, const char* button) {
+::testing::AssertionResult RunReport(RunningProgram& p, std::initializer_list<int> fileRows,
+                                     const char* button, HWND* opened = nullptr) {
   HWND form = OpenReportWindow(p);
-  if (!form) return nullptr;
+  if (!form) return ::testing::AssertionFailure() << "the report window did not open";
+  if (opened) *opened = form;
   HWND list = ReportList(form);
-  if (fileRows.size() > 0) ToggleReportSection(list, 0);
+  if (fileRows.size() > 0) {
+    if (auto expanded = ToggleReportSection(list, 0); !expanded) return expanded;
+  }
   for (int row : fileRows) ClickCheckBox(list, row);
-  PressReportButton(form, button);
-  return form;
+  return PressReportButton(form, button);
 }
 
 // Answers the save dialog that a Save opens.
-bool SaveAs(RunningProgram& p, const std::string& path) {
+::testing::AssertionResult SaveAs(RunningProgram& p, const std::string& path) {
   HWND dialog = WaitForWindow(p.pid, "#32770", nullptr);
-  return dialog && FillFileDialog(dialog, path);
-}
-
-// True when no dialog of the program shows up for a while.
-bool NoDialogFollows(RunningProgram& p) {
-  return !WaitFor([&] { return !ProcessWindows(p.pid, "#32770").empty(); }, 1500ms);
+  if (!dialog) return ::testing::AssertionFailure() << "no save dialog for " << path;
+  return FillFileDialog(dialog, path);
 }
 
 TEST(Report, TickedSourcesAreSavedAsTextOrHtmlByTheNamesExtension) {
@@ -89,11 +88,11 @@ TEST(Report, TickedSourcesAreSavedAsTextOrHtmlByTheNamesExtension) {
   EXPECT_EQ(buttons[3].first - buttons[0].first, 86 - 9);
   HWND list = ReportList(form);
   EXPECT_EQ(ListRows(list), (std::vector<std::string>{"Configuration files", "Autostart"}));
-  ToggleReportSection(list, 0);
+  ASSERT_TRUE(ToggleReportSection(list, 0));
   ASSERT_EQ(ListRows(list).size(), 14u);
   EXPECT_EQ(ListRows(list)[kNetLogRow], "NetLog.txt");
   ClickCheckBox(list, kNetLogRow);
-  PressReportButton(form, "Save");
+  ASSERT_TRUE(PressReportButton(form, "Save"));
   ASSERT_TRUE(SaveAs(p, out + "r.txt"));
   ASSERT_TRUE(WaitFor([&] { return FileExists(out + "r.txt"); }));
   const std::string text = ReadFileBytes(out + "r.txt");
@@ -106,17 +105,17 @@ TEST(Report, TickedSourcesAreSavedAsTextOrHtmlByTheNamesExtension) {
   EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
 
   // Every opening starts unticked: Save without a tick asks nothing and writes nothing.
-  form = RunReport(p, {}, "Save");
+  ASSERT_TRUE(RunReport(p, {}, "Save", &form));
   ASSERT_TRUE(WaitForReportClosed(form));
-  EXPECT_TRUE(NoDialogFollows(p));
+  EXPECT_TRUE(ShowsNothingModal(p.main));
 
   // The extension decides, in any letter case.
-  RunReport(p, {kNetLogRow}, "Save");
+  ASSERT_TRUE(RunReport(p, {kNetLogRow}, "Save"));
   ASSERT_TRUE(SaveAs(p, out + "R2.TXT"));
   ASSERT_TRUE(WaitFor([&] { return FileExists(out + "R2.TXT"); }));
   EXPECT_NE(ReadFileBytes(out + "R2.TXT").find("\r\na\xA4\xA5 \"8\"\r\n"), std::string::npos);
 
-  RunReport(p, {kNetLogRow}, "Save");
+  ASSERT_TRUE(RunReport(p, {kNetLogRow}, "Save"));
   ASSERT_TRUE(SaveAs(p, out + "r.htm"));
   ASSERT_TRUE(WaitFor([&] { return FileExists(out + "r.htm"); }));
   const std::string html = ReadFileBytes(out + "r.htm");
@@ -126,16 +125,16 @@ TEST(Report, TickedSourcesAreSavedAsTextOrHtmlByTheNamesExtension) {
             std::string::npos);
   EXPECT_NE(html.find("<TR><TD><HR color-\"clblue\"></TD></TR>\r\n"), std::string::npos);
 
-  RunReport(p, {kNetLogRow}, "Save");
+  ASSERT_TRUE(RunReport(p, {kNetLogRow}, "Save"));
   ASSERT_TRUE(SaveAs(p, out + "r.html"));
   HWND notice = WaitForDialogWithText(p.pid, "The report was not saved.");
   ASSERT_NE(notice, nullptr);
   EXPECT_EQ(MessageBoxText(notice),
             "The report was not saved. Choose a name ending in .txt or .htm.");
   EXPECT_EQ(WindowText(notice), "Vorn Info Config");
-  PressDialogButton(notice, IDOK);
+  EXPECT_TRUE(PressDialogButton(notice, IDOK));
   EXPECT_FALSE(FileExists(out + "r.html"));
-  p.Close();
+  EXPECT_TRUE(p.Close());
   RemoveTree(out);
 }
 
@@ -149,10 +148,10 @@ TEST(Report, SelectAllAndSendAfterASaveIntoAnotherFolder) {
   HWND form = OpenReportWindow(p);
   ASSERT_NE(form, nullptr);
   HWND list = ReportList(form);
-  ToggleReportSection(list, 1);
+  ASSERT_TRUE(ToggleReportSection(list, 1));
   ASSERT_EQ(ListRows(list).size(), 7u);
   ASSERT_TRUE(ChooseFromRowMenu(list, 3, 0));
-  PressReportButton(form, "Save");
+  ASSERT_TRUE(PressReportButton(form, "Save"));
   ASSERT_TRUE(SaveAs(p, elsewhere + "auto.txt"));
   ASSERT_TRUE(WaitFor([&] { return FileExists(elsewhere + "auto.txt"); }));
   const auto lines = SplitLines(ReadFileBytes(elsewhere + "auto.txt"));
@@ -165,12 +164,13 @@ TEST(Report, SelectAllAndSendAfterASaveIntoAnotherFolder) {
 
   // "Unselect all", then one tick; Send still writes beside the program's folder.
   form = OpenReportWindow(p);
+  ASSERT_NE(form, nullptr);
   list = ReportList(form);
-  ToggleReportSection(list, 1);
+  ASSERT_TRUE(ToggleReportSection(list, 1));
   ASSERT_TRUE(ChooseFromRowMenu(list, 2, 0));
   ASSERT_TRUE(ChooseFromRowMenu(list, 2, 1));
   ClickCheckBox(list, 3);  // HCU\Run
-  PressReportButton(form, "Send");
+  ASSERT_TRUE(PressReportButton(form, "Send"));
   const std::string vmail = suite.root() + "Vmail\\";
   ASSERT_TRUE(WaitFor([&] { return FileExists(vmail + "VnIMail.args"); }));
   EXPECT_EQ(ReadFileBytes(vmail + "VnIMail.args"),
@@ -192,7 +192,7 @@ TEST(Report, SelectAllAndSendAfterASaveIntoAnotherFolder) {
   EXPECT_EQ(text.back(), kClosing);
   EXPECT_FALSE(FileExists(elsewhere + "report.htm"));
   EXPECT_FALSE(FileExists(elsewhere + "..\\Vmail\\report.htm"));
-  p.Close();
+  EXPECT_TRUE(p.Close());
   RemoveTree(elsewhere);
 }
 
@@ -203,25 +203,25 @@ TEST(Report, SendWithoutTheMailFolderOrModuleIsReported) {
   RunningProgram p;
   ASSERT_TRUE(StartMainWindow(suite, p));
 
-  RunReport(p, {1}, "Send");
+  ASSERT_TRUE(RunReport(p, {1}, "Send"));
   const std::string failure = "Cannot create file " + vmail + "report.htm";
   HWND error = WaitForDialogWithText(p.pid, failure);
   ASSERT_NE(error, nullptr);
-  PressDialogButton(error, IDOK);
-  EXPECT_TRUE(NoDialogFollows(p)) << "nothing after the failed write";
+  EXPECT_TRUE(PressDialogButton(error, IDOK));
+  EXPECT_TRUE(ShowsNothingModal(p.main)) << "nothing after the failed write";
   EXPECT_FALSE(FileExists(suite.config() + "report.txt"));
   EXPECT_FALSE(FileExists(suite.root() + "Vmail"));
 
   // A folder without the module: both files, then the failed start is said.
   ASSERT_TRUE(::CreateDirectoryA(vmail.c_str(), nullptr));
-  RunReport(p, {1}, "Send");
+  ASSERT_TRUE(RunReport(p, {1}, "Send"));
   error = WaitForDialogWithText(p.pid, "Cannot start the mail module");
   ASSERT_NE(error, nullptr);
   EXPECT_EQ(MessageBoxText(error), "Cannot start the mail module " + vmail + "VnIMail.exe");
-  PressDialogButton(error, IDOK);
+  EXPECT_TRUE(PressDialogButton(error, IDOK));
   EXPECT_TRUE(FileExists(vmail + "report.htm"));
   EXPECT_TRUE(FileExists(vmail + "report.txt"));
-  p.Close();
+  EXPECT_TRUE(p.Close());
 }
 
 TEST(Report, CancelAndTheCloseBoxProduceNothing) {
@@ -229,29 +229,30 @@ TEST(Report, CancelAndTheCloseBoxProduceNothing) {
   const std::string out = TempFolder("report-cancel");
   RunningProgram p;
   ASSERT_TRUE(StartMainWindow(suite, p));
-  RunReport(p, {1}, "Save");
+  ASSERT_TRUE(RunReport(p, {1}, "Save"));
   ASSERT_TRUE(SaveAs(p, out + "first.txt"));
   ASSERT_TRUE(WaitFor([&] { return FileExists(out + "first.txt"); }));
   const std::string first = ReadFileBytes(out + "first.txt");
 
-  HWND form = RunReport(p, {1}, "Close");
+  HWND form = nullptr;
+  ASSERT_TRUE(RunReport(p, {1}, "Close", &form));
   ASSERT_TRUE(WaitForReportClosed(form));
-  EXPECT_TRUE(NoDialogFollows(p));
+  EXPECT_TRUE(ShowsNothingModal(p.main));
 
   form = OpenReportWindow(p);
   ASSERT_NE(form, nullptr);
-  ToggleReportSection(ReportList(form), 0);
+  ASSERT_TRUE(ToggleReportSection(ReportList(form), 0));
   ClickCheckBox(ReportList(form), 1);
   ::PostMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0);
   ASSERT_TRUE(WaitForReportClosed(form));
-  EXPECT_TRUE(NoDialogFollows(p));
+  EXPECT_TRUE(ShowsNothingModal(p.main));
 
   // Cancelling the save dialog ends the report too.
-  RunReport(p, {1}, "Save");
+  ASSERT_TRUE(RunReport(p, {1}, "Save"));
   HWND dialog = WaitForWindow(p.pid, "#32770", nullptr);
   ASSERT_NE(dialog, nullptr);
-  PressDialogButton(dialog, IDCANCEL);
-  EXPECT_TRUE(NoDialogFollows(p));
+  EXPECT_TRUE(PressDialogButton(dialog, IDCANCEL));
+  EXPECT_TRUE(ShowsNothingModal(p.main));
   EXPECT_EQ(ReadFileBytes(out + "first.txt"), first);
   WIN32_FIND_DATAA fd{};
   int files = 0;
@@ -262,7 +263,7 @@ TEST(Report, CancelAndTheCloseBoxProduceNothing) {
     ::FindClose(find);
   }
   EXPECT_EQ(files, 1);
-  p.Close();
+  EXPECT_TRUE(p.Close());
   RemoveTree(out);
 }
 
@@ -278,7 +279,7 @@ TEST(ReportPrint, PagesWithFootersOnAPostScriptPrinter) {
   RunningProgram p;
   ASSERT_TRUE(StartMainWindow(suite, p));
 
-  RunReport(p, {kScandiskRow}, "Print");
+  ASSERT_TRUE(RunReport(p, {kScandiskRow}, "Print"));
   HWND dialog = WaitForWindow(p.pid, "#32770", nullptr);
   ASSERT_NE(dialog, nullptr);
   ASSERT_TRUE(PressDialogButton(dialog, IDOK));
@@ -317,9 +318,9 @@ TEST(ReportPrint, PagesWithFootersOnAPostScriptPrinter) {
   ASSERT_NE(form, nullptr);
   ::PostMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0);
   ASSERT_TRUE(WaitForReportClosed(form));
-  EXPECT_TRUE(NoDialogFollows(p));
+  EXPECT_TRUE(ShowsNothingModal(p.main));
   EXPECT_FALSE(FileExists(ps));
-  p.Close();
+  EXPECT_TRUE(p.Close());
   RemoveTree(out);
 }
 

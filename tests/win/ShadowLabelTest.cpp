@@ -117,10 +117,18 @@ TEST_F(ShadowLabelTest, ShadowLiesWhereItsPositionPutsIt) {
     ASSERT_GE(text.right, 0) << c.position;
     ASSERT_GE(shadow.right, 0) << c.position;
     // The text covers part of its shadow; the outer edges show the offset.
-    if (c.dx < 0) EXPECT_EQ(shadow.left, text.left + c.dx) << c.position;
-    if (c.dx > 0) EXPECT_EQ(shadow.right, text.right + c.dx) << c.position;
-    if (c.dy < 0) EXPECT_EQ(shadow.top, text.top + c.dy) << c.position;
-    if (c.dy > 0) EXPECT_EQ(shadow.bottom, text.bottom + c.dy) << c.position;
+    if (c.dx < 0) {
+      EXPECT_EQ(shadow.left, text.left + c.dx) << c.position;
+    }
+    if (c.dx > 0) {
+      EXPECT_EQ(shadow.right, text.right + c.dx) << c.position;
+    }
+    if (c.dy < 0) {
+      EXPECT_EQ(shadow.top, text.top + c.dy) << c.position;
+    }
+    if (c.dy > 0) {
+      EXPECT_EQ(shadow.bottom, text.bottom + c.dy) << c.position;
+    }
   }
 }
 

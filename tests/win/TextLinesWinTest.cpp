@@ -53,6 +53,45 @@ TEST_F(TextLinesWin, LockedFileStaysByteForByte) {
   EXPECT_EQ(ReadFileBytes(path), original);
 }
 
+// Another process reads the file and lets others read it too, as an editor or a virus
+// scanner does: reading goes on, but no rewrite may take the file's place, not even
+// when the holder allows deletion (a rename over it would then succeed).
+TEST_F(TextLinesWin, FileAnotherProcessHoldsForReadingIsReadButNotReplaced) {
+  const struct {
+    const char* what;
+    DWORD share;
+  } cases[] = {{"read sharing", FILE_SHARE_READ},
+               {"read and delete sharing", FILE_SHARE_READ | FILE_SHARE_DELETE}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string path = dir_ + "config.sys";
+    const std::string original = "DEVICE=C:\\himem.sys\nFILES=30\r\nBUFFERS=20";
+    ASSERT_TRUE(WriteFileBytes(path, original));
+    FileSystem& fs = SystemFileSystem();
+    {
+      FileHeldByChild held(path, c.share);
+      ASSERT_TRUE(held.Holding());
+      EXPECT_EQ(ReadTextLines(fs, path),
+                (TextLines{"DEVICE=C:\\himem.sys", "FILES=30", "BUFFERS=20"}));
+      try {
+        WriteTextLines(fs, path, {"FILES=40"});
+        ADD_FAILURE() << "the rewrite of a held file reported success";
+      } catch (const EFileCreateError& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot create file " + path);
+      }
+      EXPECT_EQ(ReadFileBytes(path), original);
+    }
+    EXPECT_EQ(ReadFileBytes(path), original) << "after the holder let go";
+    // Nothing of the attempt is left beside it.
+    WIN32_FIND_DATAA fd{};
+    vconfig::UniqueFind find(::FindFirstFileA((dir_ + "*.tmp").c_str(), &fd));
+    EXPECT_FALSE(find) << fd.cFileName;
+    // Released, the same rewrite goes through: the hold was what refused it.
+    WriteTextLines(fs, path, {"FILES=40"});
+    EXPECT_EQ(ReadFileBytes(path), "FILES=40\r\n");
+  }
+}
+
 TEST_F(TextLinesWin, MissingFolderAndBinaryFileAreRefused) {
   const std::string missing = dir_ + "no such folder\\config.sys";
   EXPECT_THROW(WriteTextLines(SystemFileSystem(), missing, {"FILES=40"}), EFileCreateError);

@@ -5,16 +5,13 @@
 namespace vtest {
 namespace {
 
-constexpr UINT kSendTimeoutMs = 10000;
+using ::testing::AssertionFailure;
+using ::testing::AssertionResult;
+using ::testing::AssertionSuccess;
 
-// Delivers a left click and returns once the program has handled it.
-void SendClick(HWND hwnd, int x, int y) {
-  const LPARAM pos = MAKELPARAM(x, y);
-  DWORD_PTR result = 0;
-  ::SendMessageTimeoutA(hwnd, WM_MOUSEMOVE, 0, pos, SMTO_NORMAL, kSendTimeoutMs, &result);
-  ::SendMessageTimeoutA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, pos, SMTO_NORMAL, kSendTimeoutMs,
-                        &result);
-  ::SendMessageTimeoutA(hwnd, WM_LBUTTONUP, 0, pos, SMTO_NORMAL, kSendTimeoutMs, &result);
+AssertionResult ClickRowHandled(HWND list, int row) {
+  const RECT r = RowRect(list, row);
+  return SendClick(list, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
 int FindRow(HWND list, const std::string& text) {
@@ -37,35 +34,25 @@ std::string WithoutAmpersands(std::string s) {
 EditingSession::EditingSession() { started_ = StartMainWindow(suite_, program_); }
 
 EditingSession::~EditingSession() {
+  // A box that a failed check left open keeps the program running: it is ended.
   if (program_.main && ::IsWindow(program_.main)) ::PostMessageA(program_.main, WM_CLOSE, 0, 0);
-  if (!program_.base.WaitForExit(10s)) Kill();
+  if (!program_.base.WaitForExit(10s)) program_.Kill();
 }
 
-void EditingSession::Kill() {
-  // A program stuck in a box that a failed check left open.
-  if (program_.pid) {
-    if (HANDLE p = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, program_.pid)) {
-      ::TerminateProcess(p, 1);
-      ::WaitForSingleObject(p, 5000);
-      ::CloseHandle(p);
-    }
-  }
-  program_.base.Kill();
-}
-
-bool EditingSession::OpenSource(const std::string& groupTitle, const std::string& caption) {
+AssertionResult EditingSession::OpenSource(const std::string& groupTitle,
+                                           const std::string& caption) {
   HWND tree = program_.tree;
   int entry = FindRow(tree, caption);
   if (entry < 0) {
     const int group = FindRow(tree, groupTitle);
-    if (group < 0) return false;
-    const RECT r = RowRect(tree, group);
-    SendClick(tree, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    if (!WaitFor([&] { return (entry = FindRow(tree, caption)) >= 0; })) return false;
+    if (group < 0) return AssertionFailure() << "no group \"" << groupTitle << "\" in the tree";
+    if (AssertionResult clicked = ClickRowHandled(tree, group); !clicked) return clicked;
+    if (!WaitFor([&] { return (entry = FindRow(tree, caption)) >= 0; }))
+      return AssertionFailure() << "no entry \"" << caption << "\" under \"" << groupTitle << "\"";
   }
-  const RECT r = RowRect(tree, entry);
-  SendClick(tree, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
-  return WaitFor([&] { return ContentRow(caption) >= 0; });
+  if (AssertionResult clicked = ClickRowHandled(tree, entry); !clicked) return clicked;
+  if (WaitFor([&] { return ContentRow(caption) >= 0; })) return AssertionSuccess();
+  return AssertionFailure() << "the section \"" << caption << "\" did not load";
 }
 
 int EditingSession::ContentRow(const std::string& caption, int row) const {
@@ -89,12 +76,13 @@ std::vector<std::string> EditingSession::SectionRows(const std::string& caption)
   return out;
 }
 
-bool EditingSession::PopupCommand(const std::string& caption, int row, int position) {
+AssertionResult EditingSession::PopupCommand(const std::string& caption, int row, int position) {
   const int at = ContentRow(caption, row);
-  if (at < 0) return false;
+  if (at < 0) return AssertionFailure() << "no row " << row << " in section \"" << caption << "\"";
   ClickRow(program_.content, at, true);
   HWND menu = WaitForWindow(program_.pid, "#32768", nullptr, 5s);
-  if (!menu) return false;
+  if (!menu)
+    return AssertionFailure() << "no popup menu on row " << row << " of \"" << caption << "\"";
   // The menu's own keyboard: Down from no selection reaches the first item.
   for (int i = 0; i <= position; ++i) {
     ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
@@ -102,13 +90,11 @@ bool EditingSession::PopupCommand(const std::string& caption, int row, int posit
   }
   ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
   ::PostMessageA(menu, WM_KEYUP, VK_RETURN, 0xC0000000);
-  return WaitFor([menu] { return !::IsWindowVisible(menu); }, 5s);
+  if (WaitFor([menu] { return !::IsWindowVisible(menu); }, 5s)) return AssertionSuccess();
+  return AssertionFailure() << "the popup menu stays open";
 }
 
-void EditingSession::Sync() const {
-  DWORD_PTR result = 0;
-  ::SendMessageTimeoutA(program_.main, WM_NULL, 0, 0, SMTO_NORMAL, kSendTimeoutMs, &result);
-}
+AssertionResult EditingSession::Sync() const { return RoundTrip(program_.main); }
 
 HWND EditingSession::WaitForForm(const char* cls) const { return WaitForWindow(program_.pid, cls, nullptr, 5s); }
 
@@ -118,33 +104,36 @@ void SetText(HWND control, const std::string& text) {
   ::SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-bool ClickButton(HWND dialog, const std::string& caption) {
+AssertionResult ClickButton(HWND dialog, const std::string& caption) {
   HWND button = nullptr;
   for (HWND child : ChildWindows(dialog))
     if (WithoutAmpersands(WindowText(child)) == caption) button = child;
-  if (!button) return false;
+  if (!button)
+    return AssertionFailure() << "no button \"" << caption << "\" in " << DescribeWindow(dialog);
   RECT r{};
   ::GetClientRect(button, &r);
   ClickAt(button, r.right / 2, r.bottom / 2);
-  return WaitFor([dialog] { return !::IsWindowVisible(dialog); }, 5s);
+  if (WaitFor([dialog] { return !::IsWindowVisible(dialog); }, 5s)) return AssertionSuccess();
+  return AssertionFailure() << "still shown after \"" << caption
+                            << "\": " << DescribeWindow(dialog);
 }
 
-std::string AnswerBox(DWORD pid, const std::string& button) {
+AssertionResult AnswerBox(DWORD pid, const std::string& button, std::string* shown) {
   HWND box = WaitForMessageBox(pid, 5s);
-  if (!box) return "(no box)";
+  if (!box) return AssertionFailure() << "no box to answer with \"" << button << "\"";
   std::string texts = WindowText(box) + "\n";
-  int id = 0;
   for (HWND child : ChildWindows(box)) {
     const std::string text = WindowText(child);
-    if (WithoutAmpersands(text) == button) id = ::GetDlgCtrlID(child);
     if (!text.empty()) texts += text + "\n";
   }
-  if (!id || !PressDialogButton(box, id)) texts += "(button not pressed)";
-  return texts;
+  if (shown) *shown = texts;
+  if (AssertionResult pressed = PressBoxButton(box, button); !pressed) return pressed;
+  return AssertionSuccess() << texts;
 }
 
-bool FileBecomes(const std::string& path, const std::string& bytes) {
-  return WaitFor([&] { return ReadFileBytes(path) == bytes; }, 5s);
+AssertionResult FileBecomes(const std::string& path, const std::string& bytes) {
+  if (WaitFor([&] { return ReadFileBytes(path) == bytes; }, 5s)) return AssertionSuccess();
+  return AssertionFailure() << path << " holds \"" << ReadFileBytes(path) << "\"";
 }
 
 FileKeeper::FileKeeper(std::string path) : path_(std::move(path)) {

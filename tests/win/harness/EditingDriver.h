@@ -24,31 +24,32 @@ class EditingSession {
   EditingSession(const EditingSession&) = delete;
   EditingSession& operator=(const EditingSession&) = delete;
 
-  bool ok() const { return started_; }
+  ::testing::AssertionResult ok() const { return started_; }
   DWORD pid() const { return program_.pid; }
+  HWND main() const { return program_.main; }
 
   // Clicks a group title in the source tree (when its entries are not shown) and then
   // the entry; returns once the entry's section is loaded in the content list.
-  bool OpenSource(const std::string& groupTitle, const std::string& caption);
+  [[nodiscard]] ::testing::AssertionResult OpenSource(const std::string& groupTitle,
+                                                      const std::string& caption);
   // The content list row of a section's title, and of its row `row` (-1: the title).
   int ContentRow(const std::string& caption, int row = -1) const;
   // The rows of an open section, as the content list holds them now.
   std::vector<std::string> SectionRows(const std::string& caption) const;
   // Right-clicks a content row and picks the popup item at `position` among the items
   // shown.
-  bool PopupCommand(const std::string& caption, int row, int position);
+  [[nodiscard]] ::testing::AssertionResult PopupCommand(const std::string& caption, int row,
+                                                        int position);
 
-  // Returns once the program has finished what it was doing (its next message).
-  void Sync() const;
+  // Returns once the program has finished what it was doing (a round trip).
+  [[nodiscard]] ::testing::AssertionResult Sync() const;
   // A visible window of the program by class.
   HWND WaitForForm(const char* cls) const;
 
  private:
-  void Kill();
-
   SuiteCopy suite_;
   RunningProgram program_;
-  bool started_ = false;
+  ::testing::AssertionResult started_ = ::testing::AssertionFailure();
 };
 
 // Positions of the popup items as the menus show them on a row.
@@ -64,15 +65,18 @@ constexpr int kView2InFolder = 0;                             // a start-up fold
 std::vector<HWND> EditFields(HWND dialog);
 void SetText(HWND control, const std::string& text);
 // Clicks the dialog's button whose caption is given; waits until the dialog hides.
-bool ClickButton(HWND dialog, const std::string& caption);
+[[nodiscard]] ::testing::AssertionResult ClickButton(HWND dialog, const std::string& caption);
 
-// The next message box or error report of the process: its caption and every text it
-// shows, joined by new lines. Answers it with the button of the given caption.
-std::string AnswerBox(DWORD pid, const std::string& button);
+// Answers the next message box or error report of the process with the button of the
+// given caption; *shown (when given) receives its caption and every text it shows,
+// joined by new lines.
+::testing::AssertionResult AnswerBox(DWORD pid, const std::string& button,
+                                     std::string* shown = nullptr);
 
 // Waits until the file holds exactly these bytes (a command answered in a message box
 // writes after the box has gone).
-bool FileBecomes(const std::string& path, const std::string& bytes);
+[[nodiscard]] ::testing::AssertionResult FileBecomes(const std::string& path,
+                                                     const std::string& bytes);
 
 // Keeps a file's bytes and attributes (or its absence) and puts them back.
 class FileKeeper {

@@ -32,9 +32,10 @@ HWND FindDescendantById(HWND parent, int id) {
   return s.found;
 }
 
-bool StartMainWindow(const SuiteCopy& suite, RunningProgram& program) {
+::testing::AssertionResult StartMainWindow(const SuiteCopy& suite, RunningProgram& program) {
   program.base = StartProgram(suite.root() + "VInfo.exe", "", suite.root());
-  if (!program.base.started()) return false;
+  if (!program.base.started())
+    return ::testing::AssertionFailure() << "cannot start " << suite.root() << "VInfo.exe";
   const bool shown = WaitFor([&] {
     HWND main = ::FindWindowA("TUpravitFrm", "Vorn Info Config");
     if (!main || !::IsWindowVisible(main)) return false;
@@ -43,13 +44,37 @@ bool StartMainWindow(const SuiteCopy& suite, RunningProgram& program) {
     program.content = FindDescendantById(main, kContentListId);
     return program.tree && program.content && Rows(program.tree).size() == 2;
   }, 20s);
-  if (shown) ::GetWindowThreadProcessId(program.main, &program.pid);
-  return shown;
+  if (program.main) {
+    ::GetWindowThreadProcessId(program.main, &program.pid);
+    // Held, so that the id cannot pass to another process before the end is checked.
+    program.process.reset(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, program.pid));
+  }
+  if (shown) return ::testing::AssertionSuccess();
+  auto failure = ::testing::AssertionFailure() << "the main window did not show with both lists";
+  if (program.pid)
+    for (HWND dialog : ProcessWindows(program.pid, "#32770"))
+      failure << "; " << DescribeWindow(dialog);
+  return failure;
 }
 
-void RunningProgram::Close() {
+RunningProgram::~RunningProgram() { Kill(); }
+
+::testing::AssertionResult RunningProgram::Close() {
   if (main && ::IsWindow(main)) ::PostMessageA(main, WM_CLOSE, 0, 0);
-  base.WaitForExit();
+  if (base.WaitForExit()) return ::testing::AssertionSuccess();
+  auto failure = ::testing::AssertionFailure() << "the program did not end";
+  if (pid)
+    for (HWND dialog : ProcessWindows(pid, "#32770"))
+      failure << "; it shows " << DescribeWindow(dialog);
+  return failure;
+}
+
+void RunningProgram::Kill() {
+  if (process && ::WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT) {
+    ::TerminateProcess(process.get(), 1);
+    ::WaitForSingleObject(process.get(), 5000);
+  }
+  base.Kill();
 }
 
 RECT RowRect(HWND list, int row) {
@@ -95,9 +120,13 @@ std::vector<bool> HeaderRows(HWND list) {
 
 int TopIndex(HWND list) { return static_cast<int>(::SendMessageA(list, LB_GETTOPINDEX, 0, 0)); }
 
-bool WaitForRows(HWND list, const std::function<bool(const std::vector<std::string>&)>& pred,
-                 std::chrono::milliseconds timeout) {
-  return WaitFor([&] { return pred(Rows(list)); }, timeout);
+::testing::AssertionResult WaitForRows(
+    HWND list, const std::function<bool(const std::vector<std::string>&)>& pred,
+    std::chrono::milliseconds timeout) {
+  if (WaitFor([&] { return pred(Rows(list)); }, timeout)) return ::testing::AssertionSuccess();
+  auto failure = ::testing::AssertionFailure() << "the list's rows are not as expected:";
+  for (const auto& row : Rows(list)) failure << "\n  " << row;
+  return failure;
 }
 
 std::string DialogTexts(HWND dialog) {

@@ -17,19 +17,29 @@ constexpr int kContentListId = 102;
 // The first descendant of a window with the given control id.
 HWND FindDescendantById(HWND parent, int id);
 
-// The program started through the stand-in base module, with its main window.
+// The program started through the stand-in base module, with its main window. Ended
+// on destruction when still running (a failed check may have left a box open).
 struct RunningProgram {
   Process base;
   HWND main = nullptr;
   HWND tree = nullptr;
   HWND content = nullptr;
   DWORD pid = 0;  // the program's process (the base module's child)
+  vconfig::UniqueHandleK process;  // the same
+
+  RunningProgram() = default;
+  ~RunningProgram();
+  RunningProgram(const RunningProgram&) = delete;
+  RunningProgram& operator=(const RunningProgram&) = delete;
 
   // Asks the window to close and waits for the suite to end.
-  void Close();
+  ::testing::AssertionResult Close();
+  // Ends the program and its base module at once.
+  void Kill();
 };
 // Starts the suite copy and waits until the main window shows with both lists.
-bool StartMainWindow(const SuiteCopy& suite, RunningProgram& program);
+[[nodiscard]] ::testing::AssertionResult StartMainWindow(const SuiteCopy& suite,
+                                                         RunningProgram& program);
 
 // Row geometry and clicks on a list box row (scrolled into view first).
 RECT RowRect(HWND list, int row);
@@ -41,7 +51,8 @@ std::vector<std::string> Rows(HWND list);
 std::vector<bool> HeaderRows(HWND list);
 int TopIndex(HWND list);
 // Waits until the list's rows satisfy pred.
-bool WaitForRows(HWND list, const std::function<bool(const std::vector<std::string>&)>& pred,
+[[nodiscard]] ::testing::AssertionResult WaitForRows(
+    HWND list, const std::function<bool(const std::vector<std::string>&)>& pred,
                  std::chrono::milliseconds timeout = 10s);
 
 // All the texts shown by a dialog's children.

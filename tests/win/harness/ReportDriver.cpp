@@ -2,6 +2,10 @@
 
 namespace vtest {
 
+using ::testing::AssertionFailure;
+using ::testing::AssertionResult;
+using ::testing::AssertionSuccess;
+
 HWND OpenReportWindow(RunningProgram& program) {
   HWND button = nullptr;
   for (HWND h : ChildWindows(program.main, "TExplBtn"))
@@ -12,25 +16,27 @@ HWND OpenReportWindow(RunningProgram& program) {
   if (!form) return nullptr;
   HWND list = ReportList(form);
   // Ready once the copied sections are in.
-  WaitFor([list] { return list && ListRows(list).size() == 2; });
-  return form;
+  return WaitFor([list] { return list && ListRows(list).size() == 2; }) ? form : nullptr;
 }
 
 HWND ReportList(HWND reportWindow) { return FindDescendantById(reportWindow, kReportListId); }
 
-bool PressReportButton(HWND reportWindow, const std::string& caption) {
+AssertionResult PressReportButton(HWND reportWindow, const std::string& caption) {
   for (HWND h : ChildWindows(reportWindow, "TSpeedButton")) {
     if (WindowText(h) != caption) continue;
     ClickControl(h);
-    return true;
+    return AssertionSuccess();
   }
-  return false;
+  return AssertionFailure() << "no button \"" << caption << "\" in "
+                            << DescribeWindow(reportWindow);
 }
 
-void ToggleReportSection(HWND list, int row) {
+AssertionResult ToggleReportSection(HWND list, int row) {
   const size_t before = ListRows(list).size();
   ClickRow(list, row);
-  WaitFor([&] { return ListRows(list).size() != before; });
+  if (WaitFor([&] { return ListRows(list).size() != before; })) return AssertionSuccess();
+  return AssertionFailure() << "a click on row " << row << " left the report list at " << before
+                            << " rows";
 }
 
 void ClickCheckBox(HWND list, int row) {
@@ -38,20 +44,24 @@ void ClickCheckBox(HWND list, int row) {
   ClickAt(list, 20, (r.top + r.bottom) / 2);
 }
 
-bool ChooseFromRowMenu(HWND list, int row, int item) {
+AssertionResult ChooseFromRowMenu(HWND list, int row, int item) {
   const RECT r = RowRect(list, row);
   ClickAt(list, 60, (r.top + r.bottom) / 2, true);
   HWND menu = nullptr;
-  if (!WaitFor([&] { return (menu = ShownPopupMenu()) != nullptr; })) return false;
+  if (!WaitFor([&] { return (menu = ShownPopupMenu()) != nullptr; }))
+    return AssertionFailure() << "no popup menu on row " << row;
   for (int i = 0; i <= item; ++i) ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
   ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-  return WaitFor([] { return ShownPopupMenu() == nullptr; });
+  if (WaitFor([] { return ShownPopupMenu() == nullptr; })) return AssertionSuccess();
+  return AssertionFailure() << "the popup menu stays open";
 }
 
-bool WaitForReportClosed(HWND reportWindow) {
-  return WaitFor([reportWindow] {
-    return !::IsWindow(reportWindow) || !::IsWindowVisible(reportWindow);
-  });
+AssertionResult WaitForReportClosed(HWND reportWindow) {
+  if (WaitFor([reportWindow] {
+        return !::IsWindow(reportWindow) || !::IsWindowVisible(reportWindow);
+      }))
+    return AssertionSuccess();
+  return AssertionFailure() << "the report window stays open";
 }
 
 }  // namespace vtest

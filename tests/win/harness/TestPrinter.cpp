@@ -51,8 +51,9 @@ std::string Quote(const std::string& s) { return "'" + s + "'"; }
 
 std::string UnixPath(const std::string& windowsPath) {
   using ToUnix = char*(__cdecl*)(LPCWSTR);
-  static const auto toUnix = reinterpret_cast<ToUnix>(
-      ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name"));
+  // Through the generic function type: GetProcAddress knows no signatures.
+  static const auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void (*)()>(
+      ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
   if (!toUnix) return {};
   wchar_t wide[MAX_PATH] = {};
   ::MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, wide, MAX_PATH);
