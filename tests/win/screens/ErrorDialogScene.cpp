@@ -53,7 +53,7 @@ void ErrorDialogScene(Shots& shots) {
   ::PostMessageA(tabs, WM_KEYDOWN, VK_RIGHT, 0);
   Need(WaitFor([&] { return PageStartsWith(dialog, "Registers:"); }), "show the registers");
   shots.Save("exc-dialog-registers", WholeScreen(), app.id());
-  PressDialogButton(dialog, IDOK);
+  Need(PressDialogButton(dialog, IDOK), "close the error dialog");
   app.Kill();
 }
 

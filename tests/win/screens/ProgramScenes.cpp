@@ -69,12 +69,12 @@ HWND OpenInEditor(RunningProgram& p, const std::string& path) {
 HWND RunReport(RunningProgram& p, int row, const char* button) {
   HWND form = Need(OpenReportWindow(p), "open the report window");
   HWND list = Need(ReportList(form), "find the report list");
-  ToggleReportSection(list, 0);
+  Need(ToggleReportSection(list, 0), "open the file group");
   ClickCheckBox(list, row);
   // Wine selects a row on the button's release, after the box took the click.
   Need(WaitFor([list, row] { return ::SendMessageA(list, LB_GETCURSEL, 0, 0) == row; }),
        "tick a source");
-  if (button) PressReportButton(form, button);
+  if (button) Need(PressReportButton(form, button), "press the report button");
   return form;
 }
 
@@ -159,7 +159,7 @@ void ReportScene(Shots& shots) {
   ShownProgram p;
   HWND form = RunReport(*p, kNetLogRow, nullptr);
   shots.Save("report-window", WholeScreen(), p->pid);
-  PressReportButton(form, "Close");
+  Need(PressReportButton(form, "Close"), "press Close");
   Need(WaitForReportClosed(form), "close the report window");
   if (shots.Wants("saved-report")) {
     SaveReport(*p, kNetLogRow, shots.PathOf("saved-report", "txt"));
