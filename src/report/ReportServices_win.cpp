@@ -61,7 +61,7 @@ std::string Win32ReportServices::TimeText() {
 
 std::optional<std::string> Win32ReportServices::ChooseSaveFile() {
   SaveFileDialog SaveDialogEx1;
-  SaveDialogEx1.owner = Application::MainWindowHandle();
+  SaveDialogEx1.owner = owner_;
   SaveDialogEx1.ShowPlacesBar = true;
   SaveDialogEx1.DefaultExt = kReportDefaultExt;
   SaveDialogEx1.Filter = kReportFileFilter;
@@ -75,7 +75,7 @@ std::optional<std::string> Win32ReportServices::ChooseSaveFile() {
 std::unique_ptr<PrinterSurface> Win32ReportServices::ChoosePrinter() {
   PRINTDLGA PrintDialog1{};
   PrintDialog1.lStructSize = sizeof PrintDialog1;
-  PrintDialog1.hwndOwner = Application::MainWindowHandle();
+  PrintDialog1.hwndOwner = owner_;
   PrintDialog1.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_NOWARNING |
                        PD_USEDEVMODECOPIESANDCOLLATE;
   const BOOL confirmed = ::PrintDlgA(&PrintDialog1);
@@ -102,8 +102,8 @@ void Win32ReportServices::ShowInfo(const std::string& text, const std::string& c
 
 void Win32ReportServices::ShowError(const std::string& text) { ShowErrorBox(text); }
 
-void DeliverReport(ReportAction action, std::vector<std::string>& lines) {
-  Win32ReportServices services;
+void DeliverReport(HWND owner, ReportAction action, std::vector<std::string>& lines) {
+  Win32ReportServices services(owner);
   DeliverReport(action, lines, services);
 }
 

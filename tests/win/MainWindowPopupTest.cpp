@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "app/Startup_win.h"
+#include "app/Application_win.h"
 #include "windows/MainWindow_win.h"
 #include "controls/PopupMenu_win.h"
 #include "controls/sectionlist/SectionList_win.h"
@@ -34,8 +34,6 @@ class MainWindowPopup : public ::testing::Test {
  protected:
   void SetUp() override {
     SetLanguageModule(std::make_unique<EnglishTexts>());
-    ReadSystemLocations();
-    SetUpCatalogue();
     ASSERT_TRUE(frm.CreateWithoutGuard());
   }
   void TearDown() override { SetLanguageModule(nullptr); }
@@ -43,17 +41,18 @@ class MainWindowPopup : public ::testing::Test {
   // The visible items of a menu for a right click on a content row.
   std::vector<std::string> ItemsAt(int row, bool autostart) {
     const RECT r = frm.ContentList()->RowRect(row);
-    PopupPoint = POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    frm.SetPopupPoint(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
     if (autostart) {
-      frm.PopupMenu2Popup();
-      return frm.PopupMenu2().VisibleItems();
+      frm.PrepareAutostartMenu();
+      return frm.AutostartMenu().VisibleItems();
     }
-    frm.PopupMenu1Popup();
-    return frm.PopupMenu1().VisibleItems();
+    frm.PrepareFileMenu();
+    return frm.FileMenu().VisibleItems();
   }
   int Header(int section) { return frm.ContentList()->Sections().HeaderRow(section); }
 
-  MainWindow frm;
+  Application application;  // never run: the window does not end it
+  MainWindow frm{application};
 };
 
 using Items = std::vector<std::string>;
@@ -70,11 +69,11 @@ TEST_F(MainWindowPopup, FileMenuItemsFollowTheRow) {
   for (int i = 0; i < 12; ++i)
     EXPECT_EQ(content.Sections()[1 + i].ImageIndex, frm.SourceTree()->GetSubItemImageIndex(files, i));
 
-  frm.ContentListSectionClick(7);  // open "Boot.ini"
+  frm.ToggleContentSection(7);  // open "Boot.ini"
   EXPECT_EQ(ItemsAt(0, false), Items{});                                     // group title
   EXPECT_EQ(ItemsAt(Header(7), false), (Items{"Add1", "View1"}));            // file title
   EXPECT_EQ(ItemsAt(Header(7) + 1, false), (Items{"Add1", "Rem1", "Edit1", "View1"}));
-  frm.ContentListSectionClick(12);  // the other-file section
+  frm.ToggleContentSection(12);  // the other-file section
   EXPECT_EQ(ItemsAt(Header(12), false), Items{});
   EXPECT_EQ(ItemsAt(Header(12) + 1, false), Items{});
 }
@@ -88,7 +87,7 @@ TEST_F(MainWindowPopup, AutostartMenuItemsFollowTheRow) {
   frm.LoadGroupContent(1);
   SectionList& content = *frm.ContentList();
   ASSERT_EQ(content.Sections()[2].Caption(), "HCU\\Run");
-  frm.ContentListSectionClick(2);
+  frm.ToggleContentSection(2);
   EXPECT_EQ(ItemsAt(0, true), Items{});
   EXPECT_EQ(ItemsAt(Header(2), true), (Items{"Add2", "View2"}));
   EXPECT_EQ(ItemsAt(Header(2) + 1, true), (Items{"Add2", "Edit2", "Rem2", "View2"}));
@@ -134,7 +133,7 @@ TEST_F(MainWindowPopup, LongLinesAndAHundredThousandLineLog) {
   EXPECT_EQ(content.RowCount(), 13);
   EXPECT_EQ(content.Sections()[11].SubItems.Count(), 2);
   EXPECT_EQ(content.Sections()[11].SubItems[1], longLine);
-  frm.SourceTreeSubItemClick(0, 10);  // "NetLog.txt": the long line is shown
+  frm.OnSourceClicked(0, 10);  // "NetLog.txt": the long line is shown
   frm.Show();
   ::UpdateWindow(frm.hwnd());
   EXPECT_EQ(content.RowText(content.Sections().HeaderRow(11) + 2), longLine);
