@@ -8,26 +8,13 @@
 #include "app/Application_win.h"
 #include "controls/chrome/FileDialog_win.h"
 #include "platform/FileSystem_win.h"
+#include "platform/Handles_win.h"
 #include "report/GdiPrinterSurface_win.h"
 
 namespace vconfig {
 namespace {
 
 constexpr const char* kNoPrinterText = "No printer is installed.";
-
-// The device mode and names the print dialog hands back.
-class GlobalMemory {
- public:
-  explicit GlobalMemory(HGLOBAL h) : h_(h) {}
-  ~GlobalMemory() {
-    if (h_) ::GlobalFree(h_);
-  }
-  GlobalMemory(const GlobalMemory&) = delete;
-  GlobalMemory& operator=(const GlobalMemory&) = delete;
-
- private:
-  HGLOBAL h_;
-};
 
 template <typename Format>
 std::string SystemText(Format format) {
@@ -79,8 +66,9 @@ std::unique_ptr<PrinterSurface> Win32ReportServices::ChoosePrinter() {
   PrintDialog1.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_NOWARNING |
                        PD_USEDEVMODECOPIESANDCOLLATE;
   const BOOL confirmed = ::PrintDlgA(&PrintDialog1);
-  GlobalMemory devMode(PrintDialog1.hDevMode);
-  GlobalMemory devNames(PrintDialog1.hDevNames);
+  // The device mode and names that the print dialog hands back are ours to free.
+  UniqueGlobalMemory devMode(PrintDialog1.hDevMode);
+  UniqueGlobalMemory devNames(PrintDialog1.hDevNames);
   if (!confirmed) {
     if (::CommDlgExtendedError() == PDERR_NODEFAULTPRN) ShowError(kNoPrinterText);
     return nullptr;

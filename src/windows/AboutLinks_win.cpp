@@ -38,7 +38,7 @@ int ShowAboutBox(HWND owner) {
   try {
     dialog = std::make_unique<AboutBox>();
     if (!dialog->Create(owner)) throw std::runtime_error("Error creating window");
-    if (dialog->SetDlg()) result = dialog->ShowModal();
+    if (dialog->FillTexts()) result = dialog->ShowModal();
   } catch (const std::exception& e) {
     ShowErrorBox(OpenDialogErrorText(e.what()));
     result = kNotShown;
