@@ -1,5 +1,6 @@
 // The main window in this process: which popup items the row under the point gets,
-// and the images the content sections take from the source tree.
+// and the images the content sections take from the source tree; and that closing it
+// ends nothing in the host.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -94,6 +95,17 @@ TEST_F(MainWindowPopup, AutostartMenuItemsFollowTheRow) {
   EXPECT_EQ(ItemsAt(Header(4), true), Items{"View2"});  // "Startup(User)"
   ::RegDeleteValueA(key, "PopupTest");
   ::RegCloseKey(key);
+}
+
+// Only the program's own main window ends the application when it goes; one that a
+// host such as this test creates must leave the host's message loop alone.
+TEST_F(MainWindowPopup, ClosingAWindowCreatedWithoutTheGuardEndsNothing) {
+  HWND window = frm.hwnd();
+  ::SendMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(::IsWindow(window));
+  EXPECT_FALSE(application.Terminated());
+  MSG msg{};
+  EXPECT_FALSE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
 // Puts a file of the demo data back (or removes it) when the test ends.
