@@ -39,11 +39,11 @@ void LineDialog::CreateComponents() {
   HWND on = panel_->hwnd();
 
   field_ = CreateEditField(on, kFieldId, 6, 4, 359, 21, font_.get());
-  okButton_ =
-      CreateDialogButton(on, 87, 26, 74, font_.get(), IDB_BTN_OK, [this] { Confirm(); });
+  okButton_ = CreateDialogButton(on, 87, 26, 74, font_.get(), IDB_BTN_OK, [this] { Confirm(); });
   cancelButton_ =
       CreateDialogButton(on, 164, 26, 75, font_.get(), IDB_BTN_CANCEL, [this] { Cancel(); });
-  for (HWND control : {field_, okButton_->hwnd(), cancelButton_->hwnd()}) EnableTabNavigation(control);
+  for (HWND control : {field_, okButton_->hwnd(), cancelButton_->hwnd()})
+    EnableTabNavigation(control);
 
   background_->Loaded();
 }
