@@ -1,12 +1,13 @@
 #include "app/Application_win.h"
 
 #include "diagnostics/ErrorHandling_win.h"
+#include "windows/EditorWindow_win.h"
+#include "windows/LineDialog_win.h"
+#include "windows/MainWindow_win.h"
+#include "windows/ValueDialog_win.h"
 
 namespace vconfig {
 namespace {
-
-bool g_terminated = false;
-HWND g_mainWindow = nullptr;
 
 void Dispatch(MSG& msg) {
   try {
@@ -17,42 +18,78 @@ void Dispatch(MSG& msg) {
   }
 }
 
+// Why a message loop stopped.
+enum class LoopEnd { kDone, kQuit, kFailed };
+
+// The loop that the application's and the modal loops share. On kQuit, quitCode
+// holds the exit code that WM_QUIT carried.
+LoopEnd PumpMessages(const std::function<bool()>& done, MessageSource next, WPARAM& quitCode) {
+  MSG msg;
+  while (!done()) {
+    const BOOL got = next(msg);
+    if (got == 0) {
+      quitCode = msg.wParam;
+      return LoopEnd::kQuit;
+    }
+    // A failure leaves nothing to dispatch, and asking again would only fail again.
+    if (got == -1) return LoopEnd::kFailed;
+    Dispatch(msg);
+  }
+  return LoopEnd::kDone;
+}
+
 }  // namespace
 
+BOOL NextThreadMessage(MSG& msg) { return ::GetMessageA(&msg, nullptr, 0, 0); }
+
+Application::Application() = default;
+
+Application::~Application() { DestroyWindows(); }
+
+void Application::Run() {
+  CreateWindows();
+  if (!terminated_) main_->Show();
+  RunMessageLoop();
+  DestroyWindows();
+}
+
+void Application::CreateWindows() {
+  main_ = std::make_unique<MainWindow>(*this);
+  main_->Create();
+  // The other windows exist also after a failed guard; the pending termination
+  // then ends the message loop at its first turn.
+  editor_ = std::make_unique<EditorWindow>();
+  editor_->Create(main_->hwnd());
+  lineDialog_ = std::make_unique<LineDialog>();
+  lineDialog_->Create(main_->hwnd());
+  valueDialog_ = std::make_unique<ValueDialog>();
+  valueDialog_->Create(main_->hwnd());
+}
+
+void Application::DestroyWindows() {
+  // The editor and the dialogs live in windows that the main window owns: they go first.
+  valueDialog_.reset();
+  lineDialog_.reset();
+  editor_.reset();
+  main_.reset();
+}
+
 void Application::Terminate() {
-  if (g_terminated) return;
-  g_terminated = true;
+  if (terminated_) return;
+  terminated_ = true;
   ::PostQuitMessage(0);
 }
 
-bool Application::Terminated() { return g_terminated; }
-
-void Application::RunMessageLoop() {
-  MSG msg;
-  while (!g_terminated) {
-    const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
-    if (got == 0 || got == -1) {
-      g_terminated = true;
-      break;
-    }
-    Dispatch(msg);
-  }
+void Application::RunMessageLoop(MessageSource next) {
+  WPARAM quitCode = 0;
+  if (PumpMessages([this] { return terminated_; }, next, quitCode) != LoopEnd::kDone)
+    terminated_ = true;
 }
 
-HWND Application::MainWindowHandle() { return g_mainWindow; }
-void Application::SetMainWindowHandle(HWND hwnd) { g_mainWindow = hwnd; }
-
-void RunModalLoop(const std::function<bool()>& done) {
-  MSG msg;
-  while (!done()) {
-    const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
-    if (got == 0 || got == -1) {
-      ::PostQuitMessage(static_cast<int>(msg.wParam));
-      g_terminated = true;
-      break;
-    }
-    Dispatch(msg);
-  }
+void RunModalLoop(const std::function<bool()>& done, MessageSource next) {
+  WPARAM quitCode = 0;
+  if (PumpMessages(done, next, quitCode) == LoopEnd::kQuit)
+    ::PostQuitMessage(static_cast<int>(quitCode));
 }
 
 void ShowErrorBox(const std::string& text) {

@@ -1,28 +1,66 @@
-// The application object: title, termination request and the message loops.
+// The application object: it owns the program's windows, creates them in start-up
+// order, and runs the message loop until the program terminates. Beside it the modal
+// loop that the forms share and the program's message boxes.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace vconfig {
 
+class EditorWindow;
+class LineDialog;
+class MainWindow;
+class ValueDialog;
+
 constexpr const char* kApplicationTitle = "Vorn Info Config";
+
+// Where a message loop takes its messages from, with GetMessage's contract: a
+// positive value for a message, 0 for WM_QUIT, -1 for a failure that filled nothing.
+using MessageSource = BOOL (*)(MSG& msg);
+// The next message for any window of this thread.
+BOOL NextThreadMessage(MSG& msg);
 
 class Application {
  public:
-  static void Terminate();  // a second request has no further effect
-  static bool Terminated();
-  // Runs until the application terminates.
-  static void RunMessageLoop();
-  static HWND MainWindowHandle();
-  static void SetMainWindowHandle(HWND hwnd);
+  Application();
+  ~Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  // Creates the windows, shows the main window unless the start-up ended the
+  // program, runs the message loop and frees the windows again.
+  void Run();
+
+  void Terminate();  // a second request has no further effect
+  bool Terminated() const { return terminated_; }
+  // Runs until the application terminates, WM_QUIT arrives or the queue cannot be
+  // read; the last two terminate the application.
+  void RunMessageLoop(MessageSource next = &NextThreadMessage);
+
+  // The windows that exist once per run, from Run() on.
+  EditorWindow& Editor() const { return *editor_; }
+  LineDialog& LineEditor() const { return *lineDialog_; }
+  ValueDialog& ValueEditor() const { return *valueDialog_; }
+
+ private:
+  void CreateWindows();  // in start-up order
+  void DestroyWindows();
+
+  bool terminated_ = false;
+  std::unique_ptr<MainWindow> main_;
+  std::unique_ptr<EditorWindow> editor_;
+  std::unique_ptr<LineDialog> lineDialog_;
+  std::unique_ptr<ValueDialog> valueDialog_;
 };
 
-// Pumps messages until done() holds or the application terminates (WM_QUIT is put
-// back for the outer loop).
-void RunModalLoop(const std::function<bool()>& done);
+// Pumps messages until done() holds. WM_QUIT ends it too and is put back for the
+// outer loop; a queue that cannot be read ends it as well (the outer loop then
+// meets the same failure and ends the program).
+void RunModalLoop(const std::function<bool()>& done, MessageSource next = &NextThreadMessage);
 
 // Modal message boxes of the program: error icon and OK, or information icon.
 void ShowErrorBox(const std::string& text);

@@ -6,8 +6,6 @@
 
 #include "app/Application_win.h"
 #include "app/SuiteGuard.h"
-#include "app/SystemLocations.h"
-#include "config/Catalogue.h"
 #include "locale/Language.h"
 #include "platform/FileSystem_win.h"
 #include "platform/Handles_win.h"
@@ -20,6 +18,7 @@ namespace {
 
 class Win32GuardHost : public GuardHost {
  public:
+  explicit Win32GuardHost(Application& application) : application_(application) {}
   bool FileExists(const std::string& path) override {
     return SystemFileSystem().FileExists(path);
   }
@@ -31,7 +30,10 @@ class Win32GuardHost : public GuardHost {
                                                                           : MutexProbe::OtherError;
   }
   void ShowError(const std::string& text) override { ShowErrorBox(text); }
-  void RequestTermination() override { Application::Terminate(); }
+  void RequestTermination() override { application_.Terminate(); }
+
+ private:
+  Application& application_;
 };
 
 class ErrorBoxSink : public ErrorSink {
@@ -47,8 +49,8 @@ std::vector<std::string> CommandLineArgs() {
   return args;
 }
 
-bool RunSuiteGuard() {
-  Win32GuardHost host;
+bool RunSuiteGuard(Application& application) {
+  Win32GuardHost host(application);
   return RunSuiteGuard(CommandLineArgs(), DirectoryOf(ProgramPath()), host);
 }
 
@@ -62,13 +64,13 @@ bool LoadLanguageModule() {
   return true;
 }
 
-void ReadSystemLocations() {
-  SetLocations(ReadSystemLocationsFrom(TheSystemInfo(), SystemRegistry()));
+SystemLocations ReadSystemLocations() {
+  return ReadSystemLocationsFrom(TheSystemInfo(), SystemRegistry());
 }
 
-void SetUpCatalogue() {
+Catalogue BuildCatalogue() {
   const bool nt = IsWindowsNT(GetWindowsVersionCode(TheSystemInfo().Version()));
-  SetCatalogue(Catalogue::Build(nt, GetLangString(7), GetLangString(20), GetLangString(21)));
+  return Catalogue::Build(nt, GetLangString(7), GetLangString(20), GetLangString(21));
 }
 
 }  // namespace vconfig

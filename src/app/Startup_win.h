@@ -4,21 +4,28 @@
 #include <string>
 #include <vector>
 
+#include "app/SystemLocations.h"
+#include "config/Catalogue.h"
+
 namespace vconfig {
+
+class Application;
 
 // The command-line arguments after the program name.
 std::vector<std::string> CommandLineArgs();
 
-// The three guard checks, with their message boxes and termination request.
-bool RunSuiteGuard();
+// The three guard checks, with their message boxes; a failure terminates the
+// application.
+bool RunSuiteGuard(Application& application);
 
 // Chooses the language through the settings file and loads its module.
 bool LoadLanguageModule();
 
-// Fills the process-wide system locations.
-void ReadSystemLocations();
+// The base locations of the configuration sources on this system.
+SystemLocations ReadSystemLocations();
 
-// Sets up the process-wide catalogue (after the two steps above).
-void SetUpCatalogue();
+// The catalogue for the reported Windows version, titled from the language module
+// (so after the language is loaded).
+Catalogue BuildCatalogue();
 
 }  // namespace vconfig

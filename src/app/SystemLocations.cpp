@@ -3,8 +3,6 @@
 namespace vconfig {
 namespace {
 
-SystemLocations g_locations;
-
 std::string ReadShellFolder(Registry& registry, RegistryRoot root, const std::string& key,
                             const std::string& value) {
   auto k = registry.OpenKey(root, key, RegistryAccess::Read);
@@ -32,8 +30,5 @@ SystemLocations ReadSystemLocationsFrom(SystemInfo& system, Registry& registry) 
                                       "common startup");
   return loc;
 }
-
-const SystemLocations& Locations() { return g_locations; }
-void SetLocations(SystemLocations locations) { g_locations = std::move(locations); }
 
 }  // namespace vconfig

@@ -25,8 +25,4 @@ struct SystemLocations {
 // reading only: an account without administrative rights still gets its folders.
 SystemLocations ReadSystemLocationsFrom(SystemInfo& system, Registry& registry);
 
-// Process-wide values, set once by the main window's creation.
-const SystemLocations& Locations();
-void SetLocations(SystemLocations locations);
-
 }  // namespace vconfig

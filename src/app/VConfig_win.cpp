@@ -4,13 +4,13 @@
 #include <commctrl.h>
 
 #include "app/Application_win.h"
-#include "windows/ProgramWindows_win.h"
 #include "diagnostics/ExceptionReporter_win.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   vconfig::InstallExceptionReporter();
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&icc);
-  vconfig::RunProgram();
+  vconfig::Application application;
+  application.Run();
   return 0;
 }

@@ -3,8 +3,6 @@
 namespace vconfig {
 namespace {
 
-Catalogue g_catalogue;
-
 ConfigSource TextFile(const char* caption, LocationBase base, const char* suffix, int image) {
   ConfigSource s;
   s.caption = caption;
@@ -144,12 +142,5 @@ int GetWindowsVersionCode(const VersionRecord& r) {
 }
 
 bool IsWindowsNT(int code) { return code == 6 || code == 7 || code == 8; }
-
-const Catalogue& TheCatalogue() { return g_catalogue; }
-void SetCatalogue(Catalogue catalogue) { g_catalogue = std::move(catalogue); }
-const ConfigSource* FindSource(const std::string& caption) { return g_catalogue.Find(caption); }
-SourceLocationInfo SourceLocation(const ConfigSource& source) {
-  return SourceLocation(source, Locations());
-}
 
 }  // namespace vconfig

@@ -64,10 +64,4 @@ SourceLocationInfo SourceLocation(const ConfigSource& source, const SystemLocati
 int GetWindowsVersionCode(const VersionRecord& record);
 bool IsWindowsNT(int versionCode);
 
-// Process-wide catalogue, set up once by the main window's creation.
-const Catalogue& TheCatalogue();
-void SetCatalogue(Catalogue catalogue);
-const ConfigSource* FindSource(const std::string& caption);
-SourceLocationInfo SourceLocation(const ConfigSource& source);
-
 }  // namespace vconfig

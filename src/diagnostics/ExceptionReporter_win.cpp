@@ -6,7 +6,6 @@
 #include <cstring>
 #include <typeinfo>
 
-#include "app/Application_win.h"
 #include "diagnostics/Errors.h"
 #include "windows/ErrorDialog_win.h"
 #include "diagnostics/ExcHooks_win.h"
@@ -43,15 +42,6 @@ const void* ThrownObject(const std::exception_ptr& exception) {
   const void* object = nullptr;
   std::memcpy(&object, static_cast<const void*>(&exception), sizeof object);
   return object;
-}
-
-HWND DialogOwner() {
-  HWND main = Application::MainWindowHandle();
-  if (main && ::IsWindow(main) &&
-      ::GetWindowThreadProcessId(main, nullptr) == ::GetCurrentThreadId()) {
-    return main;
-  }
-  return ::GetActiveWindow();
 }
 
 }  // namespace
@@ -102,6 +92,15 @@ ExceptionReporter::Described ExceptionReporter::Describe(const std::exception_pt
     d.className = type ? Demangle(type->name()) : std::string(kUnknown);
   }
   return d;
+}
+
+HWND ExceptionReporter::DialogOwner() const {
+  HWND main = dialogOwner_;
+  if (main && ::IsWindow(main) &&
+      ::GetWindowThreadProcessId(main, nullptr) == ::GetCurrentThreadId()) {
+    return main;
+  }
+  return ::GetActiveWindow();
 }
 
 void ExceptionReporter::ShowException(const std::exception_ptr& exception) {

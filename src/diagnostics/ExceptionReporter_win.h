@@ -45,6 +45,10 @@ class ExceptionReporter {
   // log entry, then the modal dialog. Returns when the dialog is closed.
   void ShowException(const std::exception_ptr& exception);
 
+  // The window that owns the error dialog from now on (the program's main window),
+  // when it belongs to the reporting thread; otherwise that thread's active window.
+  void SetDialogOwner(HWND owner) { dialogOwner_ = owner; }
+
   bool Active() const { return active_; }
   unsigned Options() const { return options_; }
   bool CollapseRecursion() const { return collapseRecursion_; }
@@ -56,6 +60,7 @@ class ExceptionReporter {
     std::string message;
   };
   static Described Describe(const std::exception_ptr& exception);
+  HWND DialogOwner() const;
   // Log entry and dialog for one capture, under the reporter's lock.
   void Report(const ExceptionCapture& capture, const Described& what, HWND owner);
   void AppendToLog(const std::string& entry) const;
@@ -81,6 +86,7 @@ class ExceptionReporter {
   ExcCallStack callStack_;
   std::atomic<DWORD> lockOwner_{0};     // thread holding lock_, 0 when none
   std::atomic<DWORD> dialogThread_{0};  // thread whose error dialog is open
+  std::atomic<HWND> dialogOwner_{nullptr};
 
   UniqueHandleK faultRequest_;
   UniqueHandleK faultDone_;

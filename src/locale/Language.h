@@ -46,7 +46,9 @@ struct LanguageEnvironment {
 // Returns the code in use.
 std::string ChooseAndLoadLanguage(LanguageEnvironment& env, const std::string& programPath);
 
-// The process-wide module that GetLangString reads.
+// The process-wide module that GetLangString reads. Process-wide on purpose: the
+// language is chosen once at start (a new choice takes a restart), and its texts are
+// read everywhere like the program's own string resources.
 void SetLanguageModule(std::unique_ptr<StringModule> module);
 StringModule* LanguageModule();
 std::string GetLangString(int id);

@@ -89,13 +89,6 @@ RunExtents ExtentsIn(HDC dc, GlyphCells& cells) {
   };
 }
 
-struct IconOwner {
-  HICON icon;
-  ~IconOwner() {
-    if (icon) ::DestroyIcon(icon);
-  }
-};
-
 }  // namespace
 
 GdiSurface::GdiSurface(HDC dc, const FontSpec* font) : dc_(dc), state_(std::make_unique<State>()) {
@@ -307,9 +300,10 @@ void GdiSurface::DrawImage(ImageListRef list, int index, const Rect& dest) {
     ::ImageList_Draw(images, index, dc_, dest.left, dest.top, ILD_TRANSPARENT);
     return;
   }
-  IconOwner icon{::ImageList_GetIcon(images, index, ILD_TRANSPARENT)};
-  if (icon.icon) {
-    ::DrawIconEx(dc_, dest.left, dest.top, icon.icon, dest.Width(), dest.Height(), 0, nullptr, DI_NORMAL);
+  UniqueIcon icon(::ImageList_GetIcon(images, index, ILD_TRANSPARENT));
+  if (icon) {
+    ::DrawIconEx(dc_, dest.left, dest.top, icon.get(), dest.Width(), dest.Height(), 0, nullptr,
+                 DI_NORMAL);
   }
 }
 

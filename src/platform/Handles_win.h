@@ -71,6 +71,14 @@ struct MenuTraits {
   static HMENU Invalid() { return nullptr; }
   static void Close(HMENU h) { ::DestroyMenu(h); }
 };
+struct IconTraits {
+  static HICON Invalid() { return nullptr; }
+  static void Close(HICON h) { ::DestroyIcon(h); }
+};
+struct GlobalMemoryTraits {
+  static HGLOBAL Invalid() { return nullptr; }
+  static void Close(HGLOBAL h) { ::GlobalFree(h); }
+};
 struct ImageListTraits {
   static HIMAGELIST Invalid() { return nullptr; }
   static void Close(HIMAGELIST h);
@@ -86,6 +94,8 @@ using UniqueGdiObject = UniqueHandle<HGDIOBJ, GdiTraits>;
 using UniqueMemDc = UniqueHandle<HDC, MemDcTraits>;
 using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
 using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
+using UniqueIcon = UniqueHandle<HICON, IconTraits>;
+using UniqueGlobalMemory = UniqueHandle<HGLOBAL, GlobalMemoryTraits>;
 
 // A typed GDI object owner (HFONT, HBRUSH, HPEN, HBITMAP, HRGN).
 template <typename T>

@@ -8,26 +8,13 @@
 #include "app/Application_win.h"
 #include "controls/chrome/FileDialog_win.h"
 #include "platform/FileSystem_win.h"
+#include "platform/Handles_win.h"
 #include "report/GdiPrinterSurface_win.h"
 
 namespace vconfig {
 namespace {
 
 constexpr const char* kNoPrinterText = "No printer is installed.";
-
-// The device mode and names the print dialog hands back.
-class GlobalMemory {
- public:
-  explicit GlobalMemory(HGLOBAL h) : h_(h) {}
-  ~GlobalMemory() {
-    if (h_) ::GlobalFree(h_);
-  }
-  GlobalMemory(const GlobalMemory&) = delete;
-  GlobalMemory& operator=(const GlobalMemory&) = delete;
-
- private:
-  HGLOBAL h_;
-};
 
 template <typename Format>
 std::string SystemText(Format format) {
@@ -61,7 +48,7 @@ std::string Win32ReportServices::TimeText() {
 
 std::optional<std::string> Win32ReportServices::ChooseSaveFile() {
   SaveFileDialog SaveDialogEx1;
-  SaveDialogEx1.owner = Application::MainWindowHandle();
+  SaveDialogEx1.owner = owner_;
   SaveDialogEx1.ShowPlacesBar = true;
   SaveDialogEx1.DefaultExt = kReportDefaultExt;
   SaveDialogEx1.Filter = kReportFileFilter;
@@ -75,12 +62,13 @@ std::optional<std::string> Win32ReportServices::ChooseSaveFile() {
 std::unique_ptr<PrinterSurface> Win32ReportServices::ChoosePrinter() {
   PRINTDLGA PrintDialog1{};
   PrintDialog1.lStructSize = sizeof PrintDialog1;
-  PrintDialog1.hwndOwner = Application::MainWindowHandle();
+  PrintDialog1.hwndOwner = owner_;
   PrintDialog1.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_NOWARNING |
                        PD_USEDEVMODECOPIESANDCOLLATE;
   const BOOL confirmed = ::PrintDlgA(&PrintDialog1);
-  GlobalMemory devMode(PrintDialog1.hDevMode);
-  GlobalMemory devNames(PrintDialog1.hDevNames);
+  // The device mode and names that the print dialog hands back are ours to free.
+  UniqueGlobalMemory devMode(PrintDialog1.hDevMode);
+  UniqueGlobalMemory devNames(PrintDialog1.hDevNames);
   if (!confirmed) {
     if (::CommDlgExtendedError() == PDERR_NODEFAULTPRN) ShowError(kNoPrinterText);
     return nullptr;
@@ -102,8 +90,8 @@ void Win32ReportServices::ShowInfo(const std::string& text, const std::string& c
 
 void Win32ReportServices::ShowError(const std::string& text) { ShowErrorBox(text); }
 
-void DeliverReport(ReportAction action, std::vector<std::string>& lines) {
-  Win32ReportServices services;
+void DeliverReport(HWND owner, ReportAction action, std::vector<std::string>& lines) {
+  Win32ReportServices services(owner);
   DeliverReport(action, lines, services);
 }
 

@@ -2,6 +2,8 @@
 // window, the report files, the mail module.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
@@ -11,6 +13,8 @@ namespace vconfig {
 
 class Win32ReportServices : public ReportServices {
  public:
+  // The save and print dialogs belong to the owner.
+  explicit Win32ReportServices(HWND owner) : owner_(owner) {}
   FileSystem& Files() override;
   std::string ProgramFolder() override;
   std::string ApplicationTitle() override;
@@ -22,10 +26,13 @@ class Win32ReportServices : public ReportServices {
                     const std::string& folder) override;
   void ShowInfo(const std::string& text, const std::string& caption) override;
   void ShowError(const std::string& text) override;
+
+ private:
+  HWND owner_;
 };
 
 // Completes the lines and saves, prints or sends them. Runs after the report window
-// is gone, so its dialogs belong to the main window.
-void DeliverReport(ReportAction action, std::vector<std::string>& lines);
+// is gone, so its dialogs belong to the owner (the main window).
+void DeliverReport(HWND owner, ReportAction action, std::vector<std::string>& lines);
 
 }  // namespace vconfig

@@ -1,6 +1,5 @@
 #include "windows/AboutBox_win.h"
 
-#include "app/Application_win.h"
 #include "app/ArtworkIds.h"
 #include "controls/chrome/Bitmaps_win.h"
 #include "locale/AboutTexts.h"
@@ -14,7 +13,7 @@ namespace {
 
 constexpr int kClientWidth = 200;
 constexpr int kClientHeight = 281;
-constexpr int kLabelCopyr1Id = 201;
+constexpr int kCopyrightLabelId = 201;
 constexpr COLORREF kGray = RGB(128, 128, 128);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
@@ -85,28 +84,28 @@ void AboutBox::CreateComponents() {
   copyrightFont_ = MakeFont("Microsoft Sans Serif", 9, false);
 
   // Fixed size, right-aligned and wrapping: a plain static control.
-  labelCopyr1_ = ::CreateWindowExA(0, "STATIC", "Copyright",
+  copyrightLabel_ = ::CreateWindowExA(0, "STATIC", "Copyright",
                                    WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_RIGHT, 92, 224, 105, 29,
-                                   hwnd(), reinterpret_cast<HMENU>(kLabelCopyr1Id),
+                                   hwnd(), reinterpret_cast<HMENU>(kCopyrightLabelId),
                                    ::GetModuleHandleA(nullptr), nullptr);
-  ::SendMessageA(labelCopyr1_, WM_SETFONT, reinterpret_cast<WPARAM>(copyrightFont_.get()), FALSE);
+  ::SendMessageA(copyrightLabel_, WM_SETFONT, reinterpret_cast<WPARAM>(copyrightFont_.get()), FALSE);
 
-  labelName_.Create(hwnd(), 4, 194);
-  labelName_.SetFont(MakeLogFont("Times New Roman", 21, true, false, EASTEUROPE_CHARSET));
-  labelName_.SetFontColor(kBlack);
-  labelName_.SetShadowColor(RGB(0, 128, 255));
-  labelName_.SetTransparent(true);
-  labelName_.SetCaption("...");
+  nameLabel_.Create(hwnd(), 4, 194);
+  nameLabel_.SetFont(MakeLogFont("Times New Roman", 21, true, false, EASTEUROPE_CHARSET));
+  nameLabel_.SetFontColor(kBlack);
+  nameLabel_.SetShadowColor(RGB(0, 128, 255));
+  nameLabel_.SetTransparent(true);
+  nameLabel_.SetCaption("...");
 
   // Right-aligned with its right edge at 195: it grows to the left.
-  labelVer_.Create(hwnd(), 168, 199, 0, 195 - 168);
-  labelVer_.SetAlignment(taRightJustify);
-  labelVer_.SetFont(MakeLogFont("MS Sans Serif", 13, true));
-  labelVer_.SetFontColor(::GetSysColor(COLOR_WINDOWTEXT));
-  labelVer_.SetShadowColor(RGB(255, 0, 0));
-  labelVer_.SetTransparent(true);
-  labelVer_.SetCaption("......");
-  labelVer_.SetHint(kBuildHintPrefix);
+  versionLabel_.Create(hwnd(), 168, 199, 0, 195 - 168);
+  versionLabel_.SetAlignment(taRightJustify);
+  versionLabel_.SetFont(MakeLogFont("MS Sans Serif", 13, true));
+  versionLabel_.SetFontColor(::GetSysColor(COLOR_WINDOWTEXT));
+  versionLabel_.SetShadowColor(RGB(255, 0, 0));
+  versionLabel_.SetTransparent(true);
+  versionLabel_.SetCaption("......");
+  versionLabel_.SetHint(kBuildHintPrefix);
 
   for (size_t i = 0; i < flags_.size(); ++i) {
     flags_[i].Create(hwnd(), std::string("Image") + kAboutFlagCodes[i], 168, 168, 25, 25);
@@ -117,22 +116,22 @@ void AboutBox::CreateComponents() {
 
   const LOGFONTA gray = MakeLogFont("Microsoft Sans Serif", 9, false);
   const LOGFONTA link = MakeLogFont("MS Sans Serif", 11, false, true);
-  CreateSmallLabel(label1_, "WWW:", 4, 249, gray, kGray);
-  CreateSmallLabel(labelWww_, "", 44, 248, link, kBlue);
-  labelWww_.OnClick = [this](ShadowLabel&) { LabelWwwDblClick(); };
-  CreateSmallLabel(label2_, "E-mail:", 4, 264, gray, kGray);
-  CreateSmallLabel(labelMail_, "", 44, 264, link, kBlue);
-  labelMail_.OnClick = [this](ShadowLabel&) { LabelMailClick(); };
+  CreateSmallLabel(webCaption_, "WWW:", 4, 249, gray, kGray);
+  CreateSmallLabel(webLink_, "", 44, 248, link, kBlue);
+  webLink_.OnClick = [this](ShadowLabel&) { OpenWebsite(); };
+  CreateSmallLabel(mailCaption_, "E-mail:", 4, 264, gray, kGray);
+  CreateSmallLabel(mailLink_, "", 44, 264, link, kBlue);
+  mailLink_.OnClick = [this](ShadowLabel&) { WriteMail(); };
   // The links reach to the right margin: some renderers draw a text wider than the
   // system measures it (seen with small sans-serif faces), which would cut the link.
-  for (ShadowLabel* linkLabel : {&labelWww_, &labelMail_}) {
+  for (ShadowLabel* linkLabel : {&webLink_, &mailLink_}) {
     linkLabel->SetAutoSize(false);
     const RECT r = linkLabel->Bounds();
     linkLabel->SetBounds(r.left, r.top, kClientWidth - 4 - r.left, 14);
   }
 }
 
-bool AboutBox::SetDlg() {
+bool AboutBox::FillTexts() {
   // Only decoration depends on the language: a failure here leaves the design caption.
   try {
     Win32IniStore ini;
@@ -145,30 +144,26 @@ bool AboutBox::SetDlg() {
   }
 
   const std::string program = ProgramPath();
-  labelName_.SetCaption(FileVersionItem(program, 2));
-  if (labelName_.Caption().size() > kNameLongerThan) {
+  nameLabel_.SetCaption(FileVersionItem(program, 2));
+  if (nameLabel_.Caption().size() > kNameLongerThan) {
     // A long name is set smaller and lower, so that it still fits beside the version.
-    labelName_.SetFontSize(12);
-    labelName_.SetTop(198);
+    nameLabel_.SetFontSize(12);
+    nameLabel_.SetTop(198);
   }
-  labelName_.SetHint(FileVersionItem(program, 7));
-  ::SetWindowTextA(labelCopyr1_, FileVersionItem(program, 5).c_str());
-  labelVer_.SetCaption(FileVersionItem(program, 9));
-  labelVer_.SetHint(std::string(kBuildHintPrefix) + FileVersionItem(program, 4));
+  nameLabel_.SetHint(FileVersionItem(program, 7));
+  ::SetWindowTextA(copyrightLabel_, FileVersionItem(program, 5).c_str());
+  versionLabel_.SetCaption(FileVersionItem(program, 9));
+  versionLabel_.SetHint(std::string(kBuildHintPrefix) + FileVersionItem(program, 4));
 
-  labelWww_.SetCaption(kProductWebAddress);
-  labelMail_.SetCaption(kProductMailAddress);
+  webLink_.SetCaption(kProductWebAddress);
+  mailLink_.SetCaption(kProductMailAddress);
   return true;
 }
 
-void AboutBox::FreeDlg() {
-  if (hwnd()) ::DestroyWindow(hwnd());
-}
+void AboutBox::OpenWebsite() { OpenWebLink(kProductWebAddress); }
+void AboutBox::WriteMail() { OpenMailLink(kProductMailAddress); }
 
-void AboutBox::LabelWwwDblClick() { OpenWebLink(kProductWebAddress); }
-void AboutBox::LabelMailClick() { OpenMailLink(kProductMailAddress); }
-
-std::string AboutBox::LabelCopyr1Text() const { return TextOf(labelCopyr1_); }
+std::string AboutBox::CopyrightText() const { return TextOf(copyrightLabel_); }
 
 int AboutBox::VisibleFlag() const {
   for (size_t i = 0; i < flags_.size(); ++i)
@@ -217,7 +212,7 @@ LRESULT AboutBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return LabelColors(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
     case WM_SETCURSOR: {
       HWND over = reinterpret_cast<HWND>(wp);
-      if (over == labelWww_.hwnd() || over == labelMail_.hwnd()) {
+      if (over == webLink_.hwnd() || over == mailLink_.hwnd()) {
         ::SetCursor(::LoadCursorA(nullptr, IDC_HAND));
         return TRUE;
       }

@@ -18,16 +18,15 @@ class AboutBox : public Form {
   // Creates the window hidden, with every control at its design place and text.
   bool Create(HWND owner);
   // Fills captions, the flag and the texts from the settings and the version resource.
-  bool SetDlg();
-  void FreeDlg();
+  bool FillTexts();
 
-  void LabelWwwDblClick();
-  void LabelMailClick();
+  void OpenWebsite();
+  void WriteMail();
 
   // What the dialog shows, for its owner's and tests' checks.
-  ShadowLabel& LabelName() { return labelName_; }
-  ShadowLabel& LabelVer() { return labelVer_; }
-  std::string LabelCopyr1Text() const;
+  ShadowLabel& NameLabel() { return nameLabel_; }
+  ShadowLabel& VersionLabel() { return versionLabel_; }
+  std::string CopyrightText() const;
   int VisibleFlag() const;  // index in the about box's flag order, -1 for none
 
  protected:
@@ -44,13 +43,13 @@ class AboutBox : public Form {
   UniqueBitmap copyright_;
   UniqueFont copyrightFont_;
   std::array<Image, 7> flags_;
-  ShadowLabel labelName_;
-  ShadowLabel labelVer_;
-  HWND labelCopyr1_ = nullptr;  // a static control; it belongs to the window
-  ShadowLabel label1_;
-  ShadowLabel labelWww_;
-  ShadowLabel label2_;
-  ShadowLabel labelMail_;
+  ShadowLabel nameLabel_;
+  ShadowLabel versionLabel_;
+  HWND copyrightLabel_ = nullptr;  // a static control; it belongs to the window
+  ShadowLabel webCaption_;
+  ShadowLabel webLink_;
+  ShadowLabel mailCaption_;
+  ShadowLabel mailLink_;
 };
 
 }  // namespace vconfig

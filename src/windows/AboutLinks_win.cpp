@@ -32,13 +32,13 @@ bool OpenLink(const std::string& prefix, const std::string& target) {
 
 }  // namespace
 
-int AboutLinks::Execute() {
+int ShowAboutBox(HWND owner) {
   int result = kNotShown;
   std::unique_ptr<AboutBox> dialog;
   try {
     dialog = std::make_unique<AboutBox>();
-    if (!dialog->Create(Application::MainWindowHandle())) throw std::runtime_error("Error creating window");
-    if (dialog->SetDlg()) result = dialog->ShowModal();
+    if (!dialog->Create(owner)) throw std::runtime_error("Error creating window");
+    if (dialog->FillTexts()) result = dialog->ShowModal();
   } catch (const std::exception& e) {
     ShowErrorBox(OpenDialogErrorText(e.what()));
     result = kNotShown;

@@ -1,16 +1,16 @@
-// AboutLinks: shows the about box; and the helpers behind its links.
+// Showing the about box, and the helpers behind its links.
 #pragma once
+
+#include <windows.h>
 
 #include <cstdint>
 #include <string>
 
 namespace vconfig {
 
-class AboutLinks {
- public:
-  // Shows the about box modally; its modal result, or 3 when it was not shown.
-  int Execute();
-};
+// Shows the about box modally over its owner; its modal result, or 3 when it was
+// not shown.
+int ShowAboutBox(HWND owner);
 
 // An item of the version resource of the file at path (see the portable lookup).
 std::string FileVersionItem(const std::string& path, uint8_t selector);

@@ -46,35 +46,35 @@ bool EditorWindow::Create(HWND owner) {
 }
 
 void EditorWindow::CreateComponents() {
-  imgBkgrnd1_ = std::make_unique<TiledBackground>(*this);
-  imgBkgrnd1_->LoadBitmapResource(IDB_FORM_TILE);
-  imgBkgrnd1_->SetTileMode(TTileMode::tmTile);
+  background_ = std::make_unique<TiledBackground>(*this);
+  background_->LoadBitmapResource(IDB_FORM_TILE);
+  background_->SetTileMode(TTileMode::tmTile);
 
-  panel1_ = std::make_unique<Panel>();
+  frame_ = std::make_unique<Panel>();
   PanelArgs p1;
   p1.x = 8;
   p1.y = 8;
   p1.width = 513;
   p1.height = 393;
   p1.bevelOuter = bvRaised;
-  panel1_->Create(hwnd(), p1);
+  frame_->Create(hwnd(), p1);
 
-  memo1_ = std::make_unique<EditorMemo>();
-  memo1_->Create(panel1_->hwnd(), 1, 1, 423, 391, kMemoId);
+  memo_ = std::make_unique<EditorMemo>();
+  memo_->Create(frame_->hwnd(), 1, 1, 423, 391, kMemoId);
 
-  panel2_ = std::make_unique<Panel>();
+  buttonPanel_ = std::make_unique<Panel>();
   PanelArgs p2;
   p2.x = 424;
   p2.y = 1;
   p2.width = 88;
   p2.height = 391;
   p2.bevelOuter = bvRaised;
-  panel2_->Create(panel1_->hwnd(), p2);
+  buttonPanel_->Create(frame_->hwnd(), p2);
 
-  arImage1_ = std::make_unique<PictureStrip>();
-  arImage1_->Create(panel2_->hwnd(), 1, 1, 86, 389);
-  arImage1_->LoadPicture(IDB_STRIP_TILE_PANEL);
-  arImage1_->SetTileImage(true);
+  strip_ = std::make_unique<PictureStrip>();
+  strip_->Create(buttonPanel_->hwnd(), 1, 1, 86, 389);
+  strip_->LoadPicture(IDB_STRIP_TILE_PANEL);
+  strip_->SetTileImage(true);
 
   auto makeButton = [this](std::unique_ptr<ExplorerButton>& button, int top, int image) {
     button = std::make_unique<ExplorerButton>();
@@ -84,18 +84,18 @@ void EditorWindow::CreateComponents() {
     button->SetDropDownStyle(TExplBtnDropDownStyle::ddsIExplorer);
     button->SetFontFace("MS Sans Serif", 8);
     button->LoadBitmapResource(image);
-    button->SetBackgroundImage(arImage1_.get());
-    button->Create(panel2_->hwnd(), 8, top);
+    button->SetBackgroundImage(strip_.get());
+    button->Create(buttonPanel_->hwnd(), 8, top);
   };
-  makeButton(explBtn1_, 16, IDB_BTN_SAVE);
-  makeButton(explBtn2_, 40, IDB_BTN_CANCEL);
-  explBtn1_->OnClick = [this](ExplorerButton&) { ExplBtn1Click(); };
-  explBtn2_->OnClick = [this](ExplorerButton&) { ExplBtn2Click(); };
+  makeButton(saveButton_, 16, IDB_BTN_SAVE);
+  makeButton(cancelButton_, 40, IDB_BTN_CANCEL);
+  saveButton_->OnClick = [this](ExplorerButton&) { SaveAndClose(); };
+  cancelButton_->OnClick = [this](ExplorerButton&) { CloseWithoutSaving(); };
   // Children created later go below the picture: put it back under the buttons.
-  ::SetWindowPos(arImage1_->hwnd(), HWND_BOTTOM, 0, 0, 0, 0,
+  ::SetWindowPos(strip_->hwnd(), HWND_BOTTOM, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
-  imgBkgrnd1_->Loaded();
+  background_->Loaded();
 }
 
 EditorWindow::FileStamp EditorWindow::StampOf(const std::string& path) {
@@ -109,18 +109,18 @@ EditorWindow::FileStamp EditorWindow::StampOf(const std::string& path) {
   return stamp;
 }
 
-void EditorWindow::textedit(const std::string& path) {
-  explBtn1_->SetCaption(GetLangString(54));
-  explBtn2_->SetCaption(GetLangString(55));
+void EditorWindow::OpenFile(const std::string& path) {
+  saveButton_->SetCaption(GetLangString(54));
+  cancelButton_->SetCaption(GetLangString(55));
   SetCaption(path);
-  memo1_->Clear();
+  memo_->Clear();
   // Forget the previous file first: should this load fail, nothing may be saved.
   path_.clear();
   FileSystem& files = SystemFileSystem();
   const FileStamp stamp = StampOf(path);
   if (files.FileExists(path)) {
     try {
-      memo1_->SetLines(ReadTextLines(files, path));
+      memo_->SetLines(ReadTextLines(files, path));
     } catch (...) {
       Hide();
       throw;
@@ -128,22 +128,22 @@ void EditorWindow::textedit(const std::string& path) {
   }
   path_ = path;
   opened_ = stamp;
-  ::SendMessageA(memo1_->hwnd(), EM_SETREADONLY, memo1_->LinesIntact() ? FALSE : TRUE, 0);
+  ::SendMessageA(memo_->hwnd(), EM_SETREADONLY, memo_->LinesIntact() ? FALSE : TRUE, 0);
   Show();
-  ::SetFocus(memo1_->hwnd());
-  if (!memo1_->LinesIntact())
+  ::SetFocus(memo_->hwnd());
+  if (!memo_->LinesIntact())
     ShowInfoBox(WithPath("File %s holds characters that the editor cannot show unchanged. It is "
                          "shown read-only and cannot be saved from here.",
                          path),
                 kApplicationTitle);
 }
 
-void EditorWindow::ExplBtn1Click() {
+void EditorWindow::SaveAndClose() {
   if (path_.empty()) {
     Hide();
     return;
   }
-  if (!memo1_->LinesIntact()) {
+  if (!memo_->LinesIntact()) {
     ShowErrorBox(WithPath("File %s was not saved: the editor cannot keep its characters unchanged.",
                           path_));
     return;
@@ -156,11 +156,11 @@ void EditorWindow::ExplBtn1Click() {
       return;
   }
   // Errors leave the window open with its text.
-  WriteTextLines(SystemFileSystem(), path_, memo1_->Lines());
+  WriteTextLines(SystemFileSystem(), path_, memo_->Lines());
   Hide();
 }
 
-void EditorWindow::ExplBtn2Click() { Hide(); }
+void EditorWindow::CloseWithoutSaving() { Hide(); }
 
 LRESULT EditorWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_GETMINMAXINFO) {

@@ -25,14 +25,14 @@ class EditorWindow : public Form {
   // Loads the file into the editor and shows the window (not modal). A file that
   // exists but cannot be read throws "Cannot open file %s"; the window is then
   // hidden and holds no file, so no later save can write the emptied editor.
-  void textedit(const std::string& path);
+  void OpenFile(const std::string& path);
 
-  void ExplBtn1Click();  // save and close
-  void ExplBtn2Click();  // close without saving
+  void SaveAndClose();
+  void CloseWithoutSaving();
 
   // For tests and the commands: the file shown ("" when none) and the editor.
   const std::string& Path() const { return path_; }
-  EditorMemo& Editor() const { return *memo1_; }
+  EditorMemo& Editor() const { return *memo_; }
 
  private:
   // What the save compares to notice a change made meanwhile by someone else.
@@ -47,13 +47,13 @@ class EditorWindow : public Form {
   static FileStamp StampOf(const std::string& path);
   void CreateComponents();
 
-  std::unique_ptr<TiledBackground> imgBkgrnd1_;
-  std::unique_ptr<Panel> panel1_;
-  std::unique_ptr<EditorMemo> memo1_;
-  std::unique_ptr<Panel> panel2_;
-  std::unique_ptr<PictureStrip> arImage1_;
-  std::unique_ptr<ExplorerButton> explBtn1_;
-  std::unique_ptr<ExplorerButton> explBtn2_;
+  std::unique_ptr<TiledBackground> background_;
+  std::unique_ptr<Panel> frame_;
+  std::unique_ptr<EditorMemo> memo_;
+  std::unique_ptr<Panel> buttonPanel_;
+  std::unique_ptr<PictureStrip> strip_;
+  std::unique_ptr<ExplorerButton> saveButton_;
+  std::unique_ptr<ExplorerButton> cancelButton_;
   std::string path_;
   FileStamp opened_;
 

@@ -22,10 +22,6 @@ constexpr int kButtonFlags[kLanguageButtonCount] = {IDB_FLAG_CSY, IDB_FLAG_DE, I
                                                     IDB_FLAG_ES,  IDB_FLAG_FR, IDB_FLAG_IT,
                                                     IDB_FLAG_RUS};
 
-// The open dialog, and whether the user chose to exit for a restart.
-LanguageDialog* g_openDialog = nullptr;
-bool g_exitChosen = false;
-
 UniqueFont MakeFont(int height, bool bold) {
   LOGFONTA font{};
   font.lfHeight = -height;
@@ -45,11 +41,11 @@ bool StartNewInstance() {
 
 }  // namespace
 
-LanguageDialog::LanguageDialog() = default;
+LanguageDialog::LanguageDialog(Application& application) : application_(application) {}
 
 LanguageDialog::~LanguageDialog() {
   // The background lets go of the window before the window goes.
-  imgBkgrnd1_.reset();
+  background_.reset();
 }
 
 bool LanguageDialog::Create(HWND owner, const LanguageButtons& buttons) {
@@ -72,35 +68,35 @@ void LanguageDialog::CreateComponents(const LanguageButtons& buttons) {
   boldFont_ = MakeFont(11, true);
   ::SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 
-  imgBkgrnd1_ = std::make_unique<TiledBackground>(*this);
-  imgBkgrnd1_->LoadBitmapResource(IDB_FORM_TILE);
-  imgBkgrnd1_->SetTileMode(TTileMode::tmTile);
+  background_ = std::make_unique<TiledBackground>(*this);
+  background_->LoadBitmapResource(IDB_FORM_TILE);
+  background_->SetTileMode(TTileMode::tmTile);
 
-  panel1_.Create(hwnd(), 4, 4, 161, 213, kPanelColor);
+  panel_.Create(hwnd(), 4, 4, 161, 213, kPanelColor);
   for (int i = 0; i < kLanguageButtonCount; ++i) {
     FlatButton& button = languageButtons_[static_cast<size_t>(i)];
     const int top = 8 + 24 * i;
-    button.Create(panel1_.hwnd(), 16, top, 23, 23);
+    button.Create(panel_.hwnd(), 16, top, 23, 23);
     button.LoadGlyph(kButtonFlags[i]);
     button.SetGroupIndex(kLanguageGroup);
     button.SetEnabled(buttons.enabled[static_cast<size_t>(i)]);
     // A pressed button may be disabled too: the configured module has gone.
     button.SetDown(i == buttons.pressed);
-    panel1_.AddLabel(kLanguageButtonLabels[i], 48, top + 8, font_.get());
+    panel_.AddLabel(kLanguageButtonLabels[i], 48, top + 8, font_.get());
   }
 
-  speedButton8_.Create(panel1_.hwnd(), 8, 180, 73, 25);
-  speedButton8_.SetCaption("Ok");
-  speedButton8_.SetFont(boldFont_.get());
-  speedButton8_.LoadGlyph(IDB_BTN_OK);
-  speedButton8_.OnClick = [this](FlatButton&) { SpeedButton8Click(); };
-  speedButton9_.Create(panel1_.hwnd(), 80, 180, 73, 25);
-  speedButton9_.SetCaption("Cancel");
-  speedButton9_.SetFont(boldFont_.get());
-  speedButton9_.LoadGlyph(IDB_BTN_CANCEL);
-  speedButton9_.OnClick = [this](FlatButton&) { SpeedButton9Click(); };
+  okButton_.Create(panel_.hwnd(), 8, 180, 73, 25);
+  okButton_.SetCaption("Ok");
+  okButton_.SetFont(boldFont_.get());
+  okButton_.LoadGlyph(IDB_BTN_OK);
+  okButton_.OnClick = [this](FlatButton&) { Confirm(); };
+  cancelButton_.Create(panel_.hwnd(), 80, 180, 73, 25);
+  cancelButton_.SetCaption("Cancel");
+  cancelButton_.SetFont(boldFont_.get());
+  cancelButton_.LoadGlyph(IDB_BTN_CANCEL);
+  cancelButton_.OnClick = [this](FlatButton&) { Cancel(); };
 
-  imgBkgrnd1_->Loaded();
+  background_->Loaded();
 }
 
 int LanguageDialog::PressedButton() const {
@@ -109,12 +105,11 @@ int LanguageDialog::PressedButton() const {
   return -1;
 }
 
-void LanguageDialog::SpeedButton8Click() {
+void LanguageDialog::Confirm() {
   Win32IniStore ini;
   StoreLanguageChoice(ini, ProgramPath(), PressedButton());
   Hide();
   SetModalResult(IDOK);
-  g_openDialog = nullptr;
 
   const int answer = ::MessageBoxA(nullptr, kRestartQuestion, kApplicationTitle,
                                    MB_YESNO | MB_ICONINFORMATION | MB_TASKMODAL);
@@ -124,44 +119,31 @@ void LanguageDialog::SpeedButton8Click() {
     ShowErrorBox(kRestartFailed);
     return;
   }
-  g_exitChosen = true;
-  Application::Terminate();
+  exitChosen_ = true;
+  application_.Terminate();
 }
 
-void LanguageDialog::SpeedButton9Click() {
-  SetModalResult(IDCANCEL);
-  g_openDialog = nullptr;
-}
+void LanguageDialog::Cancel() { SetModalResult(IDCANCEL); }
 
 LRESULT LanguageDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-  switch (msg) {
-    case WM_GETMINMAXINFO: {
-      auto* mm = reinterpret_cast<MINMAXINFO*>(lp);
-      mm->ptMinTrackSize = mm->ptMaxTrackSize = POINT{kOuterWidth, kOuterHeight};
-      return 0;
-    }
-    case WM_CLOSE:
-      g_openDialog = nullptr;
-      return Form::HandleMessage(msg, wp, lp);
-    default:
-      return Form::HandleMessage(msg, wp, lp);
+  if (msg == WM_GETMINMAXINFO) {
+    auto* mm = reinterpret_cast<MINMAXINFO*>(lp);
+    mm->ptMinTrackSize = mm->ptMaxTrackSize = POINT{kOuterWidth, kOuterHeight};
+    return 0;
   }
+  return Form::HandleMessage(msg, wp, lp);
 }
 
-bool ShowLanguageDialog() {
-  if (g_openDialog) return false;
+bool ShowLanguageDialog(Application& application, HWND owner) {
   try {
     Win32IniStore ini;
     const LanguageButtons buttons = PrepareLanguageButtons(ini, SystemFileSystem(), ProgramPath());
-    LanguageDialog dialog;
-    g_openDialog = &dialog;
-    if (dialog.Create(Application::MainWindowHandle(), buttons)) dialog.ShowModal();
+    LanguageDialog dialog(application);
+    if (dialog.Create(owner, buttons)) dialog.ShowModal();
+    return dialog.ExitChosen();
   } catch (...) {
-    g_openDialog = nullptr;
     return false;
   }
-  g_openDialog = nullptr;
-  return g_exitChosen;
 }
 
 }  // namespace vconfig

@@ -16,18 +16,23 @@
 
 namespace vconfig {
 
+class Application;
+
 class LanguageDialog : public Form {
  public:
-  LanguageDialog();
+  // A confirmed restart terminates the application.
+  explicit LanguageDialog(Application& application);
   ~LanguageDialog() override;
 
   // Creates the window hidden, with its buttons enabled and pressed as given.
   bool Create(HWND owner, const LanguageButtons& buttons);
   // The index of the pressed language button (SpeedButton1 is 0), -1 for none.
   int PressedButton() const;
+  // Whether the user chose to exit for a restart, and a new instance was started.
+  bool ExitChosen() const { return exitChosen_; }
 
-  void SpeedButton8Click();
-  void SpeedButton9Click();
+  void Confirm();
+  void Cancel();
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -35,17 +40,20 @@ class LanguageDialog : public Form {
  private:
   void CreateComponents(const LanguageButtons& buttons);
 
-  std::unique_ptr<TiledBackground> imgBkgrnd1_;
-  ColorPanel panel1_;
+  Application& application_;
+  bool exitChosen_ = false;
+
+  std::unique_ptr<TiledBackground> background_;
+  ColorPanel panel_;
   std::array<FlatButton, kLanguageButtonCount> languageButtons_;  // SpeedButton1 to 7
-  FlatButton speedButton8_;
-  FlatButton speedButton9_;
+  FlatButton okButton_;
+  FlatButton cancelButton_;
   UniqueFont font_;
   UniqueFont boldFont_;
 };
 
-// Opens the language dialog modally, one at a time; true when the user chose to exit
+// Opens the language dialog modally over its owner; true when the user chose to exit
 // and restart. Errors while it is created or shown are swallowed.
-bool ShowLanguageDialog();
+bool ShowLanguageDialog(Application& application, HWND owner);
 
 }  // namespace vconfig

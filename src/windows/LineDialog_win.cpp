@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kClientWidth = 375;
 constexpr int kClientHeight = 56;
-constexpr int kEdit1Id = 101;
+constexpr int kFieldId = 101;
 
 }  // namespace
 
@@ -35,26 +35,26 @@ bool LineDialog::Create(HWND owner) {
 void LineDialog::CreateComponents() {
   font_ = CreateEditDialogFont();
   background_ = CreateTiledBackground(*this);
-  Panel1_ = CreateDialogPanel(hwnd(), 3, 2, 368, 50, font_.get());
-  HWND on = Panel1_->hwnd();
+  panel_ = CreateDialogPanel(hwnd(), 3, 2, 368, 50, font_.get());
+  HWND on = panel_->hwnd();
 
-  Edit1_ = CreateEditField(on, kEdit1Id, 6, 4, 359, 21, font_.get());
-  BitBtn1_ =
-      CreateDialogButton(on, 87, 26, 74, font_.get(), IDB_BTN_OK, [this] { BitBtn1Click(); });
-  BitBtn2_ =
-      CreateDialogButton(on, 164, 26, 75, font_.get(), IDB_BTN_CANCEL, [this] { BitBtn2Click(); });
-  for (HWND control : {Edit1_, BitBtn1_->hwnd(), BitBtn2_->hwnd()}) EnableTabNavigation(control);
+  field_ = CreateEditField(on, kFieldId, 6, 4, 359, 21, font_.get());
+  okButton_ = CreateDialogButton(on, 87, 26, 74, font_.get(), IDB_BTN_OK, [this] { Confirm(); });
+  cancelButton_ =
+      CreateDialogButton(on, 164, 26, 75, font_.get(), IDB_BTN_CANCEL, [this] { Cancel(); });
+  for (HWND control : {field_, okButton_->hwnd(), cancelButton_->hwnd()})
+    EnableTabNavigation(control);
 
   background_->Loaded();
 }
 
 void LineDialog::PrepareCaptions(const std::string& path) {
-  BitBtn1_->SetCaption(GetLangString(54));
-  BitBtn2_->SetCaption(GetLangString(55));
+  okButton_->SetCaption(GetLangString(54));
+  cancelButton_->SetCaption(GetLangString(55));
   SetCaption(GetLangString(105) + path);
 }
 
-void LineDialog::newtext(const std::string& path, int index) {
+void LineDialog::AddLine(const std::string& path, int index) {
   PrepareCaptions(path);
   path_ = path;
   index_ = index;
@@ -62,13 +62,13 @@ void LineDialog::newtext(const std::string& path, int index) {
   ShowAndRethrow();
 }
 
-void LineDialog::edittext(const std::string& path, int index) {
+void LineDialog::EditLine(const std::string& path, int index) {
   PrepareCaptions(path);
   path_ = path;
   index_ = index;
   // A failure here ends the command before the dialog shows.
   if (auto line = LineForEditing(SystemFileSystem(), path, index))
-    ::SetWindowTextA(Edit1_, line->c_str());
+    ::SetWindowTextA(field_, line->c_str());
   mode_ = LineEditMode::Edit;
   ShowAndRethrow();
 }
@@ -81,11 +81,11 @@ void LineDialog::ShowAndRethrow() {
   if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
 }
 
-void LineDialog::BitBtn1Click() {
+void LineDialog::Confirm() {
   try {
     FileSystem& fs = SystemFileSystem();
-    const TextLines lines = PrepareLineChange(fs, path_, mode_, index_, FieldText(Edit1_));
-    ::SetWindowTextA(Edit1_, "");
+    const TextLines lines = PrepareLineChange(fs, path_, mode_, index_, FieldText(field_));
+    ::SetWindowTextA(field_, "");
     WriteTextLines(fs, path_, lines);
   } catch (...) {
     failure_ = std::current_exception();
@@ -96,15 +96,15 @@ void LineDialog::BitBtn1Click() {
   Hide();
 }
 
-void LineDialog::BitBtn2Click() {
+void LineDialog::Cancel() {
   SetModalResult(IDCANCEL);
   Hide();
 }
 
 LRESULT LineDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_ACTIVATE && LOWORD(wp) != WA_INACTIVE) {
-    ::SetFocus(Edit1_);
-    ::SendMessageA(Edit1_, EM_SETSEL, 0, -1);
+    ::SetFocus(field_);
+    ::SendMessageA(field_, EM_SETSEL, 0, -1);
     return 0;
   }
   return Form::HandleMessage(msg, wp, lp);

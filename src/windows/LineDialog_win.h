@@ -25,12 +25,12 @@ class LineDialog : public Form {
   // New mode: the confirmed text goes before line `index` (or at the end). The field
   // keeps whatever it last held. Returns when the dialog has closed; a confirm that
   // failed throws its error then.
-  void newtext(const std::string& path, int index);
+  void AddLine(const std::string& path, int index);
   // Edit mode: the field starts with line `index` of the file (when it has lines).
-  void edittext(const std::string& path, int index);
+  void EditLine(const std::string& path, int index);
 
-  void BitBtn1Click();
-  void BitBtn2Click();
+  void Confirm();
+  void Cancel();
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -42,10 +42,10 @@ class LineDialog : public Form {
 
   UniqueFont font_;
   std::unique_ptr<TiledBackground> background_;
-  std::unique_ptr<Panel> Panel1_;
-  HWND Edit1_ = nullptr;  // owned by the panel
-  std::unique_ptr<PushButton> BitBtn1_;
-  std::unique_ptr<PushButton> BitBtn2_;
+  std::unique_ptr<Panel> panel_;
+  HWND field_ = nullptr;  // owned by the panel
+  std::unique_ptr<PushButton> okButton_;
+  std::unique_ptr<PushButton> cancelButton_;
 
   std::string path_;
   int index_ = -1;

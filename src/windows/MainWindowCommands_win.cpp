@@ -1,12 +1,12 @@
 // The popup commands of the main window's content list. Each finds its target again
-// by hit-testing PopupPoint, changes the file or the registry at once and reloads
-// only the section it acted on.
+// by hit-testing the popup point, changes the file or the registry at once and
+// reloads only the section it acted on.
 #include <windows.h>
 
 #include <shellapi.h>
 
+#include "app/Application_win.h"
 #include "config/AutostartEditing.h"
-#include "windows/ProgramWindows_win.h"
 #include "config/LineEditing.h"
 #include "windows/ValueDialog_win.h"
 #include "windows/EditorWindow_win.h"
@@ -17,18 +17,6 @@
 
 namespace vconfig {
 namespace {
-
-// The source of the target's section when it has the given kind.
-const ConfigSource* TargetSource(const PopupTarget& target, SourceKind kind) {
-  const ConfigSource* source = FindSource(target.sectionTitle);
-  return source && source->kind == kind ? source : nullptr;
-}
-
-// The file a line command acts on; empty for any section that is not a text file.
-std::string TargetFilePath(const PopupTarget& target) {
-  const ConfigSource* source = TargetSource(target, SourceKind::TextFile);
-  return source ? SourceLocation(*source).path : std::string();
-}
 
 bool AskRemoval(HWND owner, const std::string& text) {
   return ::MessageBoxA(owner, text.c_str(), GetLangString(106).c_str(), MB_YESNO) == IDYES;
@@ -41,21 +29,31 @@ void ReloadFileSection(MainWindow& form, const std::string& caption, const std::
 
 }  // namespace
 
-void MainWindow::Add1Click() {
+const ConfigSource* MainWindow::TargetSource(const PopupTarget& target, SourceKind kind) const {
+  const ConfigSource* source = catalogue_.Find(target.sectionTitle);
+  return source && source->kind == kind ? source : nullptr;
+}
+
+std::string MainWindow::TargetFilePath(const PopupTarget& target) const {
+  const ConfigSource* source = TargetSource(target, SourceKind::TextFile);
+  return source ? SourceLocation(*source, locations_).path : std::string();
+}
+
+void MainWindow::AddLine() {
   const PopupTarget target = TargetAtPopupPoint();
   const std::string path = TargetFilePath(target);
-  if (!path.empty()) textNEFrm()->newtext(path, target.row);
+  if (!path.empty()) application_.LineEditor().AddLine(path, target.row);
   ReloadFileSection(*this, target.sectionTitle, path);
 }
 
-void MainWindow::Edit1Click() {
+void MainWindow::EditLine() {
   const PopupTarget target = TargetAtPopupPoint();
   const std::string path = TargetFilePath(target);
-  if (!path.empty()) textNEFrm()->edittext(path, target.row);
+  if (!path.empty()) application_.LineEditor().EditLine(path, target.row);
   ReloadFileSection(*this, target.sectionTitle, path);
 }
 
-void MainWindow::Rem1Click() {
+void MainWindow::DeleteLine() {
   const PopupTarget target = TargetAtPopupPoint();
   const std::string path = TargetFilePath(target);
   if (path.empty()) return;
@@ -65,38 +63,38 @@ void MainWindow::Rem1Click() {
   ReloadFileSection(*this, target.sectionTitle, path);
 }
 
-void MainWindow::View1Click() {
+void MainWindow::ViewFile() {
   const PopupTarget target = TargetAtPopupPoint();
   const std::string path = TargetFilePath(target);
-  if (!path.empty()) TextEditfrm()->textedit(path);
+  if (!path.empty()) application_.Editor().OpenFile(path);
   // Reloaded before anything is edited: the editor's later save shows only when the
   // group is loaded again.
   ReloadFileSection(*this, target.sectionTitle, path);
 }
 
-void MainWindow::Add2Click() {
+void MainWindow::AddValue() {
   const PopupTarget target = TargetAtPopupPoint();
   const ConfigSource* source = TargetSource(target, SourceKind::RunKey);
   if (!source) return;
-  const SourceLocationInfo place = SourceLocation(*source);
-  RegNeVAlFrm()->newreg(place.root, place.keyPath);
+  const SourceLocationInfo place = SourceLocation(*source, locations_);
+  application_.ValueEditor().AddValue(place.root, place.keyPath);
   ReloadSection(target.sectionTitle);
 }
 
-void MainWindow::Edit2Click() {
+void MainWindow::EditValue() {
   const PopupTarget target = TargetAtPopupPoint();
   const ConfigSource* source = TargetSource(target, SourceKind::RunKey);
   if (!source) return;
-  const SourceLocationInfo place = SourceLocation(*source);
-  if (target.row >= 0) RegNeVAlFrm()->editreg(place.root, place.keyPath, target.row);
+  const SourceLocationInfo place = SourceLocation(*source, locations_);
+  if (target.row >= 0) application_.ValueEditor().EditValue(place.root, place.keyPath, target.row);
   ReloadSection(target.sectionTitle);
 }
 
-void MainWindow::Rem2Click() {
+void MainWindow::DeleteValue() {
   const PopupTarget target = TargetAtPopupPoint();
   const ConfigSource* source = TargetSource(target, SourceKind::RunKey);
   if (!source) return;
-  const SourceLocationInfo place = SourceLocation(*source);
+  const SourceLocationInfo place = SourceLocation(*source, locations_);
   RemoveRunValue(SystemRegistry(), place.root, place.keyPath, target.row,
                  [this](const RunValueText& value) {
                    return AskRemoval(hwnd(), GetLangString(104) + value.name + " : " + value.data);
@@ -104,11 +102,11 @@ void MainWindow::Rem2Click() {
   ReloadSection(target.sectionTitle);
 }
 
-void MainWindow::View2Click() {
+void MainWindow::ExploreFolder() {
   const PopupTarget target = TargetAtPopupPoint();
   const ConfigSource* source = TargetSource(target, SourceKind::StartupFolder);
   if (!source) return;
-  const std::string folder = SourceLocation(*source).path;
+  const std::string folder = SourceLocation(*source, locations_).path;
   // Exploring an empty path would open some other folder.
   if (folder.empty()) return;
   ::ShellExecuteA(nullptr, "explore", folder.c_str(), nullptr, nullptr, SW_SHOWNORMAL);

@@ -5,12 +5,15 @@
 #include <memory>
 #include <string>
 
+#include "app/SystemLocations.h"
+#include "config/Catalogue.h"
 #include "config/ContentReaders.h"
 #include "controls/Form_win.h"
 #include "platform/Handles_win.h"
 
 namespace vconfig {
 
+class Application;
 class PictureStrip;
 class ExplorerButton;
 class GaugeBar;
@@ -20,74 +23,64 @@ class Panel;
 class PopupMenu;
 class SectionList;
 
-// The point of the last right-button release over the content list, in its client
-// coordinates; every popup command finds its target again by hit-testing it.
-extern POINT PopupPoint;
-
 class MainWindow : public Form {
  public:
-  MainWindow();
+  // The application gives the editor and the dialogs that the commands open, and
+  // ends when the program's main window goes.
+  explicit MainWindow(Application& application);
   ~MainWindow() override;
 
-  // Creates the window; its FormCreate runs the suite guard and the set-up.
+  // Creates the program's main window; the start-up (suite guard, language,
+  // locations, catalogue) runs in it, and its destruction ends the program.
   bool Create();
-  // Creates the window and sets it up from the language module, system locations
-  // and catalogue already in place, without the guard (for hosts such as tests
-  // that made those start-up steps themselves).
+  // Creates the window and sets it up over the language module already in place,
+  // without the guard, as a window that does not end the program (for hosts such as
+  // tests).
   bool CreateWithoutGuard();
 
-  // For the popup commands and the report.
+  // For the popup commands, the report and tests.
   SectionList* SourceTree() const { return sourceTree_.get(); }
   SectionList* ContentList() const { return contentList_.get(); }
-  PopupMenu& PopupMenu1() const { return *PopupMenu1_; }
-  PopupMenu& PopupMenu2() const { return *PopupMenu2_; }
-  // The content list's row at PopupPoint (a miss gives section 0, row 0).
+  PopupMenu& FileMenu() const { return *fileMenu_; }
+  PopupMenu& AutostartMenu() const { return *autostartMenu_; }
+  // The point of the last right-button release over the content list, in its client
+  // coordinates; every popup command finds its target again by hit-testing it.
+  void SetPopupPoint(POINT point) { popupPoint_ = point; }
+  // The content list's row at the popup point (a miss gives section 0, row 0).
   PopupTarget TargetAtPopupPoint() const;
   // Replaces the rows of the content section with this caption by its source's
   // current content; the section keeps its state. Nothing when it is not shown.
   void ReloadSection(const std::string& caption);
-  // Readers over the real system.
-  static ContentEnvironment Environment();
 
-  // Loads group g into the content list (the source tree's expand handler).
+  // Loads group g into the content list.
   void LoadGroupContent(int group);
 
   // Handlers of the lists and menus.
-  void SourceTreeExpandSection(int SectionIdx);
-  void SourceTreeContractSection(int SectionIdx);
-  void SourceTreeSubItemClick(int SectionIdx, int subitemidx);
-  void ContentListSectionClick(int SectionIdx);
-  void ContentListSubItemClick(int SectionIdx, int subitemidx);
-  void ContentListMouseUp(bool rightButton, int X, int Y);
-  void PopupMenu1Popup();
-  void PopupMenu2Popup();
+  void OnGroupExpanded(int group);
+  void OnGroupContracted();
+  void OnSourceClicked(int group, int source);  // loads the group and opens the source
+  void ToggleContentSection(int section);
+  void OnContentRowClicked(int section, int row);  // the other-file row opens a file
+  void OnContentMouseUp(bool rightButton, int x, int y);
+  void PrepareFileMenu();       // shows the items that apply at the popup point
+  void PrepareAutostartMenu();
 
   // Popup commands (their own file).
-  void Add1Click();
-  void Edit1Click();
-  void Rem1Click();
-  void View1Click();
-  void Add2Click();
-  void Edit2Click();
-  void Rem2Click();
-  void View2Click();
+  void AddLine();
+  void EditLine();
+  void DeleteLine();
+  void ViewFile();
+  void AddValue();
+  void EditValue();
+  void DeleteValue();
+  void ExploreFolder();
 
   // Top bar.
-  void ReportBtnClick();
-  void AboutBtnClick();
-  void LangBtnClick();
-  void MinimizeBtnClick();
-  void CloseBtnClick();
-  void ReportBtnMouseMove();
-  void AboutBtnMouseMove();
-  void LangBtnMouseMove();
-  void minimizeBtnMouseMove();
-  void CloseBtnMouseMove();
-  void ReportBtnExit();
-  void AboutBtnExit();
-  void LangBtnExit();
-  void minimizeBtnExit();
-  void CloseBtnExit();
+  void MakeReport();
+  void ShowAbout();
+  void ChooseLanguage();
+  void Minimize();
+  void RequestClose();
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -95,40 +88,59 @@ class MainWindow : public Form {
 
  private:
   bool CreateMainWindow();
-  void FormCreate();
+  void RunStartup();
   void SetUp();
   void CreateComponents();
   void CreateTopBar();
   void CreateLists();
+  void CreateListPanel();
+  void CreateSourceTree();
+  void CreateTitleStrip();
+  void CreateContentList();
   void CreateMenus();
   void SetCaptions();
   void FillSourceTree();
+  // Readers over the real system and this window's locations.
+  ContentEnvironment Environment() const;
+  // The source of the popup target's section when it has the given kind.
+  const ConfigSource* TargetSource(const PopupTarget& target, SourceKind kind) const;
+  // The file a line command acts on; empty for any section that is not a text file.
+  std::string TargetFilePath(const PopupTarget& target) const;
   static void ShowHoverImage(ExplorerButton& button);
   static void ShowLeaveImage(ExplorerButton& button);
 
+  Application& application_;
+  bool endsProgram_ = false;  // the program's own main window, not a test's
+  // What the start-up found: where the sources lie, and which there are.
+  SystemLocations locations_;
+  Catalogue catalogue_;
+  POINT popupPoint_{0, 0};
+
   UniqueFont formFont_;
   UniqueFont titleFont_;
-  UniqueHandle<HIMAGELIST, ImageListTraits> ImageList1_;
+  UniqueHandle<HIMAGELIST, ImageListTraits> images_;
   UniqueBitmap treeWallpaper_;
   UniqueBitmap contentWallpaper_;
   UniqueBitmap expandGlyph_;
   UniqueBitmap contractGlyph_;
   std::unique_ptr<TiledBackground> background_;
-  std::unique_ptr<Panel> Panel1_;
+  std::unique_ptr<Panel> topBar_;
   std::unique_ptr<PictureStrip> strip_;
-  std::unique_ptr<ExplorerButton> ReportBtn_;
-  std::unique_ptr<ExplorerButton> AboutBtn_;
-  std::unique_ptr<ExplorerButton> LangBtn_;
-  std::unique_ptr<ExplorerButton> minimizeBtn_;
-  std::unique_ptr<ExplorerButton> CloseBtn_;
-  std::unique_ptr<Panel> Panel2_;
+  std::unique_ptr<ExplorerButton> reportButton_;
+  std::unique_ptr<ExplorerButton> aboutButton_;
+  std::unique_ptr<ExplorerButton> languageButton_;
+  std::unique_ptr<ExplorerButton> minimizeButton_;
+  std::unique_ptr<ExplorerButton> closeButton_;
+  std::unique_ptr<Panel> listPanel_;
   std::unique_ptr<SectionList> sourceTree_;
-  std::unique_ptr<GaugeBar> GaugeBar1_;
-  std::unique_ptr<Panel> Panel3_;
+  std::unique_ptr<GaugeBar> titleBar_;
+  std::unique_ptr<Panel> titleLabel_;
   std::unique_ptr<SectionList> contentList_;
-  std::unique_ptr<PopupMenu> PopupMenu1_;
-  std::unique_ptr<PopupMenu> PopupMenu2_;
-  std::unique_ptr<OpenFileDialog> OpenDialogEx1_;
+  std::unique_ptr<PopupMenu> fileMenu_;
+  std::unique_ptr<PopupMenu> autostartMenu_;
+  std::unique_ptr<OpenFileDialog> openDialog_;
+  bool reportOpen_ = false;          // one report window at a time
+  bool languageDialogOpen_ = false;  // one language dialog at a time
 };
 
 }  // namespace vconfig

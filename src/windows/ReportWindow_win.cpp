@@ -1,6 +1,5 @@
 #include "windows/ReportWindow_win.h"
 
-#include "app/Application_win.h"
 #include "app/ArtworkIds.h"
 #include "controls/chrome/Bitmaps_win.h"
 #include "controls/chrome/PictureStrip_win.h"
@@ -20,8 +19,6 @@ constexpr int kMenuPanelWidth = 92;
 constexpr int kListId = 201;
 constexpr TColor kSectionColor = RgbColor(216, 208, 146);
 
-ReportWindow* g_openReport = nullptr;  // not owned; the one report window while it exists
-
 UniqueFont MakeFont(bool bold) {
   return UniqueFont(::CreateFontA(-11, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                                   DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
@@ -34,15 +31,15 @@ ReportWindow::ReportWindow() = default;
 
 ReportWindow::~ReportWindow() {
   // Components go before the window they live in.
-  PopupMenu1_.reset();
-  CloseBtn_.reset();
-  SaveBtn_.reset();
-  SendBtn_.reset();
-  PrintBtn_.reset();
+  tickMenu_.reset();
+  closeButton_.reset();
+  saveButton_.reset();
+  sendButton_.reset();
+  printButton_.reset();
   strip_.reset();
-  MenuPanel_.reset();
+  menuPanel_.reset();
   reportList_.reset();
-  Panel1_.reset();
+  listPanel_.reset();
   background_.reset();
 }
 
@@ -56,7 +53,7 @@ bool ReportWindow::Create(HWND owner) {
   args.centred = true;
   if (!CreateForm(args)) return false;
   CreateComponents();
-  FormCreate();
+  SetCaptions();
   return true;
 }
 
@@ -69,20 +66,20 @@ void ReportWindow::CreateComponents() {
   background_->SetTileMode(TTileMode::tmTile);
   CreateList();
   CreateMenuPanel();
-  PopupMenu1_ = std::make_unique<PopupMenu>();
-  PopupMenu1_->Add("SelAll1").OnClick = [this] { SelAll1Click(); };
-  PopupMenu1_->Add("UnselAll1").OnClick = [this] { UnselAll1Click(); };
+  tickMenu_ = std::make_unique<PopupMenu>();
+  tickMenu_->Add("SelAll1").OnClick = [this] { TickAll(); };
+  tickMenu_->Add("UnselAll1").OnClick = [this] { UntickAll(); };
   background_->Loaded();
 }
 
 void ReportWindow::CreateList() {
-  Panel1_ = std::make_unique<Panel>();
+  listPanel_ = std::make_unique<Panel>();
   PanelArgs panel;
   panel.x = 3;
   panel.y = 5;
   panel.width = 201;
   panel.height = 329;
-  Panel1_->Create(hwnd(), panel);
+  listPanel_->Create(hwnd(), panel);
 
   wallpaper_ = LoadArtworkBitmap(IDB_WALLPAPER_TREE);
   expandGlyph_ = LoadArtworkBitmap(IDB_GLYPH_EXPAND);
@@ -96,7 +93,7 @@ void ReportWindow::CreateList() {
   args.width = 193;
   args.height = 327;
   args.id = kListId;
-  list.Create(Panel1_->hwnd(), args);
+  list.Create(listPanel_->hwnd(), args);
   list.SetColor(clInfoBk);
   SectionListFont font = list.Font();
   font.Bold = true;
@@ -123,23 +120,23 @@ void ReportWindow::CreateList() {
   list.SetScrollStyle(slsNormal);
   list.URLSettings().SetURLAware(false);
   list.OnMouseUp = [this](SectionList*, TMouseButton button, UINT, int x, int y) {
-    ReportListMouseUp(button == mbRight, x, y);
+    OnListMouseUp(button == mbRight, x, y);
   };
 }
 
 void ReportWindow::CreateMenuPanel() {
   RECT client{};
   ::GetClientRect(hwnd(), &client);
-  MenuPanel_ = std::make_unique<Panel>();
+  menuPanel_ = std::make_unique<Panel>();
   PanelArgs panel;
   panel.x = client.right - kMenuPanelWidth;
   panel.y = 0;
   panel.width = kMenuPanelWidth;
   panel.height = client.bottom;
   panel.bevelOuter = bvNone;
-  MenuPanel_->Create(hwnd(), panel);
+  menuPanel_->Create(hwnd(), panel);
   strip_ = std::make_unique<PictureStrip>();
-  strip_->Create(MenuPanel_->hwnd(), 0, 0, kMenuPanelWidth, client.bottom);
+  strip_->Create(menuPanel_->hwnd(), 0, 0, kMenuPanelWidth, client.bottom);
   strip_->LoadPicture(IDB_STRIP_TILE_PANEL);
   strip_->SetTileImage(true);
 
@@ -151,14 +148,14 @@ void ReportWindow::CreateMenuPanel() {
     void (ReportWindow::*click)();
   };
   const ButtonDef defs[] = {
-      {&PrintBtn_, 2, 9, IDB_BTN_PRINT, &ReportWindow::PrintBtnClick},
-      {&SendBtn_, 1, 34, IDB_BTN_SEND, &ReportWindow::SendBtnClick},
-      {&SaveBtn_, 1, 60, IDB_BTN_SAVE, &ReportWindow::SaveBtnClick},
-      {&CloseBtn_, 1, 86, IDB_BTN_CANCEL, &ReportWindow::CloseBtnClick},
+      {&printButton_, 2, 9, IDB_BTN_PRINT, &ReportWindow::Print},
+      {&sendButton_, 1, 34, IDB_BTN_SEND, &ReportWindow::Send},
+      {&saveButton_, 1, 60, IDB_BTN_SAVE, &ReportWindow::Save},
+      {&closeButton_, 1, 86, IDB_BTN_CANCEL, &ReportWindow::Cancel},
   };
   for (const ButtonDef& d : defs) {
     auto button = std::make_unique<FlatButton>();
-    button->Create(MenuPanel_->hwnd(), d.x, d.y, 90, 25);
+    button->Create(menuPanel_->hwnd(), d.x, d.y, 90, 25);
     button->LoadGlyph(d.glyph);
     button->SetFont(font_.get());
     const auto click = d.click;
@@ -167,22 +164,22 @@ void ReportWindow::CreateMenuPanel() {
   }
 }
 
-void ReportWindow::FormCreate() {
-  PrintBtn_->SetCaption(GetLangString(50100));
-  SendBtn_->SetCaption(GetLangString(50102));
-  SaveBtn_->SetCaption(GetLangString(50101));
-  CloseBtn_->SetCaption(GetLangString(52));
-  PopupMenu1_->Item("SelAll1").Caption = GetLangString(50103);
-  PopupMenu1_->Item("UnselAll1").Caption = GetLangString(50104);
+void ReportWindow::SetCaptions() {
+  printButton_->SetCaption(GetLangString(50100));
+  sendButton_->SetCaption(GetLangString(50102));
+  saveButton_->SetCaption(GetLangString(50101));
+  closeButton_->SetCaption(GetLangString(52));
+  tickMenu_->Item("SelAll1").Caption = GetLangString(50103);
+  tickMenu_->Item("UnselAll1").Caption = GetLangString(50104);
   SetCaption(GetLangString(50200));
 }
 
 void ReportWindow::CopyImages(HIMAGELIST images) {
   if (!images) return;
-  ReportSectionItemsImages_.reset(::ImageList_Duplicate(images));
-  ReportSubitemsImages_.reset(::ImageList_Duplicate(images));
-  reportList_->SectionImages = ReportSectionItemsImages_.get();
-  reportList_->SubItemImages = ReportSubitemsImages_.get();
+  sectionImages_.reset(::ImageList_Duplicate(images));
+  entryImages_.reset(::ImageList_Duplicate(images));
+  reportList_->SectionImages = sectionImages_.get();
+  reportList_->SubItemImages = entryImages_.get();
 }
 
 void ReportWindow::CopySections(const ListSectionCollection& sections) {
@@ -225,33 +222,31 @@ void ReportWindow::CollectRequest(ReportAction action) {
   }
 }
 
-void ReportWindow::PrintBtnClick() {
+void ReportWindow::Print() {
   CollectRequest(ReportAction::Print);
   SetModalResult(IDOK);
 }
 
-void ReportWindow::SendBtnClick() {
+void ReportWindow::Send() {
   CollectRequest(ReportAction::Send);
   SetModalResult(IDOK);
 }
 
-void ReportWindow::SaveBtnClick() {
+void ReportWindow::Save() {
   CollectRequest(ReportAction::Save);
   SetModalResult(IDOK);
 }
 
-void ReportWindow::CloseBtnClick() { FormClose(); }
-
-void ReportWindow::FormClose() {
+void ReportWindow::Cancel() {
   // Whatever closes the window, the request stays as the buttons left it.
   if (modalResult() == 0) SetModalResult(IDCANCEL);
 }
 
-void ReportWindow::ReportListMouseUp(bool rightButton, int X, int Y) {
+void ReportWindow::OnListMouseUp(bool rightButton, int x, int y) {
   if (!rightButton) return;
   RECT frame{};
   ::GetWindowRect(hwnd(), &frame);
-  PopupMenu1_->Popup(hwnd(), frame.left + X + 10, frame.top + Y + 10);
+  tickMenu_->Popup(hwnd(), frame.left + x + 10, frame.top + y + 10);
 }
 
 void ReportWindow::TickSelectedSection(bool ticked) {
@@ -261,8 +256,8 @@ void ReportWindow::TickSelectedSection(bool ticked) {
   for (int i = 0; i < section->SubItems.Count(); ++i) list.SetSubItemChecked(*section, i, ticked);
 }
 
-void ReportWindow::SelAll1Click() { TickSelectedSection(true); }
-void ReportWindow::UnselAll1Click() { TickSelectedSection(false); }
+void ReportWindow::TickAll() { TickSelectedSection(true); }
+void ReportWindow::UntickAll() { TickSelectedSection(false); }
 
 LRESULT ReportWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_GETMINMAXINFO) {
@@ -273,27 +268,23 @@ LRESULT ReportWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   return Form::HandleMessage(msg, wp, lp);
 }
 
-ReportRequest OpenReportWindow(const ListSectionCollection& sections, HIMAGELIST images) {
-  if (g_openReport) return ReportRequest{};
-  auto form = std::make_unique<ReportWindow>();
-  g_openReport = form.get();
+ReportRequest OpenReportWindow(HWND owner, const ListSectionCollection& sections,
+                               HIMAGELIST images) {
+  ReportWindow form;
   try {
-    if (form->Create(Application::MainWindowHandle())) {
-      form->CopyImages(images);
-      form->CopySections(sections);
-      form->ReportList().ContractAll();
-      form->MakeCheckSections();
-      form->ResetRequest();
-      form->ShowModal();
+    if (form.Create(owner)) {
+      form.CopyImages(images);
+      form.CopySections(sections);
+      form.ReportList().ContractAll();
+      form.MakeCheckSections();
+      form.ResetRequest();
+      form.ShowModal();
     }
   } catch (...) {
     // Preparing or showing the window is not worth an error report; the request
     // keeps what a button may have set.
   }
-  ReportRequest request = form->Request();
-  g_openReport = nullptr;
-  form.reset();
-  return request;
+  return form.Request();
 }
 
 }  // namespace vconfig

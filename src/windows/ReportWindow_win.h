@@ -23,7 +23,7 @@ class ReportWindow : public Form {
   ReportWindow();
   ~ReportWindow() override;
 
-  // Creates the window over its owner; FormCreate sets the captions.
+  // Creates the window over its owner; SetCaptions sets the captions.
   bool Create(HWND owner);
   // The images of both lists, copied.
   void CopyImages(HIMAGELIST images);
@@ -36,22 +36,23 @@ class ReportWindow : public Form {
   const ReportRequest& Request() const { return request_; }
   void ResetRequest() { request_ = ReportRequest{}; }
 
-  // Handlers.
-  void FormCreate();
-  void FormClose();
-  void PrintBtnClick();
-  void SendBtnClick();
-  void SaveBtnClick();
-  void CloseBtnClick();
-  void ReportListMouseUp(bool rightButton, int X, int Y);
-  void SelAll1Click();
-  void UnselAll1Click();
+  // Handlers. The three actions end the window with their request; Cancel leaves
+  // the request as it is.
+  void Print();
+  void Send();
+  void Save();
+  void Cancel();
+  void OnListMouseUp(bool rightButton, int x, int y);
+  // Tick or untick every entry of the selected section.
+  void TickAll();
+  void UntickAll();
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
-  void OnClose() override { FormClose(); }
+  void OnClose() override { Cancel(); }
 
  private:
+  void SetCaptions();
   void CreateComponents();
   void CreateList();
   void CreateMenuPanel();
@@ -61,26 +62,26 @@ class ReportWindow : public Form {
   ReportRequest request_;
   UniqueFont font_;
   UniqueFont listFont_;
-  UniqueHandle<HIMAGELIST, ImageListTraits> ReportSectionItemsImages_;
-  UniqueHandle<HIMAGELIST, ImageListTraits> ReportSubitemsImages_;
+  UniqueHandle<HIMAGELIST, ImageListTraits> sectionImages_;
+  UniqueHandle<HIMAGELIST, ImageListTraits> entryImages_;
   UniqueBitmap wallpaper_;
   UniqueBitmap expandGlyph_;
   UniqueBitmap contractGlyph_;
   std::unique_ptr<TiledBackground> background_;
-  std::unique_ptr<Panel> Panel1_;
+  std::unique_ptr<Panel> listPanel_;
   std::unique_ptr<SectionList> reportList_;
-  std::unique_ptr<Panel> MenuPanel_;
+  std::unique_ptr<Panel> menuPanel_;
   std::unique_ptr<PictureStrip> strip_;
-  std::unique_ptr<FlatButton> PrintBtn_;
-  std::unique_ptr<FlatButton> SendBtn_;
-  std::unique_ptr<FlatButton> SaveBtn_;
-  std::unique_ptr<FlatButton> CloseBtn_;
-  std::unique_ptr<PopupMenu> PopupMenu1_;
+  std::unique_ptr<FlatButton> printButton_;
+  std::unique_ptr<FlatButton> sendButton_;
+  std::unique_ptr<FlatButton> saveButton_;
+  std::unique_ptr<FlatButton> closeButton_;
+  std::unique_ptr<PopupMenu> tickMenu_;
 };
 
-// Shows the report window modally with a copy of the given sections and returns what
-// the user chose. Returns a request with the action none at once when a report window
-// is already open; errors while it is prepared or shown are swallowed.
-ReportRequest OpenReportWindow(const ListSectionCollection& sections, HIMAGELIST images);
+// Shows the report window modally over its owner with a copy of the given sections
+// and returns what the user chose. Errors while it is prepared or shown are swallowed.
+ReportRequest OpenReportWindow(HWND owner, const ListSectionCollection& sections,
+                               HIMAGELIST images);
 
 }  // namespace vconfig

@@ -22,12 +22,12 @@ class ValueDialog : public Form {
   bool Create(HWND owner);
 
   // Opens the dialog with the fields as they were last left.
-  void newreg(RegistryRoot root, const std::string& key);
+  void AddValue(RegistryRoot root, const std::string& key);
   // Opens the dialog with value number `index` of the key in the fields.
-  void editreg(RegistryRoot root, const std::string& key, int index);
+  void EditValue(RegistryRoot root, const std::string& key, int index);
 
-  void BitBtn1Click();
-  void BitBtn2Click();
+  void Confirm();
+  void Cancel();
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -38,13 +38,13 @@ class ValueDialog : public Form {
 
   UniqueFont font_;
   std::unique_ptr<TiledBackground> background_;
-  std::unique_ptr<Panel> Panel1_;
-  HWND Label1_ = nullptr;  // the fields and labels are owned by the panel
-  HWND Label2_ = nullptr;
-  HWND Edit1_ = nullptr;
-  HWND Edit2_ = nullptr;
-  std::unique_ptr<PushButton> BitBtn1_;
-  std::unique_ptr<PushButton> BitBtn2_;
+  std::unique_ptr<Panel> panel_;
+  HWND nameLabel_ = nullptr;  // the fields and labels are owned by the panel
+  HWND dataLabel_ = nullptr;
+  HWND nameField_ = nullptr;
+  HWND dataField_ = nullptr;
+  std::unique_ptr<PushButton> okButton_;
+  std::unique_ptr<PushButton> cancelButton_;
 
   RegistryRoot root_ = RegistryRoot::CurrentUser;
   std::string key_;

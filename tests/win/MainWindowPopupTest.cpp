@@ -1,10 +1,11 @@
 // The main window in this process: which popup items the row under the point gets,
-// and the images the content sections take from the source tree.
+// and the images the content sections take from the source tree; and that closing it
+// ends nothing in the host.
 #include <gtest/gtest.h>
 
 #include <map>
 
-#include "app/Startup_win.h"
+#include "app/Application_win.h"
 #include "windows/MainWindow_win.h"
 #include "controls/PopupMenu_win.h"
 #include "controls/sectionlist/SectionList_win.h"
@@ -34,8 +35,6 @@ class MainWindowPopup : public ::testing::Test {
  protected:
   void SetUp() override {
     SetLanguageModule(std::make_unique<EnglishTexts>());
-    ReadSystemLocations();
-    SetUpCatalogue();
     ASSERT_TRUE(frm.CreateWithoutGuard());
   }
   void TearDown() override { SetLanguageModule(nullptr); }
@@ -43,17 +42,18 @@ class MainWindowPopup : public ::testing::Test {
   // The visible items of a menu for a right click on a content row.
   std::vector<std::string> ItemsAt(int row, bool autostart) {
     const RECT r = frm.ContentList()->RowRect(row);
-    PopupPoint = POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    frm.SetPopupPoint(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
     if (autostart) {
-      frm.PopupMenu2Popup();
-      return frm.PopupMenu2().VisibleItems();
+      frm.PrepareAutostartMenu();
+      return frm.AutostartMenu().VisibleItems();
     }
-    frm.PopupMenu1Popup();
-    return frm.PopupMenu1().VisibleItems();
+    frm.PrepareFileMenu();
+    return frm.FileMenu().VisibleItems();
   }
   int Header(int section) { return frm.ContentList()->Sections().HeaderRow(section); }
 
-  MainWindow frm;
+  Application application;  // never run: the window does not end it
+  MainWindow frm{application};
 };
 
 using Items = std::vector<std::string>;
@@ -70,11 +70,11 @@ TEST_F(MainWindowPopup, FileMenuItemsFollowTheRow) {
   for (int i = 0; i < 12; ++i)
     EXPECT_EQ(content.Sections()[1 + i].ImageIndex, frm.SourceTree()->GetSubItemImageIndex(files, i));
 
-  frm.ContentListSectionClick(7);  // open "Boot.ini"
+  frm.ToggleContentSection(7);  // open "Boot.ini"
   EXPECT_EQ(ItemsAt(0, false), Items{});                                     // group title
   EXPECT_EQ(ItemsAt(Header(7), false), (Items{"Add1", "View1"}));            // file title
   EXPECT_EQ(ItemsAt(Header(7) + 1, false), (Items{"Add1", "Rem1", "Edit1", "View1"}));
-  frm.ContentListSectionClick(12);  // the other-file section
+  frm.ToggleContentSection(12);  // the other-file section
   EXPECT_EQ(ItemsAt(Header(12), false), Items{});
   EXPECT_EQ(ItemsAt(Header(12) + 1, false), Items{});
 }
@@ -88,13 +88,24 @@ TEST_F(MainWindowPopup, AutostartMenuItemsFollowTheRow) {
   frm.LoadGroupContent(1);
   SectionList& content = *frm.ContentList();
   ASSERT_EQ(content.Sections()[2].Caption(), "HCU\\Run");
-  frm.ContentListSectionClick(2);
+  frm.ToggleContentSection(2);
   EXPECT_EQ(ItemsAt(0, true), Items{});
   EXPECT_EQ(ItemsAt(Header(2), true), (Items{"Add2", "View2"}));
   EXPECT_EQ(ItemsAt(Header(2) + 1, true), (Items{"Add2", "Edit2", "Rem2", "View2"}));
   EXPECT_EQ(ItemsAt(Header(4), true), Items{"View2"});  // "Startup(User)"
   ::RegDeleteValueA(key, "PopupTest");
   ::RegCloseKey(key);
+}
+
+// Only the program's own main window ends the application when it goes; one that a
+// host such as this test creates must leave the host's message loop alone.
+TEST_F(MainWindowPopup, ClosingAWindowCreatedWithoutTheGuardEndsNothing) {
+  HWND window = frm.hwnd();
+  ::SendMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(::IsWindow(window));
+  EXPECT_FALSE(application.Terminated());
+  MSG msg{};
+  EXPECT_FALSE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
 // Puts a file of the demo data back (or removes it) when the test ends.
@@ -134,7 +145,7 @@ TEST_F(MainWindowPopup, LongLinesAndAHundredThousandLineLog) {
   EXPECT_EQ(content.RowCount(), 13);
   EXPECT_EQ(content.Sections()[11].SubItems.Count(), 2);
   EXPECT_EQ(content.Sections()[11].SubItems[1], longLine);
-  frm.SourceTreeSubItemClick(0, 10);  // "NetLog.txt": the long line is shown
+  frm.OnSourceClicked(0, 10);  // "NetLog.txt": the long line is shown
   frm.Show();
   ::UpdateWindow(frm.hwnd());
   EXPECT_EQ(content.RowText(content.Sections().HeaderRow(11) + 2), longLine);

@@ -57,11 +57,11 @@ TEST_F(TextEdit, SavesEveryLineWithCrLfAndKeepsBytesAsTheyAre) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     const std::string path = File("case.txt", c.in);
-    frm.textedit(path);
+    frm.OpenFile(path);
     EXPECT_TRUE(frm.Visible());
     EXPECT_EQ(WindowText(frm.hwnd()), path);
     EXPECT_TRUE(frm.Editor().LinesIntact());
-    frm.ExplBtn1Click();
+    frm.SaveAndClose();
     EXPECT_FALSE(frm.Visible());
     EXPECT_EQ(ReadFileBytes(path), c.out);
   }
@@ -71,35 +71,35 @@ TEST_F(TextEdit, TakesAHundredThousandLines) {
   std::string big;
   for (int i = 0; i < 100000; ++i) big += "[" + std::to_string(i) + "] Loading device driver\r\n";
   const std::string path = File("bootlog.txt", big);
-  frm.textedit(path);
+  frm.OpenFile(path);
   EXPECT_EQ(frm.Editor().Lines().size(), 100000u);
   ::SendMessageA(frm.Editor().hwnd(), EM_SETSEL, 0, 0);
   ::SendMessageA(frm.Editor().hwnd(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("first "));
-  frm.ExplBtn1Click();
+  frm.SaveAndClose();
   EXPECT_EQ(ReadFileBytes(path), "first " + big);
 }
 
 TEST_F(TextEdit, NewFileIsCreatedAndSecondOpeningReplacesTheFirst) {
   const std::string first = File("first.ini", "one\r\n");
   const std::string second = dir + "second.ini";  // does not exist yet
-  frm.textedit(first);
+  frm.OpenFile(first);
   ::SetWindowTextA(frm.Editor().hwnd(), "changed\r\n");
-  frm.textedit(second);
+  frm.OpenFile(second);
   EXPECT_EQ(WindowText(frm.hwnd()), second);
   EXPECT_EQ(frm.Editor().Text(), "");
   ::SetWindowTextA(frm.Editor().hwnd(), "made");
-  frm.ExplBtn1Click();
+  frm.SaveAndClose();
   EXPECT_EQ(ReadFileBytes(second), "made\r\n");
   EXPECT_EQ(ReadFileBytes(first), "one\r\n");
 }
 
 TEST_F(TextEdit, CloseWritesNothing) {
   const std::string path = File("keep.ini", "a\nb");
-  frm.textedit(path);
+  frm.OpenFile(path);
   ::SetWindowTextA(frm.Editor().hwnd(), "edited");
-  frm.ExplBtn2Click();
+  frm.CloseWithoutSaving();
   EXPECT_FALSE(frm.Visible());
-  frm.textedit(path);
+  frm.OpenFile(path);
   ::SendMessageA(frm.hwnd(), WM_CLOSE, 0, 0);  // the close box
   EXPECT_FALSE(frm.Visible());
   EXPECT_EQ(ReadFileBytes(path), "a\nb");
@@ -107,18 +107,18 @@ TEST_F(TextEdit, CloseWritesNothing) {
 
 TEST_F(TextEdit, ChangeOnDiskMeanwhileIsNotOverwrittenWithoutAsking) {
   const std::string path = File("system.ini", "[boot]\r\n");
-  frm.textedit(path);
+  frm.OpenFile(path);
   ::SetWindowTextA(frm.Editor().hwnd(), "[boot]\r\nmine=1\r\n");
   ASSERT_TRUE(WriteFileBytes(path, "[boot]\r\ntheirs=1\r\n"));  // another writer
 
   const std::string question =
       "File " + path + " was changed on disk since it was opened. Overwrite it?";
-  EXPECT_TRUE(Answer(question, IDNO, [&] { frm.ExplBtn1Click(); }));
+  EXPECT_TRUE(Answer(question, IDNO, [&] { frm.SaveAndClose(); }));
   EXPECT_TRUE(frm.Visible());
   EXPECT_EQ(frm.Editor().Text(), "[boot]\r\nmine=1\r\n");
   EXPECT_EQ(ReadFileBytes(path), "[boot]\r\ntheirs=1\r\n");
 
-  EXPECT_TRUE(Answer(question, IDYES, [&] { frm.ExplBtn1Click(); }));
+  EXPECT_TRUE(Answer(question, IDYES, [&] { frm.SaveAndClose(); }));
   EXPECT_FALSE(frm.Visible());
   EXPECT_EQ(ReadFileBytes(path), "[boot]\r\nmine=1\r\n");
 }
@@ -126,10 +126,10 @@ TEST_F(TextEdit, ChangeOnDiskMeanwhileIsNotOverwrittenWithoutAsking) {
 TEST_F(TextEdit, BinaryFileIsRefusedAndTheWindowKeepsItsText) {
   const std::string bytes("[x]\r\nhead\0tail\r\n", 16);
   const std::string path = File("binary.dat", bytes);
-  frm.textedit(path);
+  frm.OpenFile(path);
   EXPECT_EQ(frm.Editor().Text(), "[x]\r\nhead\r\n");
   try {
-    frm.ExplBtn1Click();
+    frm.SaveAndClose();
     ADD_FAILURE() << "saved";
   } catch (const vconfig::EBinaryFileError& e) {
     EXPECT_EQ(std::string(e.what()), "File " + path + " contains binary data and was not rewritten");
@@ -142,20 +142,20 @@ TEST_F(TextEdit, BinaryFileIsRefusedAndTheWindowKeepsItsText) {
 TEST_F(TextEdit, FailedLoadNeverSavesTheEmptiedEditorOverTheFileShownBefore) {
   const std::string shown = File("win.ini", "[windows]\r\n");
   const std::string locked = File("locked.ini", "x\r\n");
-  frm.textedit(shown);
+  frm.OpenFile(shown);
   HANDLE lock = ::CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-  EXPECT_THROW(frm.textedit(locked), vconfig::EFileOpenError);
+  EXPECT_THROW(frm.OpenFile(locked), vconfig::EFileOpenError);
   ::CloseHandle(lock);
   EXPECT_FALSE(frm.Visible());
   EXPECT_EQ(frm.Path(), "");
-  frm.ExplBtn1Click();
+  frm.SaveAndClose();
   EXPECT_EQ(ReadFileBytes(shown), "[windows]\r\n");
   EXPECT_EQ(ReadFileBytes(locked), "x\r\n");
 }
 
 TEST_F(TextEdit, EditorLooksAsTheWindowSetsItUp) {
-  frm.textedit(File("look.txt", "\tTab\r\n"));
+  frm.OpenFile(File("look.txt", "\tTab\r\n"));
   HWND edit = frm.Editor().hwnd();
   RECT window{};
   ::GetWindowRect(frm.hwnd(), &window);

@@ -31,6 +31,8 @@ __attribute__((noinline)) int RecurseThenThrow(int depth) {
 
 class TExcTestFrm : public vconfig::Form {
  public:
+  explicit TExcTestFrm(vconfig::Application& application) : application_(application) {}
+
   bool Create() {
     vconfig::FormArgs args;
     args.className = "TExcTestFrm";
@@ -51,7 +53,7 @@ class TExcTestFrm : public vconfig::Form {
       case kExcTestAccessViolation: WriteNowhere(); return 0;
       case kExcTestPing: return kExcTestPingReply;
       case WM_CLOSE:
-        vconfig::Application::Terminate();
+        application_.Terminate();
         return 0;
     }
     return Form::HandleMessage(msg, wp, lp);
@@ -64,18 +66,21 @@ class TExcTestFrm : public vconfig::Form {
   __attribute__((noinline)) void WriteNowhere() {
     *reinterpret_cast<volatile int*>(static_cast<std::uintptr_t>(g_stopRecursion + 16)) = 1;
   }
+
+  vconfig::Application& application_;
 };
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  vconfig::InstallExceptionReporter();
+  vconfig::ExceptionReporter& reporter = vconfig::InstallExceptionReporter();
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&icc);
-  TExcTestFrm form;
+  vconfig::Application application;
+  TExcTestFrm form(application);
   if (!form.Create()) return 1;
-  vconfig::Application::SetMainWindowHandle(form.hwnd());
+  reporter.SetDialogOwner(form.hwnd());
   form.Show();
-  vconfig::Application::RunMessageLoop();
+  application.RunMessageLoop();
   return 0;
 }
