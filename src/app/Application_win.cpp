@@ -1,5 +1,6 @@
 #include "app/Application_win.h"
 
+#include "controls/buttons/ButtonKeys_win.h"
 #include "diagnostics/ErrorHandling_win.h"
 
 namespace vconfig {
@@ -9,6 +10,7 @@ bool g_terminated = false;
 HWND g_mainWindow = nullptr;
 
 void Dispatch(MSG& msg) {
+  if (RouteButtonKeys(msg)) return;
   try {
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
