@@ -7,6 +7,7 @@
 
 #include "SectionListFixture.h"
 #include "config/TextLines.h"
+#include "controls/chrome/TiledBackground_win.h"
 #include "platform/FileSystem_win.h"
 
 using namespace vconfig;
@@ -226,6 +227,51 @@ TEST(SectionListTest, SelectedMarkupRowTakesTheSelectionTextColour) {
   EXPECT_GT(CountPixels(host, row, ODS_SELECTED, navy), 0);
   // Its height comes from the markup's measure pass, + 2.
   EXPECT_GT(::SendMessageA(lb.hwnd(), LB_GETITEMHEIGHT, row, 0), 2);
+}
+
+// Several lists on one form, which a tiled background also takes over: the form
+// hands each list its own measure and colour messages, whichever goes first.
+TEST(SectionListTest, ListsAndABackgroundShareTheirParent) {
+  SectionListHost host(ListConfig::Sources);
+  HWND parent = host.window();
+  auto makeList = [parent](int y, int itemHeight) {
+    auto list = std::make_unique<SectionList>();
+    SectionListArgs args;
+    args.y = y;
+    args.height = 80;
+    EXPECT_TRUE(list->Create(parent, args));
+    auto& s = list->Sections().Add();
+    s.SetCaption("Section");
+    s.ItemHeight = itemHeight;
+    s.SubItems.Add("row");
+    s.SetState(lssExpanded);
+    return list;
+  };
+  // The list box learns a row's height from its parent's answer to WM_MEASUREITEM.
+  auto rowHeight = [](const SectionList& list) {
+    return ::SendMessageA(list.hwnd(), LB_GETITEMHEIGHT, 1, 0);
+  };
+  auto first = makeList(100, 23);
+  TiledBackground background(parent);
+  background.Attach();
+  auto second = makeList(180, 27);
+  ASSERT_EQ(rowHeight(*first), 23);
+  ASSERT_EQ(rowHeight(*second), 27);
+
+  first.reset();
+  second->Sections()[0].SubItems.Add("another row");
+  EXPECT_EQ(::SendMessageA(second->hwnd(), LB_GETITEMHEIGHT, 2, 0), 27);
+  background.Detach();
+  second->RecomputeHeights();
+  EXPECT_EQ(rowHeight(*second), 27);
+  EXPECT_EQ(rowHeight(host.list()), 20);
+  const LRESULT brush = ::SendMessageA(parent, WM_CTLCOLORLISTBOX, 0,
+                                       reinterpret_cast<LPARAM>(second->hwnd()));
+  EXPECT_NE(brush, 0);
+  second.reset();
+  EXPECT_NE(::SendMessageA(parent, WM_CTLCOLORLISTBOX, 0,
+                           reinterpret_cast<LPARAM>(host.list().hwnd())),
+            0);
 }
 
 TEST(SectionListTest, ItemAtPointPastRow65535) {
