@@ -60,6 +60,17 @@ class SectionList::Impl {
   // Painting (SectionListPaint_win.cpp).
   void DrawItem(const DRAWITEMSTRUCT& di);
   void PaintRow(HDC dc, int row, RECT rc, UINT state);
+  struct RowPaint;
+  void PaintOwnerDrawnRow(const RowPaint& p);
+  void PaintRowBackground(RowPaint& p);
+  void DrawRowControl(RowPaint& p);
+  void DrawRowImage(RowPaint& p);
+  int DrawMarkupRowText(const RowPaint& p);
+  int DrawPlainRowText(const RowPaint& p);
+  int DrawTabbedRowText(const RowPaint& p, const std::vector<int>& stops);
+  int DrawWrappedRowText(const RowPaint& p);
+  void DrawRowDecorations(const RowPaint& p);
+  void DrawRowFocus(const RowPaint& p, int textRight);
   void DrawNode(HDC dc, const ListSection& s, const RECT& rc);
   void DrawSortMark(HDC dc, const ListSection& s, const RECT& rc);
   void DrawMarkup(HDC dc, const std::string& text, const RECT& rc, bool selected,
