@@ -5,8 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ChromeHost.h"
 #include "SectionListFixture.h"
 #include "config/TextLines.h"
+#include "controls/chrome/Panel_win.h"
 #include "controls/chrome/TiledBackground_win.h"
 #include "platform/FileSystem_win.h"
 
@@ -272,6 +274,43 @@ TEST(SectionListTest, ListsAndABackgroundShareTheirParent) {
   EXPECT_NE(::SendMessageA(parent, WM_CTLCOLORLISTBOX, 0,
                            reinterpret_cast<LPARAM>(host.list().hwnd())),
             0);
+}
+
+// On a panel, as in the program: the panel hands the list what the list box sends
+// it, and passes the notifications on to its form, which must not hand them back a
+// second time.
+TEST(SectionListTest, ListOnAPanelIsMeasuredDrawnAndReportsEachChangeOnce) {
+  vtest::ListHostForm form;
+  ASSERT_TRUE(form.Open(320, 300, false));
+  Panel panel;
+  PanelArgs panelArgs;
+  panelArgs.width = 300;
+  panelArgs.height = 250;
+  ASSERT_TRUE(panel.Create(form.hwnd(), panelArgs));
+  SectionList list;
+  SectionListArgs args;
+  args.width = 280;
+  args.height = 200;
+  ASSERT_TRUE(list.Create(panel.hwnd(), args));
+  list.SectionColor = 0x563412;
+  auto& s = list.Sections().Add();
+  s.SetCaption("Section");
+  s.ItemHeight = 23;
+  s.SubItems.Add("a");
+  s.SubItems.Add("b");
+  s.SetState(lssExpanded);
+  EXPECT_EQ(::SendMessageA(list.hwnd(), LB_GETITEMHEIGHT, 1, 0), 23);
+
+  vtest::Pixels px(280, 200);
+  ::SendMessageA(list.hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(px.dc()), PRF_CLIENT);
+  EXPECT_EQ(px.at(200, 5), RGB(0x12, 0x34, 0x56));  // the header row, drawn by the list
+
+  int changes = 0;
+  list.OnChange = [&changes](SectionList::Sender, int, int) { ++changes; };
+  list.SetItemIndex(2);
+  ::SendMessageA(panel.hwnd(), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(list.hwnd()), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list.hwnd()));
+  EXPECT_EQ(changes, 1);
 }
 
 TEST(SectionListTest, ItemAtPointPastRow65535) {
