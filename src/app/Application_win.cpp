@@ -1,5 +1,6 @@
 #include "app/Application_win.h"
 
+#include "controls/buttons/ButtonKeys_win.h"
 #include "diagnostics/ErrorHandling_win.h"
 #include "windows/EditorWindow_win.h"
 #include "windows/LineDialog_win.h"
@@ -10,6 +11,7 @@ namespace vconfig {
 namespace {
 
 void Dispatch(MSG& msg) {
+  if (RouteButtonKeys(msg)) return;
   try {
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);

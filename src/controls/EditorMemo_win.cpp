@@ -1,16 +1,12 @@
 #include "controls/EditorMemo_win.h"
 
 #include "config/TextLines.h"
-#include "diagnostics/ErrorHandling_win.h"
 
 namespace vconfig {
 
 EditorMemo::~EditorMemo() {
-  if (hwnd_) {
-    ::SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProc_));
-    ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-    ::DestroyWindow(hwnd_);
-  }
+  subclass_.Remove();
+  if (hwnd_) ::DestroyWindow(hwnd_);
 }
 
 bool EditorMemo::Create(HWND parent, int x, int y, int width, int height, int id) {
@@ -33,9 +29,7 @@ bool EditorMemo::Create(HWND parent, int x, int y, int width, int height, int id
   // Files of any length: lift the default limit of about 32 000 characters.
   ::SendMessageA(hwnd_, EM_SETLIMITTEXT, 0, 0);
   ApplyTabStops();
-  ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  editProc_ = reinterpret_cast<WNDPROC>(
-      ::SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditorMemo::SubclassProc)));
+  subclass_.Install<&EditorMemo::HandleMessage>(hwnd_, this);
   return true;
 }
 
@@ -73,14 +67,13 @@ void EditorMemo::SetLines(const std::vector<std::string>& lines) {
 std::vector<std::string> EditorMemo::Lines() const { return SplitTextLines(Text()); }
 
 int EditorMemo::MarginX() const {
-  // Straight to the edit control: this runs inside the subclass procedure.
-  auto edit = [this](UINT msg, WPARAM wp) {
-    return editProc_ ? ::CallWindowProcA(editProc_, hwnd_, msg, wp, 0)
-                     : ::SendMessageA(hwnd_, msg, wp, 0);
-  };
-  int origin = LOWORD(edit(EM_GETMARGINS, 0));
+  // Straight to the edit control's own procedure: the margin is checked on nearly
+  // every message, and these questions need nothing in front of it.
+  const auto edit = reinterpret_cast<WNDPROC>(::GetClassLongPtrA(hwnd_, GCLP_WNDPROC));
+  auto ask = [this, edit](UINT msg) { return ::CallWindowProcA(edit, hwnd_, msg, 0, 0); };
+  int origin = LOWORD(ask(EM_GETMARGINS));
   // The first character's x follows the horizontal scrolling.
-  const LRESULT pos = edit(EM_POSFROMCHAR, 0);
+  const LRESULT pos = ask(EM_POSFROMCHAR);
   if (pos != -1) origin = static_cast<short>(LOWORD(pos));
   return origin + RightMargin * charWidth_;
 }
@@ -98,19 +91,8 @@ void EditorMemo::PaintMargin() {
   ::LineTo(dc.get(), x, client.bottom);
 }
 
-LRESULT CALLBACK EditorMemo::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
-  auto* self = reinterpret_cast<EditorMemo*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!self) return ::DefWindowProcA(hwnd, msg, wp, lp);
-  try {
-    return self->HandleMessage(msg, wp, lp);
-  } catch (...) {
-    HandleApplicationException();
-    return 0;
-  }
-}
-
 LRESULT EditorMemo::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-  const LRESULT result = ::CallWindowProcA(editProc_, hwnd_, msg, wp, lp);
+  const LRESULT result = subclass_.CallNext(msg, wp, lp);
   switch (msg) {
     case WM_PAINT:
       PaintMargin();

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/WindowSubclass_win.h"
 #include "platform/Handles_win.h"
 
 namespace vconfig {
@@ -41,17 +42,16 @@ class EditorMemo {
   int MarginX() const;
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
   void PaintMargin();
   void ApplyTabStops();
 
   HWND hwnd_ = nullptr;
-  WNDPROC editProc_ = nullptr;
   UniqueFont font_;
   int charWidth_ = 8;
   int paintedMarginX_ = -1;
   bool intact_ = true;
+  WindowSubclass subclass_;  // on the edit control, for the margin line
 };
 
 }  // namespace vconfig

@@ -58,7 +58,8 @@ class Form {
 
  private:
   template <class T>
-  friend LRESULT RouteMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
+  friend LRESULT RouteMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp,
+                              WNDPROC classProc) noexcept;
   static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
 
   HWND hwnd_ = nullptr;

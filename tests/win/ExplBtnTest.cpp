@@ -6,10 +6,13 @@
 #include <vector>
 
 #include "ChromeHost.h"
+#include "harness/Harness.h"
 #include "controls/chrome/PictureStrip_win.h"
 #include "controls/buttons/PushButton_win.h"
 #include "controls/buttons/FlatButton_win.h"
+#include "controls/buttons/ButtonKeys_win.h"
 #include "controls/buttons/ExplorerButton_win.h"
+#include "controls/chrome/Panel_win.h"
 
 namespace vtest {
 namespace {
@@ -244,10 +247,16 @@ TEST(ExplBtn, GroupKeepsOneButtonDown) {
   EXPECT_FALSE(buttons[2].Down());
 }
 
-// Posts a key to a window and lets the thread's message loop take it.
+// Posts a key to a window and takes it as the program's message loops do: the
+// buttons are offered it before the focused control.
 void PostKey(HWND target, UINT msg, WPARAM key) {
   ::PostMessageA(target, msg, key, 1);
-  PumpMessages();
+  MSG m;
+  while (::PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+    if (vconfig::RouteButtonKeys(m)) continue;
+    ::TranslateMessage(&m);
+    ::DispatchMessageA(&m);
+  }
 }
 
 TEST(ExplBtn, KeyboardDefaultCancelAndAccelerator) {
@@ -280,6 +289,35 @@ TEST(ExplBtn, KeyboardDefaultCancelAndAccelerator) {
   ::SetFocus(edit);
   PostKey(edit, WM_KEYDOWN, VK_RETURN);
   EXPECT_TRUE(clicks.empty());
+}
+
+TEST(ExplBtn, KeysClickOnlyTheButtonsOfTheirOwnWindow) {
+  // The Default button sits on a panel inside the form; another form has its own.
+  HostForm form, other;
+  ASSERT_TRUE(form.Open(300, 80, true));
+  ASSERT_TRUE(other.Open(300, 80, true));
+  vconfig::Panel panel;
+  vconfig::PanelArgs panelArgs;
+  panelArgs.width = 200;
+  panelArgs.height = 30;
+  ASSERT_TRUE(panel.Create(form.hwnd(), panelArgs));
+  HWND edit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 40, 100, 20, form.hwnd(),
+                                nullptr, nullptr, nullptr);
+  ExplorerButton nested, elsewhere;
+  std::vector<std::string> clicks;
+  nested.SetDefault(true);
+  elsewhere.SetDefault(true);
+  ASSERT_TRUE(elsewhere.Create(other.hwnd(), 0, 0));
+  ASSERT_TRUE(nested.Create(panel.hwnd(), 0, 0));
+  nested.OnClick = [&clicks](ExplorerButton&) { clicks.push_back("nested"); };
+  elsewhere.OnClick = [&clicks](ExplorerButton&) { clicks.push_back("elsewhere"); };
+
+  ::SetFocus(edit);
+  PostKey(edit, WM_KEYDOWN, VK_RETURN);
+  EXPECT_EQ(clicks, (std::vector<std::string>{"nested"}));
+  // Other keys reach the focused control.
+  PostKey(edit, WM_CHAR, 'x');
+  EXPECT_EQ(WindowText(edit), "x");
 }
 
 TEST(ExplBtn, InactiveCopyKeepsTheTransparentColour) {

@@ -28,21 +28,20 @@ UniqueBitmap MakeBitmap(int w, int h, COLORREF ground, COLORREF mark, bool point
   return bmp;
 }
 
+bool ListHostForm::Open(int width, int height, bool visible) {
+  FormArgs args;
+  args.className = "SectionListTestHost";
+  args.caption = "Section list";
+  args.style = WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN | (visible ? WS_VISIBLE : 0);
+  args.x = 10;
+  args.y = 10;
+  args.width = width;
+  args.height = height;
+  return CreateForm(args);
+}
+
 SectionListHost::SectionListHost(ListConfig config, int width, int height, bool visible) {
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = ::DefWindowProcA;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = "SectionListTestHost";
-    ::RegisterClassA(&wc);
-    registered = true;
-  }
-  window_.reset(::CreateWindowExA(0, "SectionListTestHost", "Section list",
-                                  WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN | (visible ? WS_VISIBLE : 0), 10, 10,
-                                  width + 20, height + 40, nullptr, nullptr,
-                                  ::GetModuleHandleA(nullptr), nullptr));
+  window_.Open(width + 20, height + 40, visible);
   list_ = std::make_unique<SectionList>();
   auto& lb = *list_;
   expandGlyph_ = MakeBitmap(10, 10, RGB(255, 255, 255), RGB(255, 0, 0), true);
@@ -59,7 +58,7 @@ SectionListHost::SectionListHost(ListConfig config, int width, int height, bool 
   args.y = 0;
   args.width = width;
   args.height = height;
-  lb.Create(window_.get(), args);
+  lb.Create(window_.hwnd(), args);
   lb.BeginUpdate();
   switch (config) {
     case ListConfig::Sources: {

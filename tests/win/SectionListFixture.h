@@ -1,4 +1,4 @@
-// A test window holding one section list, set up as one of the program's three lists,
+// A test form holding one section list, set up as one of the program's three lists,
 // with simple bitmaps for glyphs and wallpaper.
 #pragma once
 
@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/Form_win.h"
 #include "controls/sectionlist/SectionList_win.h"
 #include "platform/Handles_win.h"
 
@@ -17,6 +18,12 @@ enum class ListConfig { Sources, Content, Report };
 
 // A bitmap of one colour with an optional triangle in another (glyphs, wallpaper).
 vconfig::UniqueBitmap MakeBitmap(int w, int h, COLORREF ground, COLORREF mark, bool pointDown);
+
+// A form of the program's kind: its routing hands the list its notifications.
+class ListHostForm : public vconfig::Form {
+ public:
+  bool Open(int width, int height, bool visible);
+};
 
 class SectionListHost {
  public:
@@ -28,7 +35,7 @@ class SectionListHost {
   SectionListHost& operator=(const SectionListHost&) = delete;
 
   vconfig::SectionList& list() { return *list_; }
-  HWND window() const { return window_.get(); }
+  HWND window() const { return window_.hwnd(); }
   std::vector<std::string>& events() { return events_; }
   // Records every event the control raises, as "Name(s,i)".
   void RecordEvents();
@@ -41,7 +48,7 @@ class SectionListHost {
   COLORREF RowPixel(int row, int x, int y, UINT state);
 
  private:
-  vconfig::UniqueWindow window_;
+  ListHostForm window_;
   std::unique_ptr<vconfig::SectionList> list_;
   vconfig::UniqueBitmap expandGlyph_, contractGlyph_, wallpaper_;
   std::vector<std::string> events_;

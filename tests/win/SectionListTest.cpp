@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include "ChromeHost.h"
 #include "SectionListFixture.h"
+#include "controls/chrome/Panel_win.h"
+#include "controls/chrome/TiledBackground_win.h"
 
 using namespace vconfig;
 using vtest::ListConfig;
@@ -221,6 +224,88 @@ TEST(SectionListTest, SelectedMarkupRowTakesTheSelectionTextColour) {
   EXPECT_GT(CountPixels(host, row, ODS_SELECTED, navy), 0);
   // Its height comes from the markup's measure pass, + 2.
   EXPECT_GT(::SendMessageA(lb.hwnd(), LB_GETITEMHEIGHT, row, 0), 2);
+}
+
+// Several lists on one form, which a tiled background also takes over: the form
+// hands each list its own measure and colour messages, whichever goes first.
+TEST(SectionListTest, ListsAndABackgroundShareTheirParent) {
+  SectionListHost host(ListConfig::Sources);
+  HWND parent = host.window();
+  auto makeList = [parent](int y, int itemHeight) {
+    auto list = std::make_unique<SectionList>();
+    SectionListArgs args;
+    args.y = y;
+    args.height = 80;
+    EXPECT_TRUE(list->Create(parent, args));
+    auto& s = list->Sections().Add();
+    s.SetCaption("Section");
+    s.ItemHeight = itemHeight;
+    s.SubItems.Add("row");
+    s.SetState(lssExpanded);
+    return list;
+  };
+  // The list box learns a row's height from its parent's answer to WM_MEASUREITEM.
+  auto rowHeight = [](const SectionList& list) {
+    return ::SendMessageA(list.hwnd(), LB_GETITEMHEIGHT, 1, 0);
+  };
+  auto first = makeList(100, 23);
+  TiledBackground background(parent);
+  background.Attach();
+  auto second = makeList(180, 27);
+  ASSERT_EQ(rowHeight(*first), 23);
+  ASSERT_EQ(rowHeight(*second), 27);
+
+  first.reset();
+  second->Sections()[0].SubItems.Add("another row");
+  EXPECT_EQ(::SendMessageA(second->hwnd(), LB_GETITEMHEIGHT, 2, 0), 27);
+  background.Detach();
+  second->RecomputeHeights();
+  EXPECT_EQ(rowHeight(*second), 27);
+  EXPECT_EQ(rowHeight(host.list()), 20);
+  const LRESULT brush = ::SendMessageA(parent, WM_CTLCOLORLISTBOX, 0,
+                                       reinterpret_cast<LPARAM>(second->hwnd()));
+  EXPECT_NE(brush, 0);
+  second.reset();
+  EXPECT_NE(::SendMessageA(parent, WM_CTLCOLORLISTBOX, 0,
+                           reinterpret_cast<LPARAM>(host.list().hwnd())),
+            0);
+}
+
+// On a panel, as in the program: the panel hands the list what the list box sends
+// it, and passes the notifications on to its form, which must not hand them back a
+// second time.
+TEST(SectionListTest, ListOnAPanelIsMeasuredDrawnAndReportsEachChangeOnce) {
+  vtest::ListHostForm form;
+  ASSERT_TRUE(form.Open(320, 300, false));
+  Panel panel;
+  PanelArgs panelArgs;
+  panelArgs.width = 300;
+  panelArgs.height = 250;
+  ASSERT_TRUE(panel.Create(form.hwnd(), panelArgs));
+  SectionList list;
+  SectionListArgs args;
+  args.width = 280;
+  args.height = 200;
+  ASSERT_TRUE(list.Create(panel.hwnd(), args));
+  list.SectionColor = 0x563412;
+  auto& s = list.Sections().Add();
+  s.SetCaption("Section");
+  s.ItemHeight = 23;
+  s.SubItems.Add("a");
+  s.SubItems.Add("b");
+  s.SetState(lssExpanded);
+  EXPECT_EQ(::SendMessageA(list.hwnd(), LB_GETITEMHEIGHT, 1, 0), 23);
+
+  vtest::Pixels px(280, 200);
+  ::SendMessageA(list.hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(px.dc()), PRF_CLIENT);
+  EXPECT_EQ(px.at(200, 5), RGB(0x12, 0x34, 0x56));  // the header row, drawn by the list
+
+  int changes = 0;
+  list.OnChange = [&changes](SectionList::Sender, int, int) { ++changes; };
+  list.SetItemIndex(2);
+  ::SendMessageA(panel.hwnd(), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(list.hwnd()), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list.hwnd()));
+  EXPECT_EQ(changes, 1);
 }
 
 TEST(SectionListTest, ItemAtPointPastRow65535) {

@@ -4,100 +4,95 @@
 #include <cctype>
 #include <vector>
 
-#include "controls/buttons/ExplorerButtonLayout.h"
+#include "controls/WindowRouting_win.h"
 #include "diagnostics/ErrorHandling_win.h"
 
 namespace vconfig {
 namespace {
 
-std::vector<KeyButton*>& Buttons() {
-  static std::vector<KeyButton*> buttons;
-  return buttons;
+// A message of our own, so that no standard control mistakes it for one of its own.
+UINT KeyButtonQuery() {
+  static const UINT query = ::RegisterWindowMessageA("VConfig.KeyButton");
+  return query;
 }
 
-HHOOK g_hook = nullptr;
-
-bool Usable(const KeyButton* b, HWND root) {
-  HWND w = b->KeyWindow();
-  return w && ::GetAncestor(w, GA_ROOT) == root && ::IsWindowVisible(w) && ::IsWindowEnabled(w);
+// The button behind a window, or nullptr.
+KeyButton* KeyButtonOf(HWND hwnd) {
+  if (!IsOwnWindowClass(hwnd)) return nullptr;
+  return reinterpret_cast<KeyButton*>(::SendMessageA(hwnd, KeyButtonQuery(), 0, 0));
 }
 
-KeyButton* Registered(HWND hwnd) {
-  for (KeyButton* b : Buttons())
-    if (b->KeyWindow() == hwnd) return b;
-  return nullptr;
+BOOL CALLBACK CollectUsableButton(HWND child, LPARAM buttons) {
+  KeyButton* b = KeyButtonOf(child);
+  if (b && ::IsWindowVisible(child) && ::IsWindowEnabled(child))
+    reinterpret_cast<std::vector<KeyButton*>*>(buttons)->push_back(b);
+  return TRUE;
 }
 
+// The first visible and enabled button under root, in the order of the window tree,
+// that the predicate accepts.
 template <typename Pred>
 KeyButton* FindIn(HWND root, Pred pred) {
-  for (KeyButton* b : Buttons())
-    if (Usable(b, root) && pred(b)) return b;
-  return nullptr;
+  std::vector<KeyButton*> buttons;
+  ::EnumChildWindows(root, &CollectUsableButton, reinterpret_cast<LPARAM>(&buttons));
+  const auto it = std::find_if(buttons.begin(), buttons.end(), pred);
+  return it == buttons.end() ? nullptr : *it;
 }
 
 // A control that takes Enter or Escape itself (a multi-line editor) keeps them.
-bool WantsKey(HWND focus, MSG* msg) {
-  if (!focus) return false;
+bool WantsKey(const MSG& msg) {
+  MSG copy = msg;
   const LRESULT code =
-      ::SendMessageA(focus, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg));
+      ::SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&copy));
   return (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0;
 }
 
-// Returns true when the key was used (the message is then dropped).
-bool HandleKey(MSG* msg) {
-  if (!msg->hwnd) return false;
-  HWND root = ::GetAncestor(msg->hwnd, GA_ROOT);
-  KeyButton* focused = Registered(msg->hwnd);
-  KeyButton* target = nullptr;
-  if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) {
-    if (focused && focused->KeyEnterWhenFocused())
-      target = focused;
-    else if (focused || !WantsKey(msg->hwnd, msg))
-      target = FindIn(root, [](KeyButton* b) { return b->KeyDefault(); });
-  } else if (msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE) {
-    if (!focused && WantsKey(msg->hwnd, msg)) return false;
-    target = FindIn(root, [](KeyButton* b) { return b->KeyCancel(); });
-  } else if (msg->message == WM_SYSCHAR || (msg->message == WM_CHAR && focused)) {
-    const char letter =
-        static_cast<char>(std::toupper(static_cast<unsigned char>(msg->wParam & 0xFF)));
-    if (!letter) return false;
-    target = FindIn(root, [letter](KeyButton* b) { return b->KeyAccelerator() == letter; });
+// Only these can click a button.
+bool OfferedKey(const MSG& msg) {
+  switch (msg.message) {
+    case WM_KEYDOWN:
+      return msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE;
+    case WM_CHAR:
+    case WM_SYSCHAR:
+      return true;
+    default:
+      return false;
   }
-  if (!target) return false;
-  target->KeyClick();
-  return true;
 }
 
-LRESULT CALLBACK GetMessageHook(int code, WPARAM wp, LPARAM lp) noexcept {
-  if (code == HC_ACTION && wp == PM_REMOVE) {
-    auto* msg = reinterpret_cast<MSG*>(lp);
-    try {
-      if (HandleKey(msg)) msg->message = WM_NULL;
-    } catch (...) {
-      msg->message = WM_NULL;
-      HandleApplicationException();
-    }
+KeyButton* TargetOf(const MSG& msg) {
+  HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
+  KeyButton* focused = KeyButtonOf(msg.hwnd);
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN) {
+    if (focused && focused->KeyEnterWhenFocused()) return focused;
+    if (focused || !WantsKey(msg))
+      return FindIn(root, [](KeyButton* b) { return b->KeyDefault(); });
+  } else if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+    if (!focused && WantsKey(msg)) return nullptr;
+    return FindIn(root, [](KeyButton* b) { return b->KeyCancel(); });
+  } else if (msg.message == WM_SYSCHAR || (msg.message == WM_CHAR && focused)) {
+    const char letter =
+        static_cast<char>(std::toupper(static_cast<unsigned char>(msg.wParam & 0xFF)));
+    if (letter)
+      return FindIn(root, [letter](KeyButton* b) { return b->KeyAccelerator() == letter; });
   }
-  return ::CallNextHookEx(g_hook, code, wp, lp);
+  return nullptr;
 }
 
 }  // namespace
 
-void RegisterKeyButton(KeyButton* button) {
-  auto& list = Buttons();
-  if (std::find(list.begin(), list.end(), button) != list.end()) return;
-  list.push_back(button);
-  if (!g_hook)
-    g_hook = ::SetWindowsHookExA(WH_GETMESSAGE, &GetMessageHook, nullptr, ::GetCurrentThreadId());
-}
+bool KeyButton::IsKeyButtonQuery(UINT msg) { return msg == KeyButtonQuery(); }
 
-void UnregisterKeyButton(KeyButton* button) {
-  auto& list = Buttons();
-  list.erase(std::remove(list.begin(), list.end(), button), list.end());
-  if (list.empty() && g_hook) {
-    ::UnhookWindowsHookEx(g_hook);
-    g_hook = nullptr;
+bool RouteButtonKeys(const MSG& msg) noexcept {
+  if (!msg.hwnd || !OfferedKey(msg)) return false;
+  try {
+    KeyButton* target = TargetOf(msg);
+    if (!target) return false;
+    target->KeyClick();
+  } catch (...) {
+    HandleApplicationException();
   }
+  return true;
 }
 
 }  // namespace vconfig

@@ -41,11 +41,9 @@ void Line(HDC dc, COLORREF color, const std::vector<POINT>& points) {
 
 ExplorerButton::ExplorerButton()
     : unselectedFontColor_(kChromeSysColor | COLOR_WINDOWTEXT),
-      fontColor_(kChromeSysColor | COLOR_WINDOWTEXT) {
-  RegisterKeyButton(this);
-}
+      fontColor_(kChromeSysColor | COLOR_WINDOWTEXT) {}
 
-ExplorerButton::~ExplorerButton() { UnregisterKeyButton(this); }
+ExplorerButton::~ExplorerButton() = default;
 
 bool ExplorerButton::Create(HWND parent, int x, int y) {
   const SIZE s = CurrentSize();
@@ -291,6 +289,7 @@ void ExplorerButton::MouseUp(int x, int y, UINT keys) {
 }
 
 LRESULT ExplorerButton::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (IsKeyButtonQuery(msg)) return KeyButtonAnswer();
   LRESULT painted = 0;
   if (HandlePaintMessage(hwnd(), msg, wp, painted, [this](HDC dc) { PaintTo(dc); }))
     return painted;

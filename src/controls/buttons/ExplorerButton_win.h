@@ -137,7 +137,6 @@ class ExplorerButton : public Form, private KeyButton {
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
-  HWND KeyWindow() const override { return hwnd(); }
   bool KeyDefault() const override { return default_; }
   bool KeyCancel() const override { return cancel_; }
   char KeyAccelerator() const override { return Accelerator(); }

@@ -8,10 +8,6 @@
 
 namespace vconfig {
 
-GlyphButton::GlyphButton() { RegisterKeyButton(this); }
-
-GlyphButton::~GlyphButton() { UnregisterKeyButton(this); }
-
 bool GlyphButton::CreateButton(const char* className, DWORD style, HWND parent, int x, int y,
                                int width, int height) {
   if (!CreateForm(SelfPaintedChildArgs(className, style, parent, x, y, width, height)))
@@ -67,6 +63,7 @@ void GlyphButton::SetEnabled(bool value) {
 char GlyphButton::Accelerator() const { return CaptionAccelerator(caption_); }
 
 LRESULT GlyphButton::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (IsKeyButtonQuery(msg)) return KeyButtonAnswer();
   LRESULT painted = 0;
   if (HandlePaintMessage(hwnd(), msg, wp, painted, [this](HDC dc) { PaintTo(dc); }))
     return painted;

@@ -33,8 +33,8 @@ class GlyphButton : public Form, private KeyButton {
   virtual void PaintTo(HDC dc) = 0;
 
  protected:
-  GlyphButton();
-  ~GlyphButton() override;
+  GlyphButton() = default;
+  ~GlyphButton() override = default;
 
   bool CreateButton(const char* className, DWORD style, HWND parent, int x, int y, int width,
                     int height);
@@ -50,7 +50,6 @@ class GlyphButton : public Form, private KeyButton {
   bool pressed_ = false;  // left button went down on it and is held
 
  private:
-  HWND KeyWindow() const override { return hwnd(); }
   bool KeyDefault() const override { return default_; }
   bool KeyCancel() const override { return cancel_; }
   char KeyAccelerator() const override { return Accelerator(); }

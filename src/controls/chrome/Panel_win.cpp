@@ -1,6 +1,6 @@
 #include "controls/chrome/Panel_win.h"
 
-#include "diagnostics/ErrorHandling_win.h"
+#include "controls/WindowRouting_win.h"
 
 namespace vconfig {
 namespace {
@@ -34,33 +34,18 @@ void Bevel(HDC dc, RECT& r, TBevelCut cut) {
 
 }  // namespace
 
-Panel::~Panel() {
-  if (hwnd_) {
-    ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-    ::DestroyWindow(hwnd_);
-  }
-}
+Panel::~Panel() { DestroyDetachedWindow(hwnd_); }
 
 bool Panel::Create(HWND parent, const PanelArgs& args) {
-  HINSTANCE inst = ::GetModuleHandleA(nullptr);
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  if (!::GetClassInfoExA(inst, kClassName, &wc)) {
-    wc = WNDCLASSEXA{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &Panel::WndProc;
-    wc.hInstance = inst;
-    wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClassName;
-    if (!::RegisterClassExA(&wc)) return false;
-  }
+  if (!EnsureWindowClass(kClassName, &Panel::WndProc, nullptr, nullptr, nullptr)) return false;
   args_ = args;
   // Transparent panels let their siblings below paint first.
   const DWORD ex = args.transparent && !args.paintBelow ? WS_EX_TRANSPARENT : 0;
   const DWORD style = WS_CHILD | WS_VISIBLE | (args.transparent ? 0 : WS_CLIPCHILDREN);
   hwnd_ = ::CreateWindowExA(ex, kClassName, args.caption.c_str(), style, args.x, args.y, args.width,
                             args.height, parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)), inst, this);
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)),
+                            ::GetModuleHandleA(nullptr), this);
   return hwnd_ != nullptr;
 }
 
@@ -91,21 +76,7 @@ RECT Panel::InnerRect() const {
 }
 
 LRESULT CALLBACK Panel::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
-  Panel* self = nullptr;
-  if (msg == WM_NCCREATE) {
-    self = static_cast<Panel*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    self->hwnd_ = hwnd;
-  } else {
-    self = reinterpret_cast<Panel*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  }
-  if (!self) return ::DefWindowProcA(hwnd, msg, wp, lp);
-  try {
-    return self->HandleMessage(msg, wp, lp);
-  } catch (...) {
-    HandleApplicationException();
-    return 0;
-  }
+  return RouteMessage<Panel>(hwnd, msg, wp, lp);
 }
 
 LRESULT Panel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -132,12 +103,6 @@ LRESULT Panel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CONTEXTMENU:
       // Controls placed on a panel report to the form that owns the panel.
       return ::SendMessageA(::GetParent(hwnd_), msg, wp, lp);
-    case WM_NCDESTROY: {
-      HWND self = hwnd_;
-      ::SetWindowLongPtrA(self, GWLP_USERDATA, 0);
-      hwnd_ = nullptr;
-      return ::DefWindowProcA(self, msg, wp, lp);
-    }
     default:
       break;
   }

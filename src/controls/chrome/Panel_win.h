@@ -46,6 +46,9 @@ class Panel {
   RECT InnerRect() const;
 
  private:
+  template <class T>
+  friend LRESULT RouteMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp,
+                              WNDPROC classProc) noexcept;
   static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
   void Paint(HDC dc);

@@ -2,19 +2,9 @@
 
 #include "controls/chrome/Bitmaps_win.h"
 #include "controls/Form_win.h"
-#include "diagnostics/ErrorHandling_win.h"
 #include "diagnostics/Errors.h"
 
 namespace vconfig {
-namespace {
-
-// The component and the procedure it replaced, kept on the painted window. The
-// previous procedure stays there even after a detach that could not unhook, so
-// the hook can still pass every message on.
-constexpr const char* kSelfProp = "VConfig.ImgBkgrnd";
-constexpr const char* kPrevProp = "VConfig.ImgBkgrnd.Prev";
-
-}  // namespace
 
 TiledBackground::TiledBackground(Form& owner) : ownerForm_(&owner) {}
 
@@ -40,10 +30,7 @@ void TiledBackground::Attach() {
   form_ = form;
   window_ = mdiClient ? mdiClient : form;
   mdi_ = mdiClient != nullptr;
-  ::SetPropA(window_, kSelfProp, this);
-  previousProc_ = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(window_, GWLP_WNDPROC));
-  ::SetPropA(window_, kPrevProp, reinterpret_cast<HANDLE>(previousProc_));
-  ::SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TiledBackground::HookProc));
+  subclass_.Install<&TiledBackground::HandleWindowMessage>(window_, this);
   if (active_) {
     active_ = false;
     SetActive(true);
@@ -53,15 +40,9 @@ void TiledBackground::Attach() {
 void TiledBackground::Detach() {
   if (!window_) return;
   HWND window = window_;
-  ::RemovePropA(window, kSelfProp);
-  const auto current = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(window, GWLP_WNDPROC));
-  if (current == &TiledBackground::HookProc) {
-    ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
-    ::RemovePropA(window, kPrevProp);
-  }
+  subclass_.Remove();
   window_ = nullptr;
   form_ = nullptr;
-  previousProc_ = nullptr;
   // The plain background once; Active stays as it is.
   if (active_) ::RedrawWindow(window, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE);
 }
@@ -137,37 +118,13 @@ void TiledBackground::PaintBackground(HDC dc) {
   }
 }
 
-LRESULT CALLBACK TiledBackground::HookProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
-  auto* self = static_cast<TiledBackground*>(::GetPropA(hwnd, kSelfProp));
-  auto previous = reinterpret_cast<WNDPROC>(::GetPropA(hwnd, kPrevProp));
-  if (!self) {
-    if (previous) return ::CallWindowProcA(previous, hwnd, msg, wp, lp);
-    return ::DefWindowProcA(hwnd, msg, wp, lp);
-  }
-  if (msg == WM_NCDESTROY) {
-    // The window goes away with its form: forget it, then let it finish.
-    self->window_ = nullptr;
-    self->form_ = nullptr;
-    ::RemovePropA(hwnd, kSelfProp);
-    ::RemovePropA(hwnd, kPrevProp);
-    ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-    return ::CallWindowProcA(previous, hwnd, msg, wp, lp);
-  }
-  try {
-    return self->HandleHooked(msg, wp, lp);
-  } catch (...) {
-    HandleApplicationException();
-    return 0;
-  }
-}
-
-LRESULT TiledBackground::HandleHooked(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT TiledBackground::HandleWindowMessage(UINT msg, WPARAM wp, LPARAM lp) {
   HWND hwnd = window_;
   switch (msg) {
     case WM_SIZE:
     case WM_HSCROLL:
     case WM_VSCROLL: {
-      const LRESULT r = ::CallWindowProcA(previousProc_, hwnd, msg, wp, lp);
+      const LRESULT r = subclass_.CallNext(msg, wp, lp);
       // Whole repaint: a partial one would leave cut tiles at the old edge.
       ::InvalidateRect(hwnd, nullptr, TRUE);
       return r;
@@ -177,14 +134,19 @@ LRESULT TiledBackground::HandleHooked(UINT msg, WPARAM wp, LPARAM lp) {
       return 1;
     case WM_NCHITTEST:
       if (mdi_) {
-        const LRESULT r = ::CallWindowProcA(previousProc_, hwnd, msg, wp, lp);
+        const LRESULT r = subclass_.CallNext(msg, wp, lp);
         return r == HTCLIENT ? HTTRANSPARENT : r;
       }
+      break;
+    case WM_NCDESTROY:
+      // The window goes away with its form: forget it, then let it finish.
+      window_ = nullptr;
+      form_ = nullptr;
       break;
     default:
       break;
   }
-  return ::CallWindowProcA(previousProc_, hwnd, msg, wp, lp);
+  return subclass_.CallNext(msg, wp, lp);
 }
 
 }  // namespace vconfig

@@ -1,11 +1,12 @@
 // TiledBackground: covers a form's background with a bitmap, tiled or placed once. It
-// puts its own window procedure in front of the form's, answers the erase request
-// itself (so the plain colour is never painted first) and repaints the whole form
-// on resize and scroll.
+// puts its own handler in front of the form's window procedure, answers the erase
+// request itself (so the plain colour is never painted first) and repaints the whole
+// form on resize and scroll.
 #pragma once
 
 #include <windows.h>
 
+#include "controls/WindowSubclass_win.h"
 #include "controls/chrome/TiledBackground.h"
 #include "platform/Handles_win.h"
 
@@ -45,8 +46,7 @@ class TiledBackground {
   void PaintBackground(HDC dc);
 
  private:
-  static LRESULT CALLBACK HookProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
-  LRESULT HandleHooked(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT HandleWindowMessage(UINT msg, WPARAM wp, LPARAM lp);
   HWND OwnerWindow() const;
   void Repaint();
   void FillPlain(HDC dc);
@@ -55,12 +55,12 @@ class TiledBackground {
   HWND ownerWindow_ = nullptr;
   HWND window_ = nullptr;  // the painted window while attached
   HWND form_ = nullptr;    // the attached form
-  WNDPROC previousProc_ = nullptr;
   bool mdi_ = false;
   bool automaticAttach_ = true;
   bool active_ = true;
   TTileMode tileMode_ = TTileMode::tmTile;
   UniqueBitmap bitmap_;
+  WindowSubclass subclass_;  // on window_ while attached
 };
 
 }  // namespace vconfig

@@ -54,7 +54,8 @@ bool SectionList::Impl::ToggleCheck(int section, int subitem) {
   return true;
 }
 
-void SectionList::Impl::LeftButtonDown(HWND hwnd, WPARAM wp, LPARAM lp) {
+void SectionList::Impl::LeftButtonDown(WPARAM wp, LPARAM lp) {
+  HWND hwnd = lb.hwnd_;
   const int x = GET_X_LPARAM(lp);
   const int y = GET_Y_LPARAM(lp);
   // 1. Only a press inside a row counts; elsewhere the selection is cleared.
@@ -86,7 +87,7 @@ void SectionList::Impl::LeftButtonDown(HWND hwnd, WPARAM wp, LPARAM lp) {
   if (inCheckColumn) ToggleCheck(section, subitem);
 
   // 6. The list box selects the row and takes the focus.
-  CallList(hwnd, WM_LBUTTONDOWN, wp, lp);
+  CallList(WM_LBUTTONDOWN, wp, lp);
   if (!lb.hwnd_) return;
 
   if (subitem < 0) {

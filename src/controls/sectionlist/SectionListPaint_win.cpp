@@ -42,8 +42,8 @@ void SectionList::Impl::DrawItem(const DRAWITEMSTRUCT& di) {
   PaintRow(di.hDC, static_cast<int>(di.itemID), di.rcItem, di.itemState);
 }
 
-void SectionList::Impl::DrawMarkup(HDC dc, const std::string& text, const RECT& rc,
-                                       bool selected, const FontSpec& font) {
+void SectionList::Impl::DrawMarkup(HDC dc, const std::string& text, const RECT& rc, bool selected,
+                                   const FontSpec& font) {
   GdiSurface surface(dc, &font);
   MarkupRequest req;
   req.text = text;
@@ -172,6 +172,25 @@ void SectionList::Impl::DrawSortMark(HDC dc, const ListSection& s, const RECT& r
   }
 }
 
+// What the steps that paint one row share. The content rectangle's left edge moves
+// right past the indent, the check box and the image as they are drawn.
+struct SectionList::Impl::RowPaint {
+  HDC dc;
+  ListSection& s;
+  int section;
+  int subitem;  // -1 for the header row
+  const std::string& text;
+  UINT state;
+  RECT whole;    // the row
+  RECT content;  // what is left of it for the content
+  const SectionListFont* font = nullptr;
+  TColor textColor = clWindowText;
+
+  bool header() const { return subitem < 0; }
+  bool selected() const { return (state & ODS_SELECTED) != 0; }
+  bool focused() const { return (state & ODS_FOCUS) != 0; }
+};
+
 void SectionList::Impl::PaintRow(HDC dc, int row, RECT rc, UINT state) {
   int section, subitem;
   lb.sections_.RowPosition(row, section, subitem);
@@ -179,164 +198,199 @@ void SectionList::Impl::PaintRow(HDC dc, int row, RECT rc, UINT state) {
   ListSection& s = lb.sections_[section];
   const bool header = subitem < 0;
   if (!header && subitem >= s.SubItems.Count()) return;
-  const std::string& text = header ? s.Caption() : s.SubItems.Strings(subitem);
-  const bool selected = (state & ODS_SELECTED) != 0;
-  const bool focused = (state & ODS_FOCUS) != 0;
-  const bool wallpaper = lb.wallpaper_ != nullptr;
-  const RECT whole = rc;
+  RowPaint p{dc, s, section, subitem, header ? s.Caption() : s.SubItems.Strings(subitem),
+             state, rc, rc};
   SavedDcState saved(dc);
-
   if (!header && s.OwnerDraw && lb.OnDrawItem) {
-    Fill(dc, rc, ToColorRef(selected ? lb.SelectionColor : s.Color));
-    ::SetTextColor(dc, ToColorRef(selected ? lb.SelectionTextColor : SubItemFont(s).Color));
-    ::SelectObject(dc, FontFor(SubItemFont(s)));
-    lb.OnDrawItem(&lb, s, section, subitem, dc, rc, state);
+    PaintOwnerDrawnRow(p);
     return;
   }
+  PaintRowBackground(p);
+  p.content.left += header ? (s.Fixed ? lb.SubItemIndent : lb.SectionIndent) : lb.SubItemIndent;
+  if (!header && (s.ControlType == scCheckbox || s.ControlType == scRadiobutton))
+    DrawRowControl(p);
+  DrawRowImage(p);
+  const int textRight = IsMarkupRow(p.text) ? DrawMarkupRowText(p) : DrawPlainRowText(p);
+  DrawRowDecorations(p);
+  if (!lb.wallpaper_ && p.focused() && (!header || (!s.Fixed && lb.SectionFocus == sfDash)))
+    DrawRowFocus(p, textRight);
+}
 
-  // Font and colours.
-  const SectionListFont& font = header ? HeaderFont(s) : SubItemFont(s);
-  ::SelectObject(dc, FontFor(font));
-  TColor textColor = font.Color;
-  TColor back = header ? lb.SectionColor : s.Color;
-  if (!header && selected) {
-    textColor = lb.SelectionTextColor;
+// The program paints the row; the list prepares its colours and font.
+void SectionList::Impl::PaintOwnerDrawnRow(const RowPaint& p) {
+  const bool selected = p.selected();
+  Fill(p.dc, p.whole, ToColorRef(selected ? lb.SelectionColor : p.s.Color));
+  ::SetTextColor(p.dc, ToColorRef(selected ? lb.SelectionTextColor : SubItemFont(p.s).Color));
+  ::SelectObject(p.dc, FontFor(SubItemFont(p.s)));
+  lb.OnDrawItem(&lb, p.s, p.section, p.subitem, p.dc, p.whole, p.state);
+}
+
+// Font and colours, then the background: over a wallpaper, sub-item rows show the
+// wallpaper, selected or not.
+void SectionList::Impl::PaintRowBackground(RowPaint& p) {
+  const bool header = p.header();
+  p.font = header ? &HeaderFont(p.s) : &SubItemFont(p.s);
+  ::SelectObject(p.dc, FontFor(*p.font));
+  p.textColor = p.font->Color;
+  TColor back = header ? lb.SectionColor : p.s.Color;
+  if (!header && p.selected()) {
+    p.textColor = lb.SelectionTextColor;
     back = lb.FullFocus ? lb.SelectionColor : lb.color_;
   }
-  ::SetTextColor(dc, ToColorRef(textColor));
-  ::SetBkMode(dc, TRANSPARENT);
-
-  // Background: over a wallpaper, sub-item rows show the wallpaper, selected or not.
-  if (!wallpaper || header) {
-    Fill(dc, rc, ToColorRef(back));
+  ::SetTextColor(p.dc, ToColorRef(p.textColor));
+  ::SetBkMode(p.dc, TRANSPARENT);
+  if (!lb.wallpaper_ || header) {
+    Fill(p.dc, p.whole, ToColorRef(back));
   } else {
     if (!background) RebuildBackground();
-    ::SetBrushOrgEx(dc, 0, 0, nullptr);
-    ::FillRect(dc, &rc, background.get());
+    ::SetBrushOrgEx(p.dc, 0, 0, nullptr);
+    ::FillRect(p.dc, &p.whole, background.get());
   }
+}
 
-  const int rowLeft = rc.left;
-  rc.left += header ? (s.Fixed ? lb.SubItemIndent : lb.SectionIndent) : lb.SubItemIndent;
-  const int rowHeight = whole.bottom - whole.top;
-
-  // Check box or radio button.
-  if (!header && (s.ControlType == scCheckbox || s.ControlType == scRadiobutton)) {
-    const bool box = s.ControlType == scCheckbox;
-    const int size = box ? 14 : 10;
-    int top;
-    switch (s.VAlignment) {
-      case vtaTop: top = rc.top + (box ? 1 : 2); break;
-      case vtaBottom: top = rc.bottom - size; break;
-      default: top = rc.top + (rowHeight - (box ? 12 : 10)) / 2; break;
-    }
-    RECT fr{rc.left, top, rc.left + size, top + size};
-    UINT flags = box ? DFCS_BUTTONCHECK : DFCS_BUTTONRADIO;
-    if (lb.Flat) flags |= DFCS_FLAT;
-    if (s.ReadOnly) flags |= DFCS_INACTIVE;
-    if (box ? subitemdata::Checked(s.SubItems.Data(subitem)) : s.RadioIndex == subitem)
-      flags |= DFCS_CHECKED;
-    ::DrawFrameControl(dc, &fr, DFC_BUTTON, flags);
-    rc.left += 16;
+// A sub-item's check box or radio button.
+void SectionList::Impl::DrawRowControl(RowPaint& p) {
+  const ListSection& s = p.s;
+  const bool box = s.ControlType == scCheckbox;
+  const int size = box ? 14 : 10;
+  const RECT& rc = p.content;
+  int top;
+  switch (s.VAlignment) {
+    case vtaTop: top = rc.top + (box ? 1 : 2); break;
+    case vtaBottom: top = rc.bottom - size; break;
+    default: top = rc.top + (p.whole.bottom - p.whole.top - (box ? 12 : 10)) / 2; break;
   }
+  RECT fr{rc.left, top, rc.left + size, top + size};
+  UINT flags = box ? DFCS_BUTTONCHECK : DFCS_BUTTONRADIO;
+  if (lb.Flat) flags |= DFCS_FLAT;
+  if (s.ReadOnly) flags |= DFCS_INACTIVE;
+  if (box ? subitemdata::Checked(s.SubItems.Data(p.subitem)) : s.RadioIndex == p.subitem)
+    flags |= DFCS_CHECKED;
+  ::DrawFrameControl(p.dc, &fr, DFC_BUTTON, flags);
+  p.content.left += 16;
+}
 
-  // Image.
+void SectionList::Impl::DrawRowImage(RowPaint& p) {
+  const bool header = p.header();
   HIMAGELIST images = header ? lb.SectionImages : lb.SubItemImages;
-  const int image = header ? s.ImageIndex : subitemdata::ImageIndex(s.SubItems.Data(subitem));
-  if (images && image >= 0) {
-    int iw = 0, ih = 0;
-    ::ImageList_GetIconSize(images, &iw, &ih);
-    int top = rc.top;
-    if (s.VAlignment == vtaBottom) top = rc.bottom - ih;
-    if (s.VAlignment == vtaCenter) top = rc.top + (rowHeight - ih) / 2;
-    ::ImageList_Draw(images, image, dc, rc.left, top, ILD_TRANSPARENT);
-    rc.left += iw + lb.ImageSpacing;
-  }
+  const int image =
+      header ? p.s.ImageIndex : subitemdata::ImageIndex(p.s.SubItems.Data(p.subitem));
+  if (!images || image < 0) return;
+  int iw = 0, ih = 0;
+  ::ImageList_GetIconSize(images, &iw, &ih);
+  int top = p.content.top;
+  if (p.s.VAlignment == vtaBottom) top = p.content.bottom - ih;
+  if (p.s.VAlignment == vtaCenter) top = p.content.top + (p.whole.bottom - p.whole.top - ih) / 2;
+  ::ImageList_Draw(images, image, p.dc, p.content.left, top, ILD_TRANSPARENT);
+  p.content.left += iw + lb.ImageSpacing;
+}
 
-  // Text.
-  int textRight = rc.left;
-  if (IsMarkupRow(text)) {
-    FontSpec spec = font.ToFontSpec();
-    spec.color = textColor;
-    DrawMarkup(dc, text, rc, selected && !header, spec);
-    textRight = rc.right;
-  } else {
-    if (lb.OnDrawItemProp) lb.OnDrawItemProp(&lb, s, section, subitem, dc);
-    if (!header && selected && !lb.FullFocus && !wallpaper) {
-      ::SetBkMode(dc, OPAQUE);
-      ::SetBkColor(dc, ToColorRef(lb.SelectionColor));
-    }
-    const auto stops = lb.tabs_.PlatformStops();
-    if (header || text.find('\t') != std::string::npos) {
-      SIZE th{};
-      ::GetTextExtentPoint32A(dc, "gh", 2, &th);
-      const int base = header ? lb.sectionHeight_ : s.ItemHeight;
-      int y = rc.top + (base - th.cy) / 2;
-      if (s.VAlignment == vtaTop) y = rc.top;
-      if (s.VAlignment == vtaBottom) y = rc.bottom - th.cy;
-      const DWORD ext = ::TabbedTextOutA(dc, rc.left, y, text.data(), static_cast<int>(text.size()),
-                                         static_cast<int>(stops.size()),
-                                         stops.empty() ? nullptr : const_cast<int*>(stops.data()),
-                                         rowLeft);
-      textRight = rc.left + LOWORD(ext);
-    } else {
-      UINT flags = DT_NOPREFIX;
-      flags |= s.Alignment == taRightJustify ? DT_RIGHT : s.Alignment == taCenter ? DT_CENTER
-                                                                                   : DT_LEFT;
-      RECT tr = rc;
-      if (lb.wordWrap_) {
-        tr.right = std::min<LONG>(tr.right, ClientWidth() - ScrollBarWidth());
-        flags |= DT_WORDBREAK;
-      } else if (text.find('\r') == std::string::npos) {
-        flags |= DT_SINGLELINE;
-        flags |= s.VAlignment == vtaTop ? DT_TOP : s.VAlignment == vtaBottom ? DT_BOTTOM
-                                                                             : DT_VCENTER;
-      }
-      if (s.EndEllipsis) flags |= DT_END_ELLIPSIS;
-      ::DrawTextA(dc, text.data(), static_cast<int>(text.size()), &tr, flags);
-      RECT calc = tr;
-      ::DrawTextA(dc, text.data(), static_cast<int>(text.size()), &calc, flags | DT_CALCRECT);
-      textRight = std::min(calc.right, tr.right);
-    }
-    if ((!header && HasVerticalLines(s.Lines)) || (lb.TabPosMove && s.Expanded())) {
-      for (int stop : stops) {
-        const int x = rowLeft + (stop < 0 ? -stop + 2 : stop - 2);
-        Line(dc, x, whole.top, x, whole.bottom, RGB(0, 0, 0));
-        Line(dc, x + 1, whole.top, x + 1, whole.bottom, kLight);
-      }
+// Returns the right end of the text (for the focus rectangle).
+int SectionList::Impl::DrawMarkupRowText(const RowPaint& p) {
+  FontSpec spec = p.font->ToFontSpec();
+  spec.color = p.textColor;
+  DrawMarkup(p.dc, p.text, p.content, p.selected() && !p.header(), spec);
+  return p.content.right;
+}
+
+// Returns the right end of the text (for the focus rectangle).
+int SectionList::Impl::DrawPlainRowText(const RowPaint& p) {
+  const bool header = p.header();
+  const ListSection& s = p.s;
+  if (lb.OnDrawItemProp) lb.OnDrawItemProp(&lb, p.s, p.section, p.subitem, p.dc);
+  if (!header && p.selected() && !lb.FullFocus && !lb.wallpaper_) {
+    ::SetBkMode(p.dc, OPAQUE);
+    ::SetBkColor(p.dc, ToColorRef(lb.SelectionColor));
+  }
+  const auto stops = lb.tabs_.PlatformStops();
+  const int textRight = header || p.text.find('\t') != std::string::npos
+                            ? DrawTabbedRowText(p, stops)
+                            : DrawWrappedRowText(p);
+  if ((!header && HasVerticalLines(s.Lines)) || (lb.TabPosMove && s.Expanded())) {
+    for (int stop : stops) {
+      const int x = p.whole.left + (stop < 0 ? -stop + 2 : stop - 2);
+      Line(p.dc, x, p.whole.top, x, p.whole.bottom, RGB(0, 0, 0));
+      Line(p.dc, x + 1, p.whole.top, x + 1, p.whole.bottom, kLight);
     }
   }
+  return textRight;
+}
 
-  // Decorations.
-  RECT deco = whole;
+// Header rows and rows with tabs: one line, at the tab stops from the row's left.
+int SectionList::Impl::DrawTabbedRowText(const RowPaint& p, const std::vector<int>& stops) {
+  const RECT& rc = p.content;
+  SIZE th{};
+  ::GetTextExtentPoint32A(p.dc, "gh", 2, &th);
+  const int base = p.header() ? lb.sectionHeight_ : p.s.ItemHeight;
+  int y = rc.top + (base - th.cy) / 2;
+  if (p.s.VAlignment == vtaTop) y = rc.top;
+  if (p.s.VAlignment == vtaBottom) y = rc.bottom - th.cy;
+  const DWORD ext =
+      ::TabbedTextOutA(p.dc, rc.left, y, p.text.data(), static_cast<int>(p.text.size()),
+                       static_cast<int>(stops.size()),
+                       stops.empty() ? nullptr : const_cast<int*>(stops.data()), p.whole.left);
+  return rc.left + LOWORD(ext);
+}
+
+// Other sub-item rows: aligned, wrapped at the client's width when the list wraps,
+// several lines when the text has line breaks.
+int SectionList::Impl::DrawWrappedRowText(const RowPaint& p) {
+  const ListSection& s = p.s;
+  UINT flags = DT_NOPREFIX;
+  flags |= s.Alignment == taRightJustify ? DT_RIGHT : s.Alignment == taCenter ? DT_CENTER
+                                                                               : DT_LEFT;
+  RECT tr = p.content;
+  if (lb.wordWrap_) {
+    tr.right = std::min<LONG>(tr.right, ClientWidth() - ScrollBarWidth());
+    flags |= DT_WORDBREAK;
+  } else if (p.text.find('\r') == std::string::npos) {
+    flags |= DT_SINGLELINE;
+    flags |= s.VAlignment == vtaTop ? DT_TOP : s.VAlignment == vtaBottom ? DT_BOTTOM
+                                                                         : DT_VCENTER;
+  }
+  if (s.EndEllipsis) flags |= DT_END_ELLIPSIS;
+  const int length = static_cast<int>(p.text.size());
+  ::DrawTextA(p.dc, p.text.data(), length, &tr, flags);
+  RECT calc = tr;
+  ::DrawTextA(p.dc, p.text.data(), length, &calc, flags | DT_CALCRECT);
+  return std::min(calc.right, tr.right);
+}
+
+// A header's raised edge (three pixels wide when focused in 3D), its sort mark and
+// node; a sub-item's horizontal line.
+void SectionList::Impl::DrawRowDecorations(const RowPaint& p) {
+  RECT deco = p.whole;
   deco.right += 1;
-  if (header) {
-    const int width = (focused && lb.SectionFocus == sf3D) ? 3 : 1;
+  const ListSection& s = p.s;
+  if (p.header()) {
+    const int width = (p.focused() && lb.SectionFocus == sf3D) ? 3 : 1;
     for (int i = 0; i < width; ++i) {
-      Line(dc, deco.left + i, deco.bottom - 1 - i, deco.left + i, deco.top + i, kLight);
-      Line(dc, deco.left + i, deco.top + i, deco.right - 1 - i, deco.top + i, kLight);
-      Line(dc, deco.right - 2 - i, deco.top + i, deco.right - 2 - i, deco.bottom - 1 - i, kShadow);
-      Line(dc, deco.left + i, deco.bottom - 1 - i, deco.right - 1 - i, deco.bottom - 1 - i,
+      Line(p.dc, deco.left + i, deco.bottom - 1 - i, deco.left + i, deco.top + i, kLight);
+      Line(p.dc, deco.left + i, deco.top + i, deco.right - 1 - i, deco.top + i, kLight);
+      Line(p.dc, deco.right - 2 - i, deco.top + i, deco.right - 2 - i, deco.bottom - 1 - i,
+           kShadow);
+      Line(p.dc, deco.left + i, deco.bottom - 1 - i, deco.right - 1 - i, deco.bottom - 1 - i,
            kShadow);
     }
-    if (s.Expanded() && s.SortShow) DrawSortMark(dc, s, whole);
-    if (!s.Fixed) DrawNode(dc, s, whole);
+    if (s.Expanded() && s.SortShow) DrawSortMark(p.dc, s, p.whole);
+    if (!s.Fixed) DrawNode(p.dc, s, p.whole);
   } else if (HasHorizontalLines(s.Lines)) {
-    Line(dc, deco.left, deco.bottom - 2, deco.right, deco.bottom - 2, RGB(0, 0, 0));
+    Line(p.dc, deco.left, deco.bottom - 2, deco.right, deco.bottom - 2, RGB(0, 0, 0));
   }
+}
 
-  if (!wallpaper && focused &&
-      (!header || (!s.Fixed && lb.SectionFocus == sfDash))) {
-    RECT fr = whole;
-    if (lb.FullFocus) {
-      ::InflateRect(&fr, -1, -1);
-    } else {
-      fr.left = rc.left - 1;
-      fr.right = std::min<LONG>(whole.right, textRight + 1);
-    }
-    ::SetTextColor(dc, RGB(0, 0, 0));
-    ::SetBkColor(dc, RGB(255, 255, 255));
-    ::DrawFocusRect(dc, &fr);
+// Around the whole row, or (without FullFocus) around its text only.
+void SectionList::Impl::DrawRowFocus(const RowPaint& p, int textRight) {
+  RECT fr = p.whole;
+  if (lb.FullFocus) {
+    ::InflateRect(&fr, -1, -1);
+  } else {
+    fr.left = p.content.left - 1;
+    fr.right = std::min<LONG>(p.whole.right, textRight + 1);
   }
+  ::SetTextColor(p.dc, RGB(0, 0, 0));
+  ::SetBkColor(p.dc, RGB(255, 255, 255));
+  ::DrawFocusRect(p.dc, &fr);
 }
 
 }  // namespace vconfig

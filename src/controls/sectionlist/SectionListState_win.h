@@ -1,5 +1,5 @@
 // Private state of SectionList: GDI caches, the per-row mirror and the
-// message handlers for the list box and its parent.
+// handlers of the list box's messages.
 #pragma once
 
 #include <windows.h>
@@ -9,8 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "markup/GdiSurface_win.h"
+#include "controls/WindowRouting_win.h"
 #include "controls/sectionlist/SectionList_win.h"
+#include "markup/GdiSurface_win.h"
 
 namespace vconfig {
 
@@ -21,9 +22,6 @@ class SectionList::Impl {
   explicit Impl(SectionList& owner) : lb(owner) {}
 
   SectionList& lb;
-  HWND parent = nullptr;
-  WNDPROC listPrev = nullptr;  // the list box class's own procedure
-  int ctlId = 0;
 
   // Height handed to the list box's WM_MEASUREITEM for the row being inserted.
   int pendingHeight = 0;
@@ -62,13 +60,24 @@ class SectionList::Impl {
   // Painting (SectionListPaint_win.cpp).
   void DrawItem(const DRAWITEMSTRUCT& di);
   void PaintRow(HDC dc, int row, RECT rc, UINT state);
+  struct RowPaint;
+  void PaintOwnerDrawnRow(const RowPaint& p);
+  void PaintRowBackground(RowPaint& p);
+  void DrawRowControl(RowPaint& p);
+  void DrawRowImage(RowPaint& p);
+  int DrawMarkupRowText(const RowPaint& p);
+  int DrawPlainRowText(const RowPaint& p);
+  int DrawTabbedRowText(const RowPaint& p, const std::vector<int>& stops);
+  int DrawWrappedRowText(const RowPaint& p);
+  void DrawRowDecorations(const RowPaint& p);
+  void DrawRowFocus(const RowPaint& p, int textRight);
   void DrawNode(HDC dc, const ListSection& s, const RECT& rc);
   void DrawSortMark(HDC dc, const ListSection& s, const RECT& rc);
   void DrawMarkup(HDC dc, const std::string& text, const RECT& rc, bool selected,
                   const FontSpec& font);
 
   // Input (SectionListInput_win.cpp).
-  void LeftButtonDown(HWND hwnd, WPARAM wp, LPARAM lp);
+  void LeftButtonDown(WPARAM wp, LPARAM lp);
   void RightButtonDown(int x, int y);
   void DoubleClick(bool right);
   bool KeyDown(WPARAM key);
@@ -82,24 +91,18 @@ class SectionList::Impl {
   int hoverRow = -1;
   std::string hoverAnchor;
 
-  // Window procedures are replaced directly rather than through comctl32's subclass
-  // chain: under Wine every subclassed message costs a window-property lookup in the
-  // server, which made filling long lists several times slower.
-  static LRESULT CALLBACK ListProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
-  static LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
-  struct ParentHook {
-    WNDPROC prev = nullptr;
-    std::vector<Impl*> lists;
-  };
-  // Parents that hold section lists, with the procedure each had before.
-  static std::map<HWND, ParentHook>& ParentHooks();
-  static void HookParent(HWND parent, Impl* impl);
-  static void UnhookParent(HWND parent, Impl* impl);
-  LRESULT CallList(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    return ::CallWindowProcA(listPrev, hwnd, msg, wp, lp);
+  // The list box's own messages, and those it sends its parent, which the parent's
+  // routing hands back (SectionListMessages_win.cpp).
+  LRESULT HandleList(UINT msg, WPARAM wp, LPARAM lp);
+  bool HandleReflected(Reflected& message);
+  // The system list box's procedure, behind the list's own class; registers that
+  // class on first use (null when it cannot).
+  static WNDPROC ListBoxProc();
+  // The section list whose window is being created on this thread.
+  static SectionList*& Creating();
+  LRESULT CallList(UINT msg, WPARAM wp, LPARAM lp) {
+    return ::CallWindowProcA(ListBoxProc(), lb.hwnd_, msg, wp, lp);
   }
-  LRESULT HandleList(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  bool HandleParent(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 };
 
 }  // namespace vconfig

@@ -1,6 +1,10 @@
 // SectionList: sections of rows over an owner-drawn list box with variable row
 // heights. Header rows carry item data 1, sub-item rows 0; LB_GETTEXT reads a row's
-// text. Rows whose text holds "</" are drawn as item markup.
+// text. Rows whose text holds "</" are drawn as item markup. The list box is a window
+// class of this module's own, built on the system's list box under its name "ListBox". Its parent must
+// be one of the program's windows (a form, a panel, a custom control): their routing
+// hands back what the list box sends its parent (row heights, drawing, colours,
+// notifications).
 #pragma once
 
 #include <windows.h>
@@ -159,6 +163,11 @@ class SectionList : private SectionRowHost {
 
  private:
   class Impl;
+  template <class T>
+  friend LRESULT RouteMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp,
+                              WNDPROC classProc) noexcept;
+  static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
   void SetTopRow(int row);
   // SectionRowHost
   void InsertSubItemRows(int at, const ListSection& section, int first, int count) override;
