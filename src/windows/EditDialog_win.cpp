@@ -1,7 +1,5 @@
 #include "windows/EditDialog_win.h"
 
-#include <commctrl.h>
-
 #include <utility>
 #include <vector>
 
@@ -11,24 +9,6 @@
 #include "controls/chrome/Panel_win.h"
 
 namespace vconfig {
-namespace {
-
-constexpr UINT_PTR kTabSubclassId = 0x7AB;
-
-LRESULT CALLBACK TabSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
-  if (msg == WM_KEYDOWN && wp == VK_TAB) {
-    const bool back = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
-    if (HWND next = ::GetNextDlgTabItem(::GetParent(hwnd), hwnd, back ? TRUE : FALSE))
-      ::SetFocus(next);
-    return 0;
-  }
-  if (msg == WM_CHAR && wp == '\t') return 0;  // no beep, no tab character
-  if (msg == WM_GETDLGCODE) return ::DefSubclassProc(hwnd, msg, wp, lp) & ~DLGC_WANTTAB;
-  if (msg == WM_NCDESTROY) ::RemoveWindowSubclass(hwnd, &TabSubclass, kTabSubclassId);
-  return ::DefSubclassProc(hwnd, msg, wp, lp);
-}
-
-}  // namespace
 
 FormArgs EditDialogArgs(const char* className, HWND owner, int clientWidth, int clientHeight) {
   FormArgs args;
@@ -109,8 +89,21 @@ void SetLabelText(HWND label, const std::string& text) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void EnableTabNavigation(HWND control) {
-  ::SetWindowSubclass(control, &TabSubclass, kTabSubclassId, 0);
+TabNavigation::TabNavigation(HWND control) {
+  subclass_.Install<&TabNavigation::HandleMessage>(control, this);
+}
+
+LRESULT TabNavigation::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  HWND control = subclass_.hwnd();
+  if (msg == WM_KEYDOWN && wp == VK_TAB && control) {
+    const bool back = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    if (HWND next = ::GetNextDlgTabItem(::GetParent(control), control, back ? TRUE : FALSE))
+      ::SetFocus(next);
+    return 0;
+  }
+  if (msg == WM_CHAR && wp == '\t') return 0;  // no beep, no tab character
+  if (msg == WM_GETDLGCODE) return subclass_.CallNext(msg, wp, lp) & ~DLGC_WANTTAB;
+  return subclass_.CallNext(msg, wp, lp);
 }
 
 }  // namespace vconfig

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "controls/Form_win.h"
+#include "controls/WindowSubclass_win.h"
 #include "platform/Handles_win.h"
 
 namespace vconfig {
@@ -42,8 +43,17 @@ std::string FieldText(HWND field);
 HWND CreateLabel(HWND parent, int x, int y, HFONT font);
 void SetLabelText(HWND label, const std::string& text);
 
-// Lets Tab and Shift+Tab move the focus from this control to the next one of its
-// parent: the dialogs run in the program's plain message loop, not a dialog box's.
-void EnableTabNavigation(HWND control);
+// Lets Tab and Shift+Tab move the focus from a control to the next one of its parent,
+// while this object lives: the dialogs run in the program's plain message loop, not a
+// dialog box's.
+class TabNavigation {
+ public:
+  explicit TabNavigation(HWND control);
+
+ private:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+
+  WindowSubclass subclass_;
+};
 
 }  // namespace vconfig

@@ -43,7 +43,7 @@ void LineDialog::CreateComponents() {
   cancelButton_ =
       CreateDialogButton(on, 164, 26, 75, font_.get(), IDB_BTN_CANCEL, [this] { Cancel(); });
   for (HWND control : {field_, okButton_->hwnd(), cancelButton_->hwnd()})
-    EnableTabNavigation(control);
+    tabNavigation_.push_back(std::make_unique<TabNavigation>(control));
 
   background_->Loaded();
 }

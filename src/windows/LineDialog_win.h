@@ -5,6 +5,7 @@
 #include <exception>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "config/LineEditing.h"
 #include "controls/Form_win.h"
@@ -13,6 +14,7 @@
 namespace vconfig {
 
 class PushButton;
+class TabNavigation;
 class TiledBackground;
 class Panel;
 
@@ -46,6 +48,7 @@ class LineDialog : public Form {
   HWND field_ = nullptr;  // owned by the panel
   std::unique_ptr<PushButton> okButton_;
   std::unique_ptr<PushButton> cancelButton_;
+  std::vector<std::unique_ptr<TabNavigation>> tabNavigation_;
 
   std::string path_;
   int index_ = -1;

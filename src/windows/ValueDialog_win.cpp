@@ -47,7 +47,7 @@ void ValueDialog::CreateComponents() {
   cancelButton_ =
       CreateDialogButton(on, 205, 52, 75, font_.get(), IDB_BTN_CANCEL, [this] { Cancel(); });
   for (HWND control : {nameField_, dataField_, okButton_->hwnd(), cancelButton_->hwnd()})
-    EnableTabNavigation(control);
+    tabNavigation_.push_back(std::make_unique<TabNavigation>(control));
 
   background_->Loaded();
 }

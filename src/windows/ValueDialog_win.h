@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "controls/Form_win.h"
 #include "platform/Handles_win.h"
@@ -12,6 +13,7 @@
 namespace vconfig {
 
 class PushButton;
+class TabNavigation;
 class TiledBackground;
 class Panel;
 
@@ -45,6 +47,7 @@ class ValueDialog : public Form {
   HWND dataField_ = nullptr;
   std::unique_ptr<PushButton> okButton_;
   std::unique_ptr<PushButton> cancelButton_;
+  std::vector<std::unique_ptr<TabNavigation>> tabNavigation_;
 
   RegistryRoot root_ = RegistryRoot::CurrentUser;
   std::string key_;

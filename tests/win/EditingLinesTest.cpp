@@ -23,6 +23,14 @@ HWND OpenLineDialog(EditingSession& program, const std::string& caption, int row
   return program.WaitForForm("TtextNEFrm");
 }
 
+// The window that has the keyboard focus in the thread of the dialog.
+HWND FocusIn(HWND dialog) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &info)) return nullptr;
+  return info.hwndFocus;
+}
+
 std::string Field(HWND dialog) {
   const auto fields = EditFields(dialog);
   return fields.empty() ? "(no field)" : WindowText(fields.front());
@@ -89,6 +97,16 @@ TEST(EditingLines, InsertReplaceAndRemoveChangeExactlyTheConfirmedLine) {
   dialog = OpenLineDialog(program, "Boot.ini", 2, popup::kAdd1);
   ASSERT_NE(dialog, nullptr);
   SetText(EditFields(dialog).front(), "not yet");
+  // Tab moves from the field to the next control and types nothing.
+  HWND field = EditFields(dialog).front();
+  ASSERT_TRUE(WaitFor([&] { return FocusIn(dialog) == field; }));
+  ::PostMessageA(field, WM_CHAR, '\t', 0);
+  ::PostMessageA(field, WM_KEYDOWN, VK_TAB, 0);
+  EXPECT_TRUE(WaitFor([&] {
+    HWND focus = FocusIn(dialog);
+    return focus && focus != field && ::IsChild(dialog, focus);
+  }));
+  EXPECT_EQ(Field(dialog), "not yet");
   ASSERT_TRUE(ClickButton(dialog, "Cancel"));
   dialog = OpenLineDialog(program, "Boot.ini", 4, popup::kAdd1);
   ASSERT_NE(dialog, nullptr);

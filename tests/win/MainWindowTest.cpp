@@ -62,6 +62,12 @@ TEST(MainWindow, FileGroupLoadsContractedAndAnEntryOpensExpandedAtTheTop) {
   RunningProgram p;
   ASSERT_TRUE(StartMainWindow(suite, p));
   EXPECT_EQ(Rows(p.tree), (std::vector<std::string>{"Configuration files", "Autostart"}));
+  // Both lists are list boxes by their class name, as other programs look them up.
+  for (HWND list : {p.tree, p.content}) {
+    char cls[64] = {};
+    ::GetClassNameA(list, cls, sizeof cls);
+    EXPECT_STREQ(cls, "ListBox");
+  }
 
   // A right click in the empty list opens nothing.
   EXPECT_TRUE(SendClick(p.content, 50, 50, true));
