@@ -8,13 +8,7 @@ source "$(dirname "$0")/common.sh"
 export WINEPREFIX=$BUILD/wineprefix-bench
 "$ROOT/scripts/seed-prefix.sh" "$WINEPREFIX" --test
 
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  stop_virtual_display
-}
-trap cleanup EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
+on_exit end_wine_and_display
 start_virtual_display
 status=0
 wine "$BUILD/win/win_bench.exe" "$@" &

@@ -43,3 +43,17 @@ stop_virtual_display() {
     VIRTUAL_DISPLAY_PID=
   fi
 }
+
+# Runs the command when the script ends, also when it is interrupted or terminated
+# (exit codes 130 and 143).
+on_exit() {
+  trap "$1" EXIT
+  trap 'exit 130' INT
+  trap 'exit 143' TERM
+}
+
+# Ends the prefix's Wine server and the virtual display.
+end_wine_and_display() {
+  wineserver -k 2>/dev/null || true
+  stop_virtual_display
+}

@@ -13,13 +13,7 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   exit 0
 fi
 
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  stop_virtual_display
-}
-trap cleanup EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
+on_exit end_wine_and_display
 start_virtual_display
 out=$BUILD/screenshots/main-window.png
 mkdir -p "$(dirname "$out")"

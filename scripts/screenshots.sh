@@ -13,13 +13,10 @@ export WINEPREFIX=$BUILD/wineprefix-screens
 
 work=$(mktemp -d)
 cleanup() {
-  wineserver -k 2>/dev/null || true
-  stop_virtual_display
+  end_wine_and_display
   rm -rf "$work"
 }
-trap cleanup EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
+on_exit cleanup
 start_virtual_display
 # Not winepath: a Wine process started for it alone would end with its own server.
 winwork="Z:$(echo "$work" | tr / '\\')"

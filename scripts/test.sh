@@ -23,9 +23,7 @@ cleanup() {
   stop_virtual_display
   exit "$status"
 }
-trap cleanup EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
+on_exit cleanup
 
 "$ROOT/scripts/build.sh"
 ctest --test-dir "$BUILD/native" -j"$JOBS" --output-on-failure
