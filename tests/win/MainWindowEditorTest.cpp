@@ -10,7 +10,6 @@
 namespace vtest {
 namespace {
 
-constexpr int kOtherFileHeader = 12;
 constexpr DWORD kRhs = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
 // The explorer-style buttons of a window, top to bottom.
@@ -23,20 +22,6 @@ std::vector<HWND> Buttons(HWND window) {
     return ra.top < rb.top;
   });
   return buttons;
-}
-
-// Opens the file group, then the other-file row, and picks path in the file dialog.
-HWND OpenInEditor(RunningProgram& p, const std::string& path) {
-  if (Rows(p.content).empty()) {
-    ClickRow(p.tree, 0);
-    if (!WaitForRows(p.content, [](const auto& rows) { return rows.size() == 13; })) return nullptr;
-  }
-  if (Rows(p.content).size() == 13) ClickRow(p.content, kOtherFileHeader);
-  if (!WaitForRows(p.content, [](const auto& rows) { return rows.size() == 14; })) return nullptr;
-  ClickRow(p.content, kOtherFileHeader + 1);
-  HWND dialog = WaitForWindow(p.pid, "#32770", nullptr);
-  if (!dialog || !FillFileDialog(dialog, path)) return nullptr;
-  return WaitForWindow(p.pid, "TTextEditfrm", path.c_str());
 }
 
 // Puts a file's bytes and attributes back when the test ends.

@@ -176,4 +176,23 @@ std::vector<std::string> SplitLines(const std::string& bytes) {
   return lines;
 }
 
+HWND OpenInEditor(RunningProgram& program, const std::string& path) {
+  constexpr size_t kFileGroupRows = 13;  // the group's title and its 12 sources
+  constexpr int kOtherFileHeader = 12;
+  if (Rows(program.content).empty()) {
+    ClickRow(program.tree, 0);
+    if (!WaitForRows(program.content,
+                     [](const auto& rows) { return rows.size() == kFileGroupRows; }))
+      return nullptr;
+  }
+  if (Rows(program.content).size() == kFileGroupRows) ClickRow(program.content, kOtherFileHeader);
+  if (!WaitForRows(program.content,
+                   [](const auto& rows) { return rows.size() == kFileGroupRows + 1; }))
+    return nullptr;
+  ClickRow(program.content, kOtherFileHeader + 1);
+  HWND dialog = WaitForWindow(program.pid, "#32770", nullptr);
+  if (!dialog || !FillFileDialog(dialog, path)) return nullptr;
+  return WaitForWindow(program.pid, "TTextEditfrm", path.c_str());
+}
+
 }  // namespace vtest

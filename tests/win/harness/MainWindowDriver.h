@@ -63,6 +63,10 @@ HWND WaitForDialogWithText(DWORD pid, const std::string& text,
 // The popup menu window (#32768) currently shown, or null.
 HWND ShownPopupMenu();
 
+// Opens the file group when the content list is empty, then its other-file row, picks
+// path in the file dialog and waits for the editor window; null when a step fails.
+HWND OpenInEditor(RunningProgram& program, const std::string& path);
+
 // Moves the pointer onto a control and clicks it there, as a user would.
 void ClickControl(HWND control);
 

@@ -46,24 +46,7 @@ class ShownProgram {
 
 constexpr int kFileGroupRows = 13;  // the group's title and its 12 sources
 constexpr int kAutostartGroupRows = 6;
-constexpr int kOtherFileHeader = 12;
 constexpr int kTreeFiles = 0, kTreeAutostart = 1;
-
-// Opens the other-file row of the file group and picks `path` in the file dialog.
-HWND OpenInEditor(RunningProgram& p, const std::string& path) {
-  if (Rows(p.content).empty()) {
-    ClickRow(p.tree, kTreeFiles);
-    Need(WaitForRows(p.content, [](const auto& rows) { return rows.size() == kFileGroupRows; }),
-         "show the file group");
-  }
-  if (Rows(p.content).size() == kFileGroupRows) ClickRow(p.content, kOtherFileHeader);
-  Need(WaitForRows(p.content, [](const auto& rows) { return rows.size() == kFileGroupRows + 1; }),
-       "open the other-file section");
-  ClickRow(p.content, kOtherFileHeader + 1);
-  HWND dialog = Need(WaitForWindow(p.pid, "#32770", nullptr), "show the file dialog");
-  Need(FillFileDialog(dialog, path), "fill the file dialog");
-  return Need(WaitForWindow(p.pid, "TTextEditfrm", path.c_str()), "show the editor");
-}
 
 // Opens the report window, ticks `row` of the file group and presses `button`.
 HWND RunReport(RunningProgram& p, int row, const char* button) {
@@ -110,7 +93,7 @@ void MainWindowScene(Shots& shots) {
   ClickRow(p->tree, kTreeAutostart);  // contract autostart
   Need(WaitForRows(p->tree, [](const auto& rows) { return rows.size() == 2; }),
        "contract the autostart group");
-  OpenInEditor(*p, "C:\\windows\\system.ini");
+  Need(OpenInEditor(*p, "C:\\windows\\system.ini"), "open the editor");
   shots.Save("editor-window", WholeScreen(), p->pid);
 }
 
