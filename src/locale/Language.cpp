@@ -78,7 +78,6 @@ std::string ChooseAndLoadLanguage(LanguageEnvironment& env, const std::string& p
 }
 
 void SetLanguageModule(std::unique_ptr<StringModule> module) { g_module = std::move(module); }
-StringModule* LanguageModule() { return g_module.get(); }
 
 std::string GetLangString(int id) {
   try {

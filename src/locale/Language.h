@@ -50,7 +50,6 @@ std::string ChooseAndLoadLanguage(LanguageEnvironment& env, const std::string& p
 // language is chosen once at start (a new choice takes a restart), and its texts are
 // read everywhere like the program's own string resources.
 void SetLanguageModule(std::unique_ptr<StringModule> module);
-StringModule* LanguageModule();
 std::string GetLangString(int id);
 
 }  // namespace vconfig

@@ -24,8 +24,6 @@ class AboutBox : public Form {
   void WriteMail();
 
   // What the dialog shows, for its owner's and tests' checks.
-  ShadowLabel& NameLabel() { return nameLabel_; }
-  ShadowLabel& VersionLabel() { return versionLabel_; }
   std::string CopyrightText() const;
   int VisibleFlag() const;  // index in the about box's flag order, -1 for none
 

@@ -248,17 +248,6 @@ AssertionResult ShowsNothingModal(HWND programWindow) {
   return AssertionFailure() << "the program shows:" << shown;
 }
 
-AssertionResult WaitForPainted(HWND window) {
-  const auto painted = [window] {
-    if (::GetUpdateRect(window, nullptr, FALSE)) return false;
-    for (HWND child : ChildWindows(window))
-      if (::IsWindowVisible(child) && ::GetUpdateRect(child, nullptr, FALSE)) return false;
-    return true;
-  };
-  if (WaitFor(painted)) return AssertionSuccess();
-  return AssertionFailure() << "still not painted: " << DescribeWindow(window);
-}
-
 namespace {
 
 // MessageBox's own dialog: an icon, the text in static 0xFFFF, push buttons.

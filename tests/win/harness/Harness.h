@@ -91,10 +91,6 @@ std::string DescribeWindow(HWND hwnd);
 // be) and no popup menu. Proves that nothing follows without waiting for it.
 [[nodiscard]] ::testing::AssertionResult ShowsNothingModal(HWND programWindow);
 
-// Waits until nothing of a window and its children awaits painting (before a picture
-// of the screen is taken).
-[[nodiscard]] ::testing::AssertionResult WaitForPainted(HWND window);
-
 // The modal boxes the program shows: its message boxes (errors, notices, questions)
 // and the exception reporter's error dialog. Both are #32770 dialogs; the open, save
 // and print dialogs are #32770 too, but no boxes.

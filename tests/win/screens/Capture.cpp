@@ -100,10 +100,8 @@ bool Painted(DWORD pid) {
   for (HWND w : windows)
     if (PaintPending(w)) return false;
   if (own) return true;
-  for (HWND w : windows) {
-    DWORD_PTR reply = 0;
-    if (!::SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &reply)) return false;
-  }
+  for (HWND w : windows)
+    if (!vtest::RoundTrip(w, 2000ms)) return false;
   for (HWND w : windows)
     if (PaintPending(w)) return false;
   return true;
