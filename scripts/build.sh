@@ -5,9 +5,14 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 "$ROOT/scripts/install-deps.sh"
 
-cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
+# Compiler cache: paths below the tree are hashed relative to it, so clones and
+# worktrees of the project share their objects.
+export CCACHE_BASEDIR="$ROOT"
+launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
+cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=Debug "${launcher[@]}" >/dev/null
 cmake --build "$BUILD/native" -j"$JOBS"
 
 cmake -S "$ROOT" -B "$BUILD/win" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" -DVCONFIG_SUITE_DIR="$SUITE" >/dev/null
+  -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" -DVCONFIG_SUITE_DIR="$SUITE" "${launcher[@]}" >/dev/null
 cmake --build "$BUILD/win" -j"$JOBS" --target stage win_tests screens win_bench

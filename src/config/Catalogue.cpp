@@ -111,6 +111,7 @@ SourceLocationInfo SourceLocation(const ConfigSource& source, const SystemLocati
     case SourceKind::RunKey:
       info.root = source.root;
       info.keyPath = source.keyPath;
+      info.view = source.view;
       break;
     case SourceKind::StartupFolder:
       info.path = source.folder == StartupFolderKind::User ? loc.userStartup : loc.commonStartup;

@@ -27,6 +27,7 @@ struct ConfigSource {
   // RunKey
   RegistryRoot root = RegistryRoot::CurrentUser;
   std::string keyPath;
+  RegistryView view = RegistryView::Default;
   // StartupFolder
   StartupFolderKind folder = StartupFolderKind::User;
   int image = 0;
@@ -36,6 +37,7 @@ struct SourceLocationInfo {
   std::string path;  // file path (TextFile) or folder (StartupFolder)
   RegistryRoot root = RegistryRoot::CurrentUser;
   std::string keyPath;  // RunKey
+  RegistryView view = RegistryView::Default;
 };
 
 constexpr int kGroupCount = 2;

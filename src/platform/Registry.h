@@ -11,6 +11,9 @@ namespace vconfig {
 
 enum class RegistryRoot { CurrentUser, LocalMachine };
 enum class RegistryAccess { Read, Full };
+// Which of the machine's registry views a key is opened in on 64-bit Windows:
+// the process's own, or the one 32-bit programs see (KEY_WOW64_32KEY).
+enum class RegistryView { Default, Bit32 };
 
 // Registry value types, numbered as the system numbers them.
 constexpr uint32_t kRegNone = 0;
