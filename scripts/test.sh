@@ -58,4 +58,12 @@ if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
     END { for (i = 1; i <= n; i++) printf "%s%s", (i > 1 ? " > " : ""), open[i] }')
   echo "test.sh: the Wine tests passed their limit of ${limit} s while running: ${running:-(none)}" >&2
 fi
+
+# ---- The release: the package built, its installer tested in a fresh Wine prefix ----
+# (scripts/test-package.sh; SKIP_PACKAGE=1 leaves it out of a quick run)
+if [ "${SKIP_PACKAGE:-0}" != 1 ]; then
+  package_status=0
+  "$ROOT/scripts/test-package.sh" || package_status=$?
+  [ "$status" -ne 0 ] || status=$package_status
+fi
 exit "$status"
