@@ -2,6 +2,7 @@
 // program through Simple MAPI (a recording mapi32.dll stands in for it), and what the
 // user is told when there is none or it fails.
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <mapi.h>
 
