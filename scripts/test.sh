@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native unit tests, then the
-# Windows-side tests under Wine on a virtual display of their own.
+# Windows-side tests under Wine on a virtual display of their own, then the release's
+# (scripts/test-package.sh: the package built, its installer run in a fresh prefix).
 # The display and the prefix's Wine server end with the script, also when it is
 # interrupted; a Wine run that passes its time limit (WINE_TEST_TIMEOUT seconds,
 # a box that nobody answers, say) fails and names the test that was running.
