@@ -8,6 +8,9 @@ source "$(dirname "$0")/common.sh"
 # Compiler cache: paths below the tree are hashed relative to it, so clones and
 # worktrees of the project share their objects.
 export CCACHE_BASEDIR="$ROOT"
+# Not the build folder either: the release build (scripts/package.sh) then shares the
+# objects of the tests' build.
+export CCACHE_NOHASHDIR=1
 launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=Debug "${launcher[@]}" >/dev/null
@@ -15,4 +18,4 @@ cmake --build "$BUILD/native" -j"$JOBS"
 
 cmake -S "$ROOT" -B "$BUILD/win" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" -DVCONFIG_SUITE_DIR="$SUITE" "${launcher[@]}" >/dev/null
-cmake --build "$BUILD/win" -j"$JOBS" --target stage win_tests screens win_bench
+cmake --build "$BUILD/win" -j"$JOBS" --target stage win_tests installed_tests screens win_bench

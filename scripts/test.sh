@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native unit tests, then the
-# Windows-side tests under Wine on a virtual display of their own.
+# Windows-side tests under Wine on a virtual display of their own, then the release's
+# (scripts/test-package.sh: the package built, its installer run in a fresh prefix).
 # The display and the prefix's Wine server end with the script, also when it is
 # interrupted; a Wine run that passes its time limit (WINE_TEST_TIMEOUT seconds,
 # a box that nobody answers, say) fails and names the test that was running.
@@ -57,5 +58,13 @@ if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
     $1 == "[" && ($2 == "OK" || $2 == "FAILED" || $2 == "SKIPPED") && n > 0 && open[n] == $4 { n-- }
     END { for (i = 1; i <= n; i++) printf "%s%s", (i > 1 ? " > " : ""), open[i] }')
   echo "test.sh: the Wine tests passed their limit of ${limit} s while running: ${running:-(none)}" >&2
+fi
+
+# ---- The release: the package built, its installer tested in a fresh Wine prefix ----
+# (scripts/test-package.sh; SKIP_PACKAGE=1 leaves it out of a quick run)
+if [ "${SKIP_PACKAGE:-0}" != 1 ]; then
+  package_status=0
+  "$ROOT/scripts/test-package.sh" || package_status=$?
+  [ "$status" -ne 0 ] || status=$package_status
 fi
 exit "$status"

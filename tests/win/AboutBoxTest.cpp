@@ -68,7 +68,7 @@ TEST(AboutBox, LanguageFromRunLangAndTextsFromTheVersionResource) {
     EXPECT_EQ(ChildRect(name).left, 4);
     EXPECT_EQ(ChildRect(name).top, 194);
     EXPECT_EQ(FontHeight(name), -21);
-    EXPECT_EQ(WindowText(version), "2.1");
+    EXPECT_EQ(WindowText(version), VCONFIG_VERSION);  // the project's version
     EXPECT_EQ(ChildRect(version).right, 195);
     EXPECT_EQ(ChildRect(version).top, 199);
     EXPECT_TRUE(FindChildByText(about, "Static", "Copyright \xA9 2026 Vorn Info Software"));

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "harness/Harness.h"
+#include "harness/MailDriver.h"
 #include "harness/ReportDriver.h"
 #include "harness/TestPrinter.h"
 
@@ -221,6 +222,28 @@ TEST(Report, SendWithoutTheMailFolderOrModuleIsReported) {
   EXPECT_TRUE(PressDialogButton(error, IDOK));
   EXPECT_TRUE(FileExists(vmail + "report.htm"));
   EXPECT_TRUE(FileExists(vmail + "report.txt"));
+  EXPECT_TRUE(p.Close());
+}
+
+TEST(Report, SendHandsTheReportToTheMailProgram) {
+  DemoFile netlog("C:\\netlog.txt", "sent by mail\r\n");
+  SuiteCopy suite;
+  const std::string vmail = InstallRealMailModule(suite, true);
+  MapiLoadOrder order("native,builtin");
+  RunningProgram p;
+  ASSERT_TRUE(StartMainWindow(suite, p));
+
+  ASSERT_TRUE(RunReport(p, {kNetLogRow}, "Send"));
+  ASSERT_TRUE(WaitFor([&] { return ReadMapiRecord(vmail).complete; }))
+      << "the mail program was not handed the report";
+  const MapiRecord record = ReadMapiRecord(vmail);
+  EXPECT_EQ(record.subject, "Vorn Info Report");
+  EXPECT_EQ(record.attachments, std::vector<std::string>{vmail + "report.htm|report.htm"});
+  EXPECT_EQ(record.body, ReadFileBytes(vmail + "report.txt"));
+  EXPECT_NE(record.body.find("Configuration files - NetLog.txt:\r\n \r\nsent by mail\r\n"),
+            std::string::npos);
+  EXPECT_NE(ReadFileBytes(vmail + "report.htm").find("<TABLE>\r\n"), std::string::npos);
+  EXPECT_TRUE(ShowsNothingModal(p.main));
   EXPECT_TRUE(p.Close());
 }
 

@@ -33,9 +33,13 @@ HWND FindDescendantById(HWND parent, int id) {
 }
 
 ::testing::AssertionResult StartMainWindow(const SuiteCopy& suite, RunningProgram& program) {
-  program.base = StartProgram(suite.root() + "VInfo.exe", "", suite.root());
+  return StartMainWindowIn(suite.root(), program);
+}
+
+::testing::AssertionResult StartMainWindowIn(const std::string& suiteRoot, RunningProgram& program) {
+  program.base = StartProgram(suiteRoot + "VInfo.exe", "", suiteRoot);
   if (!program.base.started())
-    return ::testing::AssertionFailure() << "cannot start " << suite.root() << "VInfo.exe";
+    return ::testing::AssertionFailure() << "cannot start " << suiteRoot << "VInfo.exe";
   const bool shown = WaitFor([&] {
     HWND main = ::FindWindowA("TUpravitFrm", "Vorn Info Config");
     if (!main || !::IsWindowVisible(main)) return false;

@@ -40,6 +40,9 @@ struct RunningProgram {
 // Starts the suite copy and waits until the main window shows with both lists.
 [[nodiscard]] ::testing::AssertionResult StartMainWindow(const SuiteCopy& suite,
                                                          RunningProgram& program);
+// The same for the suite in a folder (ending in a backslash), an installed one say.
+[[nodiscard]] ::testing::AssertionResult StartMainWindowIn(const std::string& suiteRoot,
+                                                           RunningProgram& program);
 
 // Row geometry and clicks on a list box row (scrolled into view first).
 RECT RowRect(HWND list, int row);
