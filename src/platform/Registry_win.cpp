@@ -4,7 +4,6 @@
 
 #include "diagnostics/Errors.h"
 #include "platform/Handles_win.h"
-
 #include "platform/SystemInfo_win.h"
 
 #ifndef KEY_WOW64_64KEY
