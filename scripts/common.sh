@@ -2,10 +2,19 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${VCONFIG_BUILD:-$ROOT/build}
 JOBS=${JOBS:-2}
-export WINEARCH=win32
+# 32-bit prefixes, unless a script chose a 64-bit one (use_wine64) for itself and the
+# scripts it runs.
+if [ "${VCONFIG_WINE64:-}" = 1 ]; then export WINEARCH=win64; else export WINEARCH=win32; fi
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 SUITE=$BUILD/suite
+
+# A 64-bit prefix instead (Debian's wine64 beside wine32): the 32-bit program runs
+# there under WOW64 and the machine's registry has both views. Wine refuses a prefix
+# whose architecture differs from WINEARCH, so every step on it needs this.
+use_wine64() {
+  export VCONFIG_WINE64=1 WINEARCH=win64
+}
 
 # Runs a command on $DISPLAY, or on a virtual display when there is none.
 on_display() {

@@ -2,18 +2,32 @@
 # Rebuilds the pictures in docs/screenshots/ and the report samples in docs/samples/:
 # builds what it needs, runs the screenshots program under Wine on a virtual display
 # of its own, in a prefix of its own seeded with the demo data, and turns its pictures
-# into PNG files. Cleans up (Wine's server, the display) also when interrupted.
+# into PNG files. The pictures of 64-bit Windows (main-window-wow64) come from a 64-bit
+# prefix of their own. Cleans up (Wine's servers, the display) also when interrupted.
 # Usage: screenshots.sh [NAME...]   only the pictures or samples named, such as
 #        about-box or saved-report (an unknown name makes it list the names)
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 "$ROOT/scripts/build.sh"
-export WINEPREFIX=$BUILD/wineprefix-screens
-"$ROOT/scripts/seed-prefix.sh" "$WINEPREFIX" --test
+
+wow64_pictures=" main-window-wow64 "
+names32=() names64=()
+for name in "$@"; do
+  if [[ "$wow64_pictures" == *" $name "* ]]; then names64+=("$name"); else names32+=("$name"); fi
+done
+# Without names, each prefix takes every picture it can show.
+run32=1 run64=1
+if [ $# -gt 0 ]; then
+  [ ${#names32[@]} -gt 0 ] || run32=
+  [ ${#names64[@]} -gt 0 ] || run64=
+fi
+prefix32=$BUILD/wineprefix-screens
+prefix64=$BUILD/wineprefix-screens64
 
 work=$(mktemp -d)
 cleanup() {
-  end_wine_and_display
+  for prefix in "$prefix32" "$prefix64"; do WINEPREFIX=$prefix wineserver -k 2>/dev/null || true; done
+  stop_virtual_display
   rm -rf "$work"
 }
 on_exit cleanup
@@ -22,8 +36,20 @@ start_virtual_display
 winwork="Z:$(echo "$work" | tr / '\\')"
 status=0
 # In the background so that the traps act at once on an interrupt.
-wine "$BUILD/win/screens.exe" "$winwork" "$@" &
-wait $! || status=$?
+if [ -n "$run32" ]; then
+  export WINEPREFIX=$prefix32
+  "$ROOT/scripts/seed-prefix.sh" "$WINEPREFIX" --test
+  wine "$BUILD/win/screens.exe" "$winwork" "${names32[@]}" &
+  wait $! || status=$?
+  wineserver -k 2>/dev/null || true
+fi
+if [ -n "$run64" ]; then
+  use_wine64
+  export WINEPREFIX=$prefix64
+  "$ROOT/scripts/seed-prefix.sh" "$WINEPREFIX" --test
+  wine "$BUILD/win/screens.exe" "$winwork" "${names64[@]}" &
+  wait $! || status=$?
+fi
 
 shots=$ROOT/docs/screenshots
 samples=$ROOT/docs/samples

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Creates a private 32-bit Wine prefix and seeds it with the demo data the program
-# shows: configuration files, Run and RunOnce values, start-up folder entries.
+# Creates a private Wine prefix and seeds it with the demo data the program shows:
+# configuration files, Run and RunOnce values, start-up folder entries. The prefix is
+# 32-bit, or 64-bit when WINEARCH is win64 (common.sh's use_wine64): the machine's Run
+# key then gets values in both registry views.
 # Usage: seed-prefix.sh PREFIX [--test]   (re-seeds only when the demo data changed)
 # With --test, windows are left unmanaged: without a window manager Wine otherwise
 # waits about two seconds each time a window is hidden.
@@ -9,7 +11,7 @@ source "$(dirname "$0")/common.sh"
 export WINEPREFIX=$1
 mode=${2:-}
 demo=$ROOT/scripts/demo
-stamp=$( (cat "$0" "$demo"/*; echo "$mode") | md5sum | cut -d' ' -f1)
+stamp=$( (cat "$0" "$demo"/*; echo "$mode $WINEARCH") | md5sum | cut -d' ' -f1)
 if [ -f "$WINEPREFIX/.vconfig-seed" ] && [ "$(cat "$WINEPREFIX/.vconfig-seed")" = "$stamp" ]; then
   exit 0
 fi
@@ -34,8 +36,12 @@ cp "$demo/msdos.sys" "$c/msdos.sys"
 cp "$demo/boot.ini" "$c/boot.ini"
 cp "$demo/bootlog.txt" "$c/bootlog.txt"
 cp "$demo/control.ini" "$win/control.ini"
-cp "$demo/autoexec.nt" "$win/system32/autoexec.nt"
-cp "$demo/config.nt" "$win/system32/config.nt"
+# A 32-bit program on 64-bit Windows finds its system32 in syswow64.
+for sys in system32 syswow64; do
+  [ -d "$win/$sys" ] || continue
+  cp "$demo/autoexec.nt" "$win/$sys/autoexec.nt"
+  cp "$demo/config.nt" "$win/$sys/config.nt"
+done
 # One attribute a call: Wine's attrib keeps only the last of several.
 for a in +r +h +s; do wine attrib $a 'C:\msdos.sys' >/dev/null 2>&1; done
 
@@ -46,8 +52,16 @@ reg 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N
 if [ "$mode" = --test ]; then
   reg 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N
 fi
-reg "HKLM\\$run\\Run" /v "VornTray" /t REG_SZ /d 'C:\Program Files\Vorn Info\vtray.exe /minimized'
-reg "HKLM\\$run\\Run" /v "SoundMixer" /t REG_SZ /d 'C:\windows\system32\sndmix.exe'
+# reg.exe writes where its switch says: /reg:64 the 64-bit view, /reg:32 the one
+# 32-bit programs see (SOFTWARE\Wow6432Node). A 32-bit prefix has one view only.
+machine64=()
+if [ "$WINEARCH" = win64 ]; then
+  machine64=(/reg:64)
+  reg "HKLM\\$run\\Run" /v "PrintMonitor" /t REG_SZ /d 'C:\Program Files (x86)\Vorn Info\vprint.exe' /reg:32
+  reg "HKLM\\$run\\Run" /v "UpdateCheck" /t REG_EXPAND_SZ /d '%ProgramFiles(x86)%\Vorn Info\vupdate.exe -q' /reg:32
+fi
+reg "HKLM\\$run\\Run" /v "VornTray" /t REG_SZ /d 'C:\Program Files\Vorn Info\vtray.exe /minimized' "${machine64[@]}"
+reg "HKLM\\$run\\Run" /v "SoundMixer" /t REG_SZ /d 'C:\windows\system32\sndmix.exe' "${machine64[@]}"
 reg "HKCU\\$run\\Run" /v "Notepad" /t REG_SZ /d 'C:\windows\notepad.exe C:\autoexec.bat'
 reg "HKCU\\$run\\Run" /v "Clock" /t REG_SZ /d 'C:\Tools\clock.exe -tray'
 reg "HKCU\\$run\\RunOnce" /v "CleanTemp" /t REG_SZ /d 'cmd /c del /q C:\windows\temp\*.tmp'

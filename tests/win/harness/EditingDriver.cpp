@@ -29,6 +29,22 @@ std::string WithoutAmpersands(std::string s) {
   return s;
 }
 
+// Deletes a key (without subkeys) in a registry view: through its parent opened in
+// that view, since RegDeleteKeyA itself always acts in the process's own view.
+void DeleteKeyIn(HKEY root, const std::string& path, REGSAM view) {
+  const size_t slash = path.rfind('\\');
+  if (view == 0 || slash == std::string::npos) {
+    ::RegDeleteKeyA(root, path.c_str());
+    return;
+  }
+  HKEY parent = nullptr;
+  if (::RegOpenKeyExA(root, path.substr(0, slash).c_str(), 0, KEY_ALL_ACCESS | view, &parent) !=
+      ERROR_SUCCESS)
+    return;
+  ::RegDeleteKeyA(parent, path.substr(slash + 1).c_str());
+  ::RegCloseKey(parent);
+}
+
 }  // namespace
 
 EditingSession::EditingSession() { started_ = StartMainWindow(suite_, program_); }
@@ -152,9 +168,10 @@ FileKeeper::~FileKeeper() {
   ::SetFileAttributesA(path_.c_str(), attributes_);
 }
 
-KeyKeeper::KeyKeeper(HKEY root, std::string path) : root_(root), path_(std::move(path)) {
+KeyKeeper::KeyKeeper(HKEY root, std::string path, REGSAM view)
+    : root_(root), path_(std::move(path)), view_(view) {
   HKEY key = nullptr;
-  if (::RegOpenKeyExA(root_, path_.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return;
+  if (::RegOpenKeyExA(root_, path_.c_str(), 0, KEY_READ | view_, &key) != ERROR_SUCCESS) return;
   existed_ = true;
   for (DWORD i = 0;; ++i) {
     char name[16384] = {};
@@ -170,24 +187,25 @@ KeyKeeper::KeyKeeper(HKEY root, std::string path) : root_(root), path_(std::move
 
 KeyKeeper::~KeyKeeper() {
   if (!existed_) {
-    ::RegDeleteKeyA(root_, path_.c_str());
+    DeleteKeyIn(root_, path_, view_);
     return;
   }
   HKEY key = nullptr;
-  if (::RegCreateKeyExA(root_, path_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
+  if (::RegCreateKeyExA(root_, path_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view_, nullptr,
+                        &key, nullptr) != ERROR_SUCCESS)
     return;
-  for (const std::string& name : RegValueNames(root_, path_)) ::RegDeleteValueA(key, name.c_str());
+  for (const std::string& name : RegValueNames(root_, path_, view_))
+    ::RegDeleteValueA(key, name.c_str());
   for (const Value& v : values_)
     ::RegSetValueExA(key, v.name.c_str(), 0, v.type, reinterpret_cast<const BYTE*>(v.data.data()),
                      static_cast<DWORD>(v.data.size()));
   ::RegCloseKey(key);
 }
 
-RegValue ReadRegValue(HKEY root, const std::string& key, const std::string& name) {
+RegValue ReadRegValue(HKEY root, const std::string& key, const std::string& name, REGSAM view) {
   RegValue out;
   HKEY k = nullptr;
-  if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS) return out;
+  if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_READ | view, &k) != ERROR_SUCCESS) return out;
   BYTE data[16384] = {};
   DWORD size = sizeof data;
   if (::RegQueryValueExA(k, name.c_str(), nullptr, &out.type, data, &size) == ERROR_SUCCESS) {
@@ -198,10 +216,10 @@ RegValue ReadRegValue(HKEY root, const std::string& key, const std::string& name
   return out;
 }
 
-std::vector<std::string> RegValueNames(HKEY root, const std::string& key) {
+std::vector<std::string> RegValueNames(HKEY root, const std::string& key, REGSAM view) {
   std::vector<std::string> names;
   HKEY k = nullptr;
-  if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS) return names;
+  if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_READ | view, &k) != ERROR_SUCCESS) return names;
   for (DWORD i = 0;; ++i) {
     char name[16384] = {};
     DWORD len = sizeof name;

@@ -27,6 +27,7 @@ class EditingSession {
   ::testing::AssertionResult ok() const { return started_; }
   DWORD pid() const { return program_.pid; }
   HWND main() const { return program_.main; }
+  RunningProgram& running() { return program_; }
 
   // Clicks a group title in the source tree (when its entries are not shown) and then
   // the entry; returns once the entry's section is loaded in the content list.
@@ -93,10 +94,11 @@ class FileKeeper {
   DWORD attributes_ = 0;
 };
 
-// Keeps a registry key's values (or its absence) and puts them back.
+// Keeps a registry key's values (or its absence) and puts them back. `view` is 0 or
+// one of KEY_WOW64_32KEY, KEY_WOW64_64KEY, as in the helpers below.
 class KeyKeeper {
  public:
-  KeyKeeper(HKEY root, std::string path);
+  KeyKeeper(HKEY root, std::string path, REGSAM view = 0);
   ~KeyKeeper();
   KeyKeeper(const KeyKeeper&) = delete;
   KeyKeeper& operator=(const KeyKeeper&) = delete;
@@ -109,6 +111,7 @@ class KeyKeeper {
   };
   HKEY root_;
   std::string path_;
+  REGSAM view_;
   bool existed_ = false;
   std::vector<Value> values_;
 };
@@ -118,8 +121,9 @@ struct RegValue {
   DWORD type = 0;
   std::string data;  // as stored, the terminating NUL included
 };
-RegValue ReadRegValue(HKEY root, const std::string& key, const std::string& name);
-std::vector<std::string> RegValueNames(HKEY root, const std::string& key);
+RegValue ReadRegValue(HKEY root, const std::string& key, const std::string& name,
+                      REGSAM view = 0);
+std::vector<std::string> RegValueNames(HKEY root, const std::string& key, REGSAM view = 0);
 bool KeyExists(HKEY root, const std::string& key);
 
 }  // namespace vtest

@@ -1,6 +1,8 @@
 // Scenes of the staged program, driven from outside as the Windows-side tests drive it.
 #include <windows.h>
 
+#include <algorithm>
+
 #include "harness/AboutDriver.h"
 #include "harness/EditingDriver.h"
 #include "harness/MainWindowDriver.h"
@@ -95,6 +97,25 @@ void MainWindowScene(Shots& shots) {
        "contract the autostart group");
   Need(OpenInEditor(*p, "C:\\windows\\system.ini"), "open the editor");
   shots.Save("editor-window", WholeScreen(), p->pid);
+}
+
+void Wow64MainWindowScene(Shots& shots) {
+  ShownProgram p;
+  ClickRow(p->tree, kTreeAutostart);
+  // The title and six places: "HKL\Run (32-bit)" follows "HKL\Run".
+  Need(WaitForRows(p->content, [](const auto& rows) { return rows.size() == 7; }),
+       "show the autostart group with both machine Run keys");
+  ClickRow(p->tree, 2);  // "HKL\Run"
+  Need(WaitForRows(p->content, [](const auto& rows) { return rows.size() > 7; }),
+       "open HKL\\Run");
+  const auto rows = Rows(p->content);
+  const auto run32 = std::find(rows.begin(), rows.end(), "HKL\\Run (32-bit)");
+  Need(run32 != rows.end(), "find HKL\\Run (32-bit)");
+  const size_t shown = rows.size();
+  ClickRow(p->content, static_cast<int>(run32 - rows.begin()));
+  Need(WaitForRows(p->content, [shown](const auto& now) { return now.size() > shown; }),
+       "open HKL\\Run (32-bit) too");
+  shots.Save("main-window-wow64", WholeScreen(), p->pid);
 }
 
 void AboutScene(Shots& shots) {

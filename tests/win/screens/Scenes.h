@@ -66,11 +66,15 @@ struct Scene {
   const char* name;
   std::vector<std::string> pictures;  // names, without extension
   void (*run)(Shots&);
+  // Taken in a 64-bit prefix, where the program runs under WOW64, and only there.
+  bool wow64 = false;
 };
 
 // The running program: main window, editor, about box and language dialog, the
 // editing dialogs, the report window and its saved samples, a printout.
 void MainWindowScene(Shots& shots);
+// The main window with both of the machine's Run keys open (a 64-bit prefix).
+void Wow64MainWindowScene(Shots& shots);
 void AboutScene(Shots& shots);
 void EditingScene(Shots& shots);
 void ReportScene(Shots& shots);

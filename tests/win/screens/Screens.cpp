@@ -4,11 +4,15 @@
 // display and turns the pictures into the committed PNG files.
 //
 //   screens.exe OUT_FOLDER [NAME...]    everything, or only the pictures and samples named
+//
+// Everything is what this prefix can show: the pictures of the 64-bit prefix there,
+// all the others in a 32-bit one.
 #include <windows.h>
 
 #include <cstdio>
 
 #include "harness/Harness.h"
+#include "platform/SystemInfo_win.h"
 #include "screens/Capture.h"
 #include "screens/Scenes.h"
 
@@ -47,6 +51,7 @@ const Scene kScenes[] = {
     {"section list", {"sectionlist-sources", "sectionlist-content", "sectionlist-report"}, SectionListScene},
     {"markup gallery", {"markup-gallery-after"}, MarkupGalleryScene},
     {"chrome", {"chrome_form"}, ChromeScene},
+    {"main window on 64-bit Windows", {"main-window-wow64"}, Wow64MainWindowScene, true},
 };
 
 int Usage() {
@@ -69,7 +74,11 @@ int main(int argc, char** argv) {
     if (!known.count(argv[i])) return Usage();
     wanted.insert(argv[i]);
   }
-  if (wanted.empty()) wanted = known;
+  if (wanted.empty()) {
+    for (const Scene& scene : kScenes)
+      if (scene.wow64 == vconfig::RunsUnderWow64())
+        wanted.insert(scene.pictures.begin(), scene.pictures.end());
+  }
 
   Shots shots(argv[1], wanted);
   for (const Scene& scene : kScenes) {
