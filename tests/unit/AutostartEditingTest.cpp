@@ -84,5 +84,21 @@ TEST_F(AutostartEditing, ValueAtFindsByEnumerationIndexAndRefusesWhatItCannotSho
   }
 }
 
+// A machine-wide key without administrative rights: readable, so its values show,
+// but not writable. Add, Edit and Remove are refused up front with a message naming
+// the caption; a missing key is no refusal.
+TEST_F(AutostartEditing, AKeyThatCanBeReadButNotChangedIsRefusedUpFront) {
+  const auto machine = RegistryRoot::LocalMachine;
+  reg.SetValue(machine, kRun, {"Agent", kRegSz, "C:\\agent.exe"});
+  reg.RestrictToRead(machine, kRun);
+  EXPECT_TRUE(KeyRefusesChanges(reg, machine, kRun));
+  EXPECT_FALSE(KeyRefusesChanges(reg, kRoot, kRun));
+  EXPECT_FALSE(KeyRefusesChanges(reg, kRoot, kRun + "Once"));
+  EXPECT_EQ(AccessDeniedMessage("HKL\\Run"), "Cannot change HKL\\Run: access denied.");
+  // What the commands did before the refusal: a value the user sees is "out of bounds".
+  EXPECT_THROW(RunValueAt(reg, machine, kRun, 0), EListIndexError);
+  EXPECT_EQ(reg.KeyValues(machine, kRun)->size(), 1u);
+}
+
 }  // namespace
 }  // namespace vconfig
