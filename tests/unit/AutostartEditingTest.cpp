@@ -95,9 +95,6 @@ TEST_F(AutostartEditing, AKeyThatCanBeReadButNotChangedIsRefusedUpFront) {
   EXPECT_FALSE(KeyRefusesChanges(reg, kRoot, kRun));
   EXPECT_FALSE(KeyRefusesChanges(reg, kRoot, kRun + "Once"));
   EXPECT_EQ(AccessDeniedMessage("HKL\\Run"), "Cannot change HKL\\Run: access denied.");
-  // What the commands did before the refusal: a value the user sees is "out of bounds".
-  EXPECT_THROW(RunValueAt(reg, machine, kRun, 0), EListIndexError);
-  EXPECT_EQ(reg.KeyValues(machine, kRun)->size(), 1u);
 }
 
 }  // namespace

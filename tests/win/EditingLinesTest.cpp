@@ -284,6 +284,26 @@ TEST(EditingLines, CommandsOnAFileChangedBehindTheListWriteNothingAndShowItsCont
     EXPECT_EQ(ReadFileBytes(path), changed);
     EXPECT_TRUE(WaitFor([&] { return program.SectionRows("Win.ini") == lines; }));
   }
+
+  // Changed while the dialog is open: the confirm writes nothing, the dialog closes
+  // and the typed text waits in the field for the next new line.
+  HWND dialog = OpenLineDialog(program, "Win.ini", 1, popup::kEdit1);
+  ASSERT_NE(dialog, nullptr);
+  lines.insert(lines.begin(), "; meanwhile");
+  const std::string changed = CrLf(lines);
+  ASSERT_TRUE(WriteFileBytes(path, changed));
+  SetText(EditFields(dialog).front(), "load=mine.exe");
+  PressButton(dialog, "Save");
+  std::string shown;
+  ASSERT_TRUE(AnswerBox(program.pid(), "OK", &shown));
+  EXPECT_NE(shown.find(message), std::string::npos) << shown;
+  EXPECT_TRUE(WaitFor([dialog] { return !::IsWindowVisible(dialog); }));
+  EXPECT_EQ(ReadFileBytes(path), changed);
+  EXPECT_TRUE(WaitFor([&] { return program.SectionRows("Win.ini") == lines; }));
+  dialog = OpenLineDialog(program, "Win.ini", -1, popup::kAdd1OnTitle);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(Field(dialog), "load=mine.exe");
+  ASSERT_TRUE(ClickButton(dialog, "Cancel"));
 }
 
 // A rewrite interrupted between writing its temporary file and putting it in place
