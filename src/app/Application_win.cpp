@@ -62,6 +62,10 @@ void Application::CreateWindows() {
   // then ends the message loop at its first turn.
   editor_ = std::make_unique<EditorWindow>();
   editor_->Create(main_->hwnd());
+  // A file saved from the editor shows its new lines in the content list.
+  editor_->OnSaved = [this](const std::string& path) {
+    if (main_) main_->ReloadSectionsOfFile(path);
+  };
   lineDialog_ = std::make_unique<LineDialog>();
   lineDialog_->Create(main_->hwnd());
   valueDialog_ = std::make_unique<ValueDialog>();
@@ -81,6 +85,8 @@ void Application::Terminate() {
   terminated_ = true;
   ::PostQuitMessage(0);
 }
+
+bool Application::ConfirmEnd() const { return !editor_ || editor_->ConfirmDropChanges(); }
 
 void Application::RunMessageLoop(MessageSource next) {
   WPARAM quitCode = 0;

@@ -36,6 +36,8 @@ class Application {
   void Run();
 
   void Terminate();  // a second request has no further effect
+  // Whether the program may end now: the editor window asks about its changes.
+  bool ConfirmEnd() const;
   bool Terminated() const { return terminated_; }
   // Runs until the application terminates, WM_QUIT arrives or the queue cannot be
   // read; the last two terminate the application.

@@ -68,6 +68,21 @@ SystemLocations ReadSystemLocations() {
   return ReadSystemLocationsFrom(TheSystemInfo(), SystemRegistry());
 }
 
+void RemoveStrayTempFiles(const Catalogue& catalogue, const SystemLocations& locations) {
+  std::vector<std::string> folders;
+  for (int g = 0; g < kGroupCount; ++g) {
+    for (const ConfigSource& source : catalogue.Group(g)) {
+      if (source.kind != SourceKind::TextFile) continue;
+      const std::string folder = DirectoryOf(SourceLocation(source, locations).path);
+      bool seen = folder.empty();
+      for (const std::string& known : folders)
+        seen = seen || ::lstrcmpiA(known.c_str(), folder.c_str()) == 0;
+      if (!seen) folders.push_back(folder);
+    }
+  }
+  for (const std::string& folder : folders) RemoveStrayTempFiles(SystemFileSystem(), folder);
+}
+
 Catalogue BuildCatalogue() {
   const bool nt = IsWindowsNT(GetWindowsVersionCode(TheSystemInfo().Version()));
   return Catalogue::Build(nt, GetLangString(7), GetLangString(20), GetLangString(21),

@@ -28,4 +28,8 @@ SystemLocations ReadSystemLocations();
 // (so after the language is loaded).
 Catalogue BuildCatalogue();
 
+// Removes the temporary files that a rewrite interrupted by a crash left beside the
+// configuration files.
+void RemoveStrayTempFiles(const Catalogue& catalogue, const SystemLocations& locations);
+
 }  // namespace vconfig

@@ -23,6 +23,10 @@ bool CheckStartSwitch(const std::vector<std::string>& args, GuardHost& host) {
   return Fail(host, "Application isn\xB4t start from main module!");
 }
 
+std::string RestartSwitch(const std::vector<std::string>& args) {
+  return FirstArg(args) == "-start" ? "-start" : "-vinfo";
+}
+
 std::string BaseModulePath(const std::string& programDir) {
   std::string parent;
   if (programDir.size() >= 2) {

@@ -28,6 +28,11 @@ bool CheckBaseModuleRunning(const std::vector<std::string>& args, GuardHost& hos
 bool RunSuiteGuard(const std::vector<std::string>& args, const std::string& programDir,
                    GuardHost& host);
 
+// The switch a restarted instance gets: the one this instance was started with, so
+// that an instance started with "-start" (no base module running) passes the guard
+// again; "-vinfo" when there is none.
+std::string RestartSwitch(const std::vector<std::string>& args);
+
 // The parent of the program directory (which ends with a backslash) + "VInfo.exe".
 std::string BaseModulePath(const std::string& programDir);
 // The directory part of a full path, with its trailing backslash.

@@ -42,6 +42,17 @@ void WriteRunValue(Registry& registry, RegistryRoot root, const std::string& key
   if (!written) throw ERegistryError::SetFailed(name);
 }
 
+bool KeyRefusesChanges(Registry& registry, RegistryRoot root, const std::string& key,
+                       RegistryView view) {
+  if (registry.OpenKey(root, key, RegistryAccess::Full, view)) return false;
+  // A missing key is no refusal: Add then fails as it always has.
+  return registry.OpenKey(root, key, RegistryAccess::Read, view) != nullptr;
+}
+
+std::string AccessDeniedMessage(const std::string& caption) {
+  return "Cannot change " + caption + ": access denied.";
+}
+
 void RemoveRunValue(Registry& registry, RegistryRoot root, const std::string& key,
                     RegistryView view, int index,
                     const std::function<bool(const RunValueText&)>& agree) {

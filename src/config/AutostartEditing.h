@@ -34,6 +34,13 @@ RunValueText RunValueAt(Registry& registry, RegistryRoot root, const std::string
 void WriteRunValue(Registry& registry, RegistryRoot root, const std::string& key,
                    RegistryView view, const std::string& name, const std::string& data);
 
+// Whether the key can be read but not opened for a change, as a machine-wide key is
+// for an account without administrative rights. Add, Edit and Remove then say so
+// (AccessDeniedMessage with the section's caption) and change nothing.
+bool KeyRefusesChanges(Registry& registry, RegistryRoot root, const std::string& key,
+                       RegistryView view);
+std::string AccessDeniedMessage(const std::string& caption);
+
 // Deletes value number `index` when `agree` accepts it; the result of the deletion is
 // not checked. Fails as RunValueAt before asking anything.
 void RemoveRunValue(Registry& registry, RegistryRoot root, const std::string& key,

@@ -6,6 +6,7 @@ namespace vconfig {
 
 TextLines ReadLinesForChange(FileSystem& fs, const std::string& path) {
   if (!fs.FileExists(path)) return {};
+  CheckShownFileSize(fs, path);
   const auto content = fs.ReadBytes(path);
   if (!content) throw EFileOpenError(path);
   if (content->find('\0') != std::string::npos) throw EBinaryFileError(path);
@@ -32,25 +33,33 @@ void ApplyLineChange(TextLines& lines, LineEditMode mode, int index, const std::
   lines[index] = text;
 }
 
-TextLines PrepareLineChange(FileSystem& fs, const std::string& path, LineEditMode mode, int index,
-                            const std::string& text) {
+TextLines ReadShownLines(FileSystem& fs, const std::string& path, const TextLines& shown) {
   TextLines lines = ReadLinesForChange(fs, path);
+  if (lines != shown) throw EFileChangedError(path);
+  return lines;
+}
+
+TextLines PrepareLineChange(FileSystem& fs, const std::string& path, const TextLines& shown,
+                            LineEditMode mode, int index, const std::string& text) {
+  TextLines lines = ReadShownLines(fs, path, shown);
   ApplyLineChange(lines, mode, index, text);
   return lines;
 }
 
-std::optional<std::string> LineForEditing(FileSystem& fs, const std::string& path, int index) {
-  const TextLines lines = ReadLinesForChange(fs, path);
+std::optional<std::string> LineForEditing(FileSystem& fs, const std::string& path,
+                                          const TextLines& shown, int index) {
+  const TextLines lines = ReadShownLines(fs, path, shown);
   if (lines.empty()) return std::nullopt;
   if (index < 0 || index >= static_cast<long>(lines.size())) throw EListIndexError(index);
   return lines[index];
 }
 
-bool RemoveLine(FileSystem& fs, const std::string& path, int index,
+bool RemoveLine(FileSystem& fs, const std::string& path, const TextLines& shown, int index,
                 const std::function<bool(const std::string& line)>& agree) {
-  TextLines lines = ReadLinesForChange(fs, path);
+  TextLines lines = ReadShownLines(fs, path, shown);
   if (index < 0 || index >= static_cast<long>(lines.size())) return false;
   if (!agree(lines[index])) return false;
+  lines = ReadShownLines(fs, path, shown);
   lines.erase(lines.begin() + index);
   WriteTextLines(fs, path, lines);
   return true;

@@ -15,7 +15,8 @@ namespace vconfig {
 enum class LineEditMode { New, Edit };
 
 // The file's current lines, empty when there is no file. Throws EFileOpenError when
-// it cannot be read and EBinaryFileError when it holds a NUL byte: its lines end at
+// it cannot be read, EFileTooLargeError when it is larger than the program shows and
+// EBinaryFileError when it holds a NUL byte: its lines end at
 // that byte, so any rewrite would lose the rest.
 TextLines ReadLinesForChange(FileSystem& fs, const std::string& path);
 
@@ -25,18 +26,28 @@ TextLines ReadLinesForChange(FileSystem& fs, const std::string& path);
 // lies beyond the lines, as happens when the file changed behind the list.
 void ApplyLineChange(TextLines& lines, LineEditMode mode, int index, const std::string& text);
 
-// Reads the file and applies the change; the caller writes the result with
-// WriteTextLines.
-TextLines PrepareLineChange(FileSystem& fs, const std::string& path, LineEditMode mode, int index,
-                            const std::string& text);
+// The file's current lines, checked against the lines the list shows for it: a
+// command writes only over the lines the user saw. Throws EFileChangedError when they
+// differ (the file was changed behind the list), besides the errors of
+// ReadLinesForChange.
+TextLines ReadShownLines(FileSystem& fs, const std::string& path, const TextLines& shown);
+
+// Reads the file, checks it against the lines shown and applies the change; the
+// caller writes the result with WriteTextLines.
+TextLines PrepareLineChange(FileSystem& fs, const std::string& path, const TextLines& shown,
+                            LineEditMode mode, int index, const std::string& text);
 
 // The line an edit starts from: none when the file is missing or has no lines.
-// Throws EListIndexError when the file has lines but not this one.
-std::optional<std::string> LineForEditing(FileSystem& fs, const std::string& path, int index);
+// Throws EFileChangedError as ReadShownLines, and EListIndexError when the file has
+// lines but not this one.
+std::optional<std::string> LineForEditing(FileSystem& fs, const std::string& path,
+                                          const TextLines& shown, int index);
 
 // Removes line `index` when `agree` accepts its text. Nothing is written when there is
-// no such line or the answer is no. Returns whether the file was rewritten.
-bool RemoveLine(FileSystem& fs, const std::string& path, int index,
+// no such line or the answer is no. The file is checked against the lines shown before
+// the question and again before the write (it may change while the question waits).
+// Returns whether the file was rewritten.
+bool RemoveLine(FileSystem& fs, const std::string& path, const TextLines& shown, int index,
                 const std::function<bool(const std::string& line)>& agree);
 
 }  // namespace vconfig

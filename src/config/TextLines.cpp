@@ -37,10 +37,25 @@ std::string JoinTextLines(const TextLines& lines) {
 }
 
 TextLines ReadTextLines(FileSystem& fs, const std::string& path) {
+  CheckShownFileSize(fs, path);
   auto content = fs.ReadBytes(path);
   if (!content) throw EFileOpenError(path);
   return SplitTextLines(*content);
 }
+
+namespace {
+
+// Sets the attributes back and checks that the protecting ones hold again: a file
+// system may accept the call and still drop them.
+bool RestoreAttributes(FileSystem& fs, const std::string& path, uint32_t attrs) {
+  constexpr uint32_t kProtecting = kAttrReadOnly | kAttrHidden | kAttrSystem;
+  const bool set = fs.SetAttributes(path, attrs);
+  if ((attrs & kProtecting) == 0) return true;
+  const uint32_t now = fs.GetAttributes(path);
+  return set && now != kInvalidAttributes && (now & kProtecting) == (attrs & kProtecting);
+}
+
+}  // namespace
 
 void WriteTextFile(FileSystem& fs, const std::string& path, const std::string& content) {
   const uint32_t attrs = fs.GetAttributes(path);
@@ -55,8 +70,9 @@ void WriteTextFile(FileSystem& fs, const std::string& path, const std::string& c
   if (lift) fs.SetAttributes(path, attrs & ~lifted);
   const bool written = fs.ReplaceContent(path, content);
   // Set the attributes back in both cases: a replace may drop them.
-  if (exists) fs.SetAttributes(path, attrs);
+  const bool restored = !exists || RestoreAttributes(fs, path, attrs);
   if (!written) throw EFileCreateError(path);
+  if (!restored) throw EAttributesLostError(path);
 }
 
 void WriteTextLines(FileSystem& fs, const std::string& path, const TextLines& lines) {

@@ -17,13 +17,15 @@ using TextLines = std::vector<std::string>;
 TextLines SplitTextLines(std::string_view bytes);
 std::string JoinTextLines(const TextLines& lines);
 
-// Throws EFileOpenError when the file cannot be read.
+// Throws EFileOpenError when the file cannot be read, EFileTooLargeError (before
+// reading) when it is larger than the program shows.
 TextLines ReadTextLines(FileSystem& fs, const std::string& path);
 
 // Rewrites (or creates) the file. Refuses with EBinaryFileError an existing file that
 // holds a NUL byte, since its tail after the NUL was never shown. Throws
 // EFileCreateError when the content cannot be put in place; the original file then
-// stays as it was, attributes included.
+// stays as it was, attributes included. Throws EAttributesLostError when the content
+// was written but a read-only, hidden or system attribute could not be set back.
 void WriteTextLines(FileSystem& fs, const std::string& path, const TextLines& lines);
 
 // Same safety rules for content that is already one block of text (the editor's save).

@@ -24,4 +24,14 @@ ERegistryError ERegistryError::GetFailed(const std::string& name) {
 EBinaryFileError::EBinaryFileError(const std::string& path)
     : AppError("File " + path + " contains binary data and was not rewritten") {}
 
+EFileTooLargeError::EFileTooLargeError(const std::string& path)
+    : AppError("File " + path + " is too large to show here.") {}
+
+EAttributesLostError::EAttributesLostError(const std::string& path)
+    : AppError("File " + path + " was saved, but its attributes could not be restored.") {}
+
+EFileChangedError::EFileChangedError(const std::string& path)
+    : AppError("File " + path +
+               " was changed since it was shown. The list now shows its current content.") {}
+
 }  // namespace vconfig

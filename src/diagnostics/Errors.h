@@ -53,4 +53,28 @@ class EBinaryFileError : public AppError {
   const char* ClassName() const noexcept override { return "EBinaryFileError"; }
 };
 
+// "File %s is too large to show here.": refused before it is read, so that a huge
+// file cannot exhaust the program's address space.
+class EFileTooLargeError : public AppError {
+ public:
+  explicit EFileTooLargeError(const std::string& path);
+  const char* ClassName() const noexcept override { return "EFileTooLargeError"; }
+};
+
+// "File %s was saved, but its attributes could not be restored.": the content is in
+// place, but the file lost its read-only, hidden or system attribute.
+class EAttributesLostError : public AppError {
+ public:
+  explicit EAttributesLostError(const std::string& path);
+  const char* ClassName() const noexcept override { return "EAttributesLostError"; }
+};
+
+// "File %s was changed since it was shown. The list now shows its current content.":
+// a line command found other lines in the file than the list shows, and wrote nothing.
+class EFileChangedError : public AppError {
+ public:
+  explicit EFileChangedError(const std::string& path);
+  const char* ClassName() const noexcept override { return "EFileChangedError"; }
+};
+
 }  // namespace vconfig

@@ -158,6 +158,7 @@ void ExceptionReporter::Report(const ExceptionCapture& capture, const Described&
   // would stack dialogs for as long as the cause repeats (a failing paint).
   if ((options_ & kExcShowDialog) && dialogThread_ != self) {
     const DWORD previousDialog = dialogThread_.exchange(self);
+    if (self == reporterThreadId_) faultDialogShown_ = true;
     ShowErrorDialog(owner, ErrorDialogContent{report.message, report.callStack, report.registers,
                                           report.additional, customTabCaption_, options_});
     dialogThread_ = previousDialog;
@@ -190,8 +191,15 @@ LONG WINAPI ExceptionReporter::OnUnhandledFault(EXCEPTION_POINTERS* pointers) {
   ::EnterCriticalSection(&self->faultLock_);
   self->pendingFault_ = FaultCapture(pointers);
   self->faultThreadId_ = ::GetCurrentThreadId();
+  self->faultDialogShown_ = false;
   ::SetEvent(self->faultRequest_.get());
-  ::WaitForSingleObject(self->faultDone_.get(), INFINITE);
+  // A fault taken while the heap or the loader lock was held can stop the report
+  // before it shows anything: then end the process rather than hang.
+  if (::WaitForSingleObject(self->faultDone_.get(), self->faultWaitLimit_) == WAIT_TIMEOUT) {
+    if (!self->faultDialogShown_)
+      ::TerminateProcess(::GetCurrentProcess(), pointers->ExceptionRecord->ExceptionCode);
+    ::WaitForSingleObject(self->faultDone_.get(), INFINITE);
+  }
   // The program's state is unknown after a fault: end it, as the system would.
   return EXCEPTION_EXECUTE_HANDLER;
 }

@@ -49,6 +49,11 @@ class ExceptionReporter {
   // when it belongs to the reporting thread; otherwise that thread's active window.
   void SetDialogOwner(HWND owner) { dialogOwner_ = owner; }
 
+  // How long a faulting thread waits for its report to reach the dialog before the
+  // process ends without it (the fault may have left a lock held that the report
+  // needs). Once the dialog is up, the user ends the wait.
+  void SetFaultWaitLimit(DWORD milliseconds) { faultWaitLimit_ = milliseconds; }
+
   bool Active() const { return active_; }
   unsigned Options() const { return options_; }
   bool CollapseRecursion() const { return collapseRecursion_; }
@@ -78,6 +83,7 @@ class ExceptionReporter {
   // The call stack keeps at most kMaxFrames distinct frames.
   bool collapseRecursion_ = true;
   std::string customTabCaption_ = "Additional";
+  DWORD faultWaitLimit_ = 30000;
 
   CRITICAL_SECTION lock_;       // formatting and display
   CRITICAL_SECTION faultLock_;  // one fault handed to the reporter thread at a time
@@ -94,6 +100,7 @@ class ExceptionReporter {
   DWORD reporterThreadId_ = 0;
   std::atomic<ExceptionCapture*> pendingFault_{nullptr};
   std::atomic<DWORD> faultThreadId_{0};
+  std::atomic<bool> faultDialogShown_{false};  // the report of the pending fault is on screen
   LPTOP_LEVEL_EXCEPTION_FILTER previousFilter_ = nullptr;
 };
 

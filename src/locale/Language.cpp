@@ -1,5 +1,7 @@
 #include "locale/Language.h"
 
+#include <cctype>
+
 namespace vconfig {
 namespace {
 
@@ -26,6 +28,18 @@ std::string SystemLanguageCode(uint16_t langId) {
     case 25: return "RUS";
     default: return "EN";
   }
+}
+
+bool IsLanguageCode(const std::string& value) {
+  for (const char* code : kLanguageCodes) {
+    const std::string known = code;
+    if (value.size() != known.size()) continue;
+    bool same = true;
+    for (size_t i = 0; i < value.size() && same; ++i)
+      same = std::toupper(static_cast<unsigned char>(value[i])) == known[i];
+    if (same) return true;
+  }
+  return false;
 }
 
 std::string SettingsFilePath(const std::string& programPath) {
@@ -66,7 +80,7 @@ std::string ChooseAndLoadLanguage(LanguageEnvironment& env, const std::string& p
     WriteIniValue(env.ini, settings, kOptionsSection, "Language", code);
   }
   std::string modulePath = LanguageModulePath(programPath, code);
-  if (!env.files.FileExists(modulePath)) {
+  if (!IsLanguageCode(code) || !env.files.FileExists(modulePath)) {
     env.errors.ShowError("Jazykov\xE1 mutace " + code + " modulu neexistuje!");
     code = "EN";
     modulePath = LanguageModulePath(programPath, code);

@@ -17,6 +17,11 @@ constexpr const char* kOptionsSection = "Options";
 
 std::string SystemLanguageCode(uint16_t langId);
 
+// Whether a stored value names one of the seven codes (in any case, as the file
+// system finds the module). Any other value could name a file outside the program's
+// folder and is treated as a missing module.
+bool IsLanguageCode(const std::string& value);
+
 // The program's path with its extension replaced by ".ini".
 std::string SettingsFilePath(const std::string& programPath);
 // The program's path without its extension, then the code and ".dll".

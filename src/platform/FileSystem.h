@@ -27,6 +27,8 @@ class FileSystem {
  public:
   virtual ~FileSystem() = default;
   virtual bool FileExists(const std::string& path) = 0;
+  // The size in bytes; empty when there is no such file.
+  virtual std::optional<uint64_t> FileSize(const std::string& path) = 0;
   // The whole file; empty when it cannot be opened.
   virtual std::optional<std::string> ReadBytes(const std::string& path) = 0;
   // Writes the complete content to a temporary file beside the target and then puts
@@ -35,8 +37,25 @@ class FileSystem {
   virtual bool ReplaceContent(const std::string& path, const std::string& content) = 0;
   virtual uint32_t GetAttributes(const std::string& path) = 0;
   virtual bool SetAttributes(const std::string& path, uint32_t attributes) = 0;
+  virtual bool RemoveFile(const std::string& path) = 0;
   // Entries matching a pattern such as "C:\folder\*.*", in the system's order.
   virtual std::vector<FolderEntry> ListFolder(const std::string& pattern) = 0;
 };
+
+// The largest file the program reads to show it: the whole text is held in memory,
+// more than once while it is split into lines, in a 32-bit address space.
+constexpr uint64_t kMaxShownFileSize = 64ull * 1024 * 1024;
+
+// Throws EFileTooLargeError when the file is larger than the program shows.
+void CheckShownFileSize(FileSystem& fs, const std::string& path);
+
+// Temporary files of a rewrite lie beside their target and carry a name that ends in
+// kTempFileMark and a number, so that the ones a crash left behind are recognised.
+constexpr const char* kTempFileMark = ".vcfg-new";
+std::string TempFileNameFor(const std::string& targetPath, unsigned number);
+bool IsTempFileName(const std::string& fileName);
+// Removes the temporary files left in a folder by a rewrite that never finished. One
+// whose target is missing is kept: it may hold the only copy of the content.
+void RemoveStrayTempFiles(FileSystem& fs, const std::string& folder);
 
 }  // namespace vconfig

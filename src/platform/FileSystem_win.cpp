@@ -19,9 +19,50 @@ bool WriteAll(HANDLE file, const std::string& content) {
   return true;
 }
 
-std::string FolderOf(const std::string& path) {
-  const size_t slash = path.find_last_of("\\/");
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+using ReplaceFileFn = BOOL(WINAPI*)(LPCSTR replaced, LPCSTR replacement, LPCSTR backup,
+                                   DWORD flags, LPVOID exclude, LPVOID reserved);
+
+// ReplaceFileA keeps what the system keeps of the file it replaces (security, owner,
+// creation time, streams); looked up by name, as not every system has it.
+ReplaceFileFn SystemReplaceFile() {
+  static const ReplaceFileFn fn = [] {
+    HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
+    return kernel ? reinterpret_cast<ReplaceFileFn>(
+                        reinterpret_cast<void*>(::GetProcAddress(kernel, "ReplaceFileA")))
+                  : nullptr;
+  }();
+  return fn;
+}
+
+// A new temporary file beside the target, named so that a start after a crash knows
+// it (TempFileNameFor). Sets tempPath; an empty handle when none can be made.
+UniqueFile CreateTempBeside(const std::string& path, std::string& tempPath) {
+  static unsigned counter = 0;
+  for (int attempt = 0; attempt < 64; ++attempt) {
+    const unsigned number =
+        (::GetCurrentProcessId() << 16) ^ ::GetTickCount() ^ (++counter * 2654435761u);
+    tempPath = TempFileNameFor(path, number);
+    UniqueFile file(::CreateFileA(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file) return file;
+    const DWORD error = ::GetLastError();
+    if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
+  }
+  tempPath.clear();
+  return UniqueFile();
+}
+
+bool PutInPlace(const std::string& temp, const std::string& path, bool targetExists) {
+  if (targetExists) {
+    if (ReplaceFileFn replace = SystemReplaceFile()) {
+      if (replace(path.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                  nullptr))
+        return true;
+      // Some file systems refuse it (or it left the target gone): a rename still can.
+    }
+  }
+  return ::MoveFileExA(temp.c_str(), path.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
 }  // namespace
@@ -48,7 +89,8 @@ std::optional<std::string> Win32FileSystem::ReadBytes(const std::string& path) {
 
 bool Win32FileSystem::ReplaceContent(const std::string& path, const std::string& content) {
   const DWORD attrs = ::GetFileAttributesA(path.c_str());
-  if (attrs != INVALID_FILE_ATTRIBUTES) {
+  const bool exists = attrs != INVALID_FILE_ATTRIBUTES;
+  if (exists) {
     if (attrs & FILE_ATTRIBUTE_DIRECTORY) return false;
     // A file another process holds without sharing must stay as it is, even where the
     // system would let a rename replace it.
@@ -56,18 +98,30 @@ bool Win32FileSystem::ReplaceContent(const std::string& path, const std::string&
                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!probe) return false;
   }
-  const std::string folder = FolderOf(path);
-  char temp[MAX_PATH + 16] = {};
-  if (!::GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "vcf", 0, temp)) return false;
+  std::string temp;
   bool ok = false;
   {
-    UniqueFile file(::CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueFile file = CreateTempBeside(path, temp);
     ok = file && WriteAll(file.get(), content) && ::FlushFileBuffers(file.get());
   }
-  if (ok) ok = ::MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-  if (!ok) ::DeleteFileA(temp);
+  if (temp.empty()) return false;
+  if (ok) ok = PutInPlace(temp, path, exists);
+  // A failed replace that took the target away leaves the new content only in the
+  // temporary file: keep it there rather than lose both.
+  if (!ok && !(exists && !FileExists(path))) ::DeleteFileA(temp.c_str());
   return ok;
+}
+
+bool Win32FileSystem::RemoveFile(const std::string& path) {
+  return ::DeleteFileA(path.c_str()) != FALSE;
+}
+
+std::optional<uint64_t> Win32FileSystem::FileSize(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    return std::nullopt;
+  return (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
 uint32_t Win32FileSystem::GetAttributes(const std::string& path) {

@@ -7,6 +7,8 @@ namespace vconfig {
 class Win32FileSystem : public FileSystem {
  public:
   bool FileExists(const std::string& path) override;
+  std::optional<uint64_t> FileSize(const std::string& path) override;
+  bool RemoveFile(const std::string& path) override;
   std::optional<std::string> ReadBytes(const std::string& path) override;
   bool ReplaceContent(const std::string& path, const std::string& content) override;
   uint32_t GetAttributes(const std::string& path) override;

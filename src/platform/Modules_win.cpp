@@ -16,9 +16,18 @@ bool Win32IniStore::Write(const std::string& file, const std::string& section,
          FALSE;
 }
 
+#ifndef LOAD_LIBRARY_AS_IMAGE_RESOURCE
+#define LOAD_LIBRARY_AS_IMAGE_RESOURCE 0x00000020
+#endif
+
 bool Win32StringModule::Load(const std::string& path) {
   module_.reset();
-  module_.reset(::LoadLibraryA(path.c_str()));
+  // Only the string table is wanted: loaded as data, no code of the module runs.
+  module_.reset(::LoadLibraryExA(path.c_str(), nullptr,
+                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+  // Systems before Vista do not know the second flag and refuse the call.
+  if (!module_ && ::GetLastError() == ERROR_INVALID_PARAMETER)
+    module_.reset(::LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
   return static_cast<bool>(module_);
 }
 

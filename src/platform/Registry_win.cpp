@@ -26,15 +26,30 @@ std::string StringData(const std::vector<BYTE>& buf, DWORD size, DWORD type) {
   return s;
 }
 
+// A listing that ends early would look complete: its failure is an error.
+[[noreturn]] void ThrowListingFailed(LSTATUS status) {
+  char text[512] = {};
+  const DWORD n = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                   nullptr, static_cast<DWORD>(status), 0, text, sizeof text,
+                                   nullptr);
+  std::string reason(text, n);
+  while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' ||
+                             reason.back() == ' ' || reason.back() == '.'))
+    reason.pop_back();
+  if (reason.empty()) reason = "error " + std::to_string(status);
+  throw ERegistryError("Cannot list the values of a registry key: " + reason);
+}
+
 class Win32Key : public RegistryKey {
  public:
   explicit Win32Key(UniqueHKey key) : key_(std::move(key)) {}
 
   std::vector<RegistryValue> Values() override {
     DWORD count = 0, maxName = 0, maxData = 0;
-    if (::RegQueryInfoKeyA(key_.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                           &count, &maxName, &maxData, nullptr, nullptr) != ERROR_SUCCESS)
-      return {};
+    const LSTATUS status =
+        ::RegQueryInfoKeyA(key_.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                           &count, &maxName, &maxData, nullptr, nullptr);
+    if (status != ERROR_SUCCESS) ThrowListingFailed(status);
     std::vector<RegistryValue> values;
     std::vector<char> name(maxName + 2);
     std::vector<BYTE> data(maxData + 2);
@@ -52,7 +67,7 @@ class Win32Key : public RegistryKey {
         --i;
         continue;
       }
-      if (st != ERROR_SUCCESS) break;
+      if (st != ERROR_SUCCESS) ThrowListingFailed(st);
       values.push_back({std::string(name.data(), nameLen), type, StringData(data, dataLen, type)});
     }
     return values;

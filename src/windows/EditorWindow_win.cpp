@@ -7,6 +7,8 @@
 #include "controls/chrome/TiledBackground_win.h"
 #include "controls/EditorMemo_win.h"
 #include "controls/chrome/Panel_win.h"
+#include "diagnostics/ErrorHandling_win.h"
+#include "diagnostics/Errors.h"
 #include "locale/Language.h"
 #include "platform/FileSystem_win.h"
 
@@ -110,6 +112,8 @@ EditorWindow::FileStamp EditorWindow::StampOf(const std::string& path) {
 }
 
 void EditorWindow::OpenFile(const std::string& path) {
+  CheckShownFileSize(SystemFileSystem(), path);
+  if (!ConfirmDropChanges()) return;
   saveButton_->SetCaption(GetLangString(54));
   cancelButton_->SetCaption(GetLangString(55));
   SetCaption(path);
@@ -128,6 +132,7 @@ void EditorWindow::OpenFile(const std::string& path) {
   }
   path_ = path;
   opened_ = stamp;
+  SetModified(false);  // what was loaded is no change
   ::SendMessageA(memo_->hwnd(), EM_SETREADONLY, memo_->LinesIntact() ? FALSE : TRUE, 0);
   Show();
   ::SetFocus(memo_->hwnd());
@@ -138,29 +143,73 @@ void EditorWindow::OpenFile(const std::string& path) {
                 kApplicationTitle);
 }
 
-void EditorWindow::SaveAndClose() {
-  if (path_.empty()) {
-    Hide();
-    return;
-  }
+bool EditorWindow::Modified() const {
+  return !path_.empty() && ::SendMessageA(memo_->hwnd(), EM_GETMODIFY, 0, 0) != 0;
+}
+
+void EditorWindow::SetModified(bool modified) {
+  ::SendMessageA(memo_->hwnd(), EM_SETMODIFY, modified ? TRUE : FALSE, 0);
+}
+
+bool EditorWindow::Save() {
+  if (path_.empty()) return true;
   if (!memo_->LinesIntact()) {
     ShowErrorBox(WithPath("File %s was not saved: the editor cannot keep its characters unchanged.",
                           path_));
-    return;
+    return false;
   }
   if (!(StampOf(path_) == opened_)) {
     const std::string question =
         WithPath("File %s was changed on disk since it was opened. Overwrite it?", path_);
     if (::MessageBoxA(hwnd(), question.c_str(), kApplicationTitle,
                       MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) != IDYES)
-      return;
+      return false;
   }
-  // Errors leave the window open with its text.
-  WriteTextLines(SystemFileSystem(), path_, memo_->Lines());
-  Hide();
+  std::string attributesLost;
+  try {
+    // Errors leave the window open with its text.
+    WriteTextLines(SystemFileSystem(), path_, memo_->Lines());
+  } catch (const EAttributesLostError& lost) {
+    attributesLost = lost.what();  // written all the same
+  }
+  SetModified(false);
+  opened_ = StampOf(path_);
+  if (OnSaved) OnSaved(path_);
+  if (!attributesLost.empty()) ShowErrorBox(attributesLost);
+  return true;
 }
 
-void EditorWindow::CloseWithoutSaving() { Hide(); }
+void EditorWindow::SaveAndClose() {
+  if (Save()) Hide();
+}
+
+void EditorWindow::CloseWithoutSaving() {
+  if (ConfirmDropChanges()) Hide();
+}
+
+bool EditorWindow::ConfirmDropChanges() {
+  if (!Modified()) return true;
+  // The question belongs to this window: bring it up first.
+  Show();
+  const std::string question = WithPath("Save changes to %s?", path_);
+  switch (::MessageBoxA(hwnd(), question.c_str(), kApplicationTitle,
+                        MB_YESNOCANCEL | MB_ICONQUESTION | MB_TASKMODAL)) {
+    case IDYES:
+      try {
+        return Save();
+      } catch (...) {
+        HandleApplicationException();
+        return false;
+      }
+    case IDNO:
+      SetModified(false);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void EditorWindow::OnClose() { CloseWithoutSaving(); }
 
 LRESULT EditorWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_GETMINMAXINFO) {

@@ -3,6 +3,7 @@
 // without saving.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,13 +23,25 @@ class EditorWindow : public Form {
   ~EditorWindow() override;
 
   bool Create(HWND owner);
-  // Loads the file into the editor and shows the window (not modal). A file that
-  // exists but cannot be read throws "Cannot open file %s"; the window is then
-  // hidden and holds no file, so no later save can write the emptied editor.
+  // Loads the file into the editor and shows the window (not modal). Changes to the
+  // file shown are asked about first (ConfirmDropChanges); Cancel keeps it. A file
+  // larger than the program shows throws "File %s is too large to show here." before
+  // anything changes. A file that exists but cannot be read throws "Cannot open file
+  // %s"; the window is then hidden and holds no file, so no later save can write the
+  // emptied editor.
   void OpenFile(const std::string& path);
 
+  // Saves and hides; a save that fails or is declined leaves the window open.
   void SaveAndClose();
+  // Hides after asking about changes.
   void CloseWithoutSaving();
+  // Whether the editor's text may go: true when it holds no changes, or the user
+  // answered "Save changes to %s?" with Yes (and the save succeeded) or No.
+  bool ConfirmDropChanges();
+  bool Modified() const;
+
+  // Told the path after every save, so that what shows the file can show it anew.
+  std::function<void(const std::string& path)> OnSaved;
 
   // For tests and the commands: the file shown ("" when none) and the editor.
   const std::string& Path() const { return path_; }
@@ -46,6 +59,10 @@ class EditorWindow : public Form {
   };
   static FileStamp StampOf(const std::string& path);
   void CreateComponents();
+  // Writes the editor's text; false when it was not written (refused, or not to be
+  // overwritten). Errors of the write are thrown.
+  bool Save();
+  void SetModified(bool modified);
 
   std::unique_ptr<TiledBackground> background_;
   std::unique_ptr<Panel> frame_;
@@ -59,6 +76,7 @@ class EditorWindow : public Form {
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  void OnClose() override;  // the close box
 };
 
 }  // namespace vconfig

@@ -6,6 +6,8 @@
 
 #include "app/Application_win.h"
 #include "app/ArtworkIds.h"
+#include "app/Startup_win.h"
+#include "app/SuiteGuard.h"
 #include "locale/Language.h"
 #include "platform/FileSystem_win.h"
 #include "platform/Modules_win.h"
@@ -31,11 +33,13 @@ UniqueFont MakeFont(int height, bool bold) {
   return UniqueFont(::CreateFontIndirectA(&font));
 }
 
-// Starts this program again as the suite would; false when the system cannot.
+// Starts this program again with the switch this instance got, so that the new one
+// passes the suite guard as this one did; false when the system cannot.
 bool StartNewInstance() {
   const std::string program = ProgramPath();
-  const auto result = reinterpret_cast<INT_PTR>(
-      ::ShellExecuteA(nullptr, nullptr, program.c_str(), "-vinfo", nullptr, SW_SHOWNORMAL));
+  const std::string startSwitch = RestartSwitch(CommandLineArgs());
+  const auto result = reinterpret_cast<INT_PTR>(::ShellExecuteA(
+      nullptr, nullptr, program.c_str(), startSwitch.c_str(), nullptr, SW_SHOWNORMAL));
   return result > 32;
 }
 
@@ -114,6 +118,8 @@ void LanguageDialog::Confirm() {
   const int answer = ::MessageBoxA(nullptr, kRestartQuestion, kApplicationTitle,
                                    MB_YESNO | MB_ICONINFORMATION | MB_TASKMODAL);
   if (answer != IDYES) return;  // the choice applies at the next start
+  // Ending drops the editor's unsaved text only when the user agrees.
+  if (!application_.ConfirmEnd()) return;
   if (!StartNewInstance()) {
     // Ending now would leave the user with no program at all.
     ShowErrorBox(kRestartFailed);

@@ -7,6 +7,8 @@
 #include "controls/buttons/PushButton_win.h"
 #include "controls/chrome/TiledBackground_win.h"
 #include "controls/chrome/Panel_win.h"
+#include "diagnostics/ErrorHandling_win.h"
+#include "diagnostics/Errors.h"
 #include "locale/Language.h"
 #include "platform/FileSystem_win.h"
 
@@ -54,20 +56,22 @@ void LineDialog::PrepareCaptions(const std::string& path) {
   SetCaption(GetLangString(105) + path);
 }
 
-void LineDialog::AddLine(const std::string& path, int index) {
+void LineDialog::AddLine(const std::string& path, int index, const TextLines& shown) {
   PrepareCaptions(path);
   path_ = path;
+  shown_ = shown;
   index_ = index;
   mode_ = LineEditMode::New;
   ShowAndRethrow();
 }
 
-void LineDialog::EditLine(const std::string& path, int index) {
+void LineDialog::EditLine(const std::string& path, int index, const TextLines& shown) {
   PrepareCaptions(path);
   path_ = path;
+  shown_ = shown;
   index_ = index;
   // A failure here ends the command before the dialog shows.
-  if (auto line = LineForEditing(SystemFileSystem(), path, index))
+  if (auto line = LineForEditing(SystemFileSystem(), path, shown, index))
     ::SetWindowTextA(field_, line->c_str());
   mode_ = LineEditMode::Edit;
   ShowAndRethrow();
@@ -76,30 +80,49 @@ void LineDialog::EditLine(const std::string& path, int index) {
 void LineDialog::ShowAndRethrow() {
   failure_ = nullptr;
   ShowModal();
-  // A failed confirm ends the command once the dialog has closed: the section is not
-  // reloaded, which would only report a locked file a second time.
   if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
 }
 
 void LineDialog::Confirm() {
   try {
     FileSystem& fs = SystemFileSystem();
-    const TextLines lines = PrepareLineChange(fs, path_, mode_, index_, FieldText(field_));
-    ::SetWindowTextA(field_, "");
+    const TextLines lines = PrepareLineChange(fs, path_, shown_, mode_, index_, FieldText(field_));
     WriteTextLines(fs, path_, lines);
-  } catch (...) {
+  } catch (const EFileChangedError&) {
+    // Nothing was written and the line's place is gone: the command shows the file
+    // as it is now. The text stays in the field for the next new line.
     failure_ = std::current_exception();
+    Close(IDOK);
+    return;
+  } catch (const EAttributesLostError&) {
+    // Written: a success, which the command then reports.
+    failure_ = std::current_exception();
+  } catch (...) {
+    // Nothing was written: the dialog stays open with the text typed, to try again or
+    // cancel.
+    ReportFailure();
+    return;
   }
-  // The dialog closes also when the change or the write failed. Hiding it also wakes
-  // the modal loop, which may otherwise wait for the next message.
-  SetModalResult(IDOK);
+  ::SetWindowTextA(field_, "");
+  Close(IDOK);
+}
+
+void LineDialog::ReportFailure() {
+  // The error's dialog is the only window to answer while it shows.
+  ::EnableWindow(hwnd(), FALSE);
+  HandleApplicationException();
+  ::EnableWindow(hwnd(), TRUE);
+  ::SetActiveWindow(hwnd());
+  ::SetFocus(field_);
+}
+
+void LineDialog::Close(int result) {
+  // Hiding also wakes the modal loop, which may otherwise wait for the next message.
+  SetModalResult(result);
   Hide();
 }
 
-void LineDialog::Cancel() {
-  SetModalResult(IDCANCEL);
-  Hide();
-}
+void LineDialog::Cancel() { Close(IDCANCEL); }
 
 LRESULT LineDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_ACTIVATE && LOWORD(wp) != WA_INACTIVE) {

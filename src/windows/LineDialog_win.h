@@ -25,11 +25,14 @@ class LineDialog : public Form {
   bool Create(HWND owner);
 
   // New mode: the confirmed text goes before line `index` (or at the end). The field
-  // keeps whatever it last held. Returns when the dialog has closed; a confirm that
-  // failed throws its error then.
-  void AddLine(const std::string& path, int index);
+  // keeps whatever it last held. `shown` are the lines the list shows for the file:
+  // the confirm writes only over those. Returns when the dialog has closed. A write
+  // that fails is reported while the dialog stays open with the text typed; a file
+  // changed behind the list (EFileChangedError) or written without its attributes
+  // (EAttributesLostError) closes it and throws then.
+  void AddLine(const std::string& path, int index, const TextLines& shown);
   // Edit mode: the field starts with line `index` of the file (when it has lines).
-  void EditLine(const std::string& path, int index);
+  void EditLine(const std::string& path, int index, const TextLines& shown);
 
   void Confirm();
   void Cancel();
@@ -41,6 +44,8 @@ class LineDialog : public Form {
   void CreateComponents();
   void PrepareCaptions(const std::string& path);
   void ShowAndRethrow();
+  void Close(int result);
+  void ReportFailure();
 
   UniqueFont font_;
   std::unique_ptr<TiledBackground> background_;
@@ -51,6 +56,7 @@ class LineDialog : public Form {
   std::vector<std::unique_ptr<TabNavigation>> tabNavigation_;
 
   std::string path_;
+  TextLines shown_;
   int index_ = -1;
   LineEditMode mode_ = LineEditMode::New;
   std::exception_ptr failure_;  // of the last confirm

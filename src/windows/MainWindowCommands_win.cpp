@@ -5,9 +5,13 @@
 
 #include <shellapi.h>
 
+#include <functional>
+
 #include "app/Application_win.h"
 #include "config/AutostartEditing.h"
 #include "config/LineEditing.h"
+#include "controls/sectionlist/SectionList_win.h"
+#include "diagnostics/Errors.h"
 #include "windows/ValueDialog_win.h"
 #include "windows/EditorWindow_win.h"
 #include "windows/LineDialog_win.h"
@@ -27,7 +31,55 @@ void ReloadFileSection(MainWindow& form, const std::string& caption, const std::
   if (!path.empty() && SystemFileSystem().FileExists(path)) form.ReloadSection(caption);
 }
 
+// Runs a line command and reloads its section. A file changed behind the list is
+// left as it is: the user is told and sees its current content. A file written
+// without its attributes shows its new content, then the user is told.
+void RunLineCommand(MainWindow& form, const std::string& caption, const std::string& path,
+                    const std::function<void()>& command) {
+  try {
+    command();
+  } catch (const EFileChangedError& changed) {
+    ShowInfoBox(changed.what(), kApplicationTitle);
+    form.ReloadSection(caption);
+    return;
+  } catch (const EAttributesLostError& lost) {
+    ReloadFileSection(form, caption, path);
+    ShowErrorBox(lost.what());
+    return;
+  }
+  ReloadFileSection(form, caption, path);
+}
+
+// Add, Edit and Remove on a Run key the account may read but not change.
+bool RefuseChangeOfKey(const std::string& caption, const SourceLocationInfo& place) {
+  if (!KeyRefusesChanges(SystemRegistry(), place.root, place.keyPath, place.view)) return false;
+  ShowErrorBox(AccessDeniedMessage(caption));
+  return true;
+}
+
+bool SamePath(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && ::lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
 }  // namespace
+
+TextLines MainWindow::ShownLines(const PopupTarget& target) const {
+  TextLines lines;
+  if (target.section < 0 || target.section >= contentList_->Sections().Count()) return lines;
+  for (const auto& item : contentList_->Sections()[target.section].SubItems.Items())
+    lines.push_back(item.text);
+  return lines;
+}
+
+void MainWindow::ReloadSectionsOfFile(const std::string& path) {
+  for (int s = 0; s < contentList_->Sections().Count(); ++s) {
+    const std::string caption = contentList_->Sections()[s].Caption();
+    const ConfigSource* source = catalogue_.Find(caption);
+    if (source && source->kind == SourceKind::TextFile &&
+        SamePath(SourceLocation(*source, locations_).path, path))
+      ReloadSection(caption);
+  }
+}
 
 const ConfigSource* MainWindow::TargetSource(const PopupTarget& target, SourceKind kind) const {
   const ConfigSource* source = catalogue_.Find(target.sectionTitle);
@@ -42,25 +94,34 @@ std::string MainWindow::TargetFilePath(const PopupTarget& target) const {
 void MainWindow::AddLine() {
   const PopupTarget target = TargetAtPopupPoint();
   const std::string path = TargetFilePath(target);
-  if (!path.empty()) application_.LineEditor().AddLine(path, target.row);
-  ReloadFileSection(*this, target.sectionTitle, path);
+  if (path.empty()) return;
+  const TextLines shown = ShownLines(target);
+  RunLineCommand(*this, target.sectionTitle, path, [&] {
+    // Checked before the dialog too: the new line's place was picked in what is shown.
+    ReadShownLines(SystemFileSystem(), path, shown);
+    application_.LineEditor().AddLine(path, target.row, shown);
+  });
 }
 
 void MainWindow::EditLine() {
   const PopupTarget target = TargetAtPopupPoint();
   const std::string path = TargetFilePath(target);
-  if (!path.empty()) application_.LineEditor().EditLine(path, target.row);
-  ReloadFileSection(*this, target.sectionTitle, path);
+  if (path.empty()) return;
+  const TextLines shown = ShownLines(target);
+  RunLineCommand(*this, target.sectionTitle, path,
+                 [&] { application_.LineEditor().EditLine(path, target.row, shown); });
 }
 
 void MainWindow::DeleteLine() {
   const PopupTarget target = TargetAtPopupPoint();
   const std::string path = TargetFilePath(target);
   if (path.empty()) return;
-  RemoveLine(SystemFileSystem(), path, target.row, [this](const std::string& line) {
-    return AskRemoval(hwnd(), GetLangString(104) + line + "?");
+  const TextLines shown = ShownLines(target);
+  RunLineCommand(*this, target.sectionTitle, path, [&] {
+    RemoveLine(SystemFileSystem(), path, shown, target.row, [this](const std::string& line) {
+      return AskRemoval(hwnd(), GetLangString(104) + line + "?");
+    });
   });
-  ReloadFileSection(*this, target.sectionTitle, path);
 }
 
 void MainWindow::ViewFile() {
@@ -77,6 +138,7 @@ void MainWindow::AddValue() {
   const ConfigSource* source = TargetSource(target, SourceKind::RunKey);
   if (!source) return;
   const SourceLocationInfo place = SourceLocation(*source, locations_);
+  if (RefuseChangeOfKey(target.sectionTitle, place)) return;
   application_.ValueEditor().AddValue(place.root, place.keyPath, place.view);
   ReloadSection(target.sectionTitle);
 }
@@ -86,6 +148,7 @@ void MainWindow::EditValue() {
   const ConfigSource* source = TargetSource(target, SourceKind::RunKey);
   if (!source) return;
   const SourceLocationInfo place = SourceLocation(*source, locations_);
+  if (RefuseChangeOfKey(target.sectionTitle, place)) return;
   if (target.row >= 0)
     application_.ValueEditor().EditValue(place.root, place.keyPath, place.view, target.row);
   ReloadSection(target.sectionTitle);
@@ -96,6 +159,7 @@ void MainWindow::DeleteValue() {
   const ConfigSource* source = TargetSource(target, SourceKind::RunKey);
   if (!source) return;
   const SourceLocationInfo place = SourceLocation(*source, locations_);
+  if (RefuseChangeOfKey(target.sectionTitle, place)) return;
   RemoveRunValue(SystemRegistry(), place.root, place.keyPath, place.view, target.row,
                  [this](const RunValueText& value) {
                    return AskRemoval(hwnd(), GetLangString(104) + value.name + " : " + value.data);

@@ -131,6 +131,7 @@ void MainWindow::RunStartup() {
   LoadLanguageModule();
   locations_ = ReadSystemLocations();
   catalogue_ = BuildCatalogue();
+  RemoveStrayTempFiles(catalogue_, locations_);
   SetUp();
 }
 
@@ -321,6 +322,10 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   }
 }
 
-void MainWindow::OnClose() { ::DestroyWindow(hwnd()); }
+void MainWindow::OnClose() {
+  // The editor's unsaved text goes only when the user agrees.
+  if (!application_.ConfirmEnd()) return;
+  ::DestroyWindow(hwnd());
+}
 
 }  // namespace vconfig

@@ -8,6 +8,7 @@
 #include "app/SystemLocations.h"
 #include "config/Catalogue.h"
 #include "config/ContentReaders.h"
+#include "config/TextLines.h"
 #include "controls/Form_win.h"
 #include "platform/Handles_win.h"
 
@@ -51,6 +52,8 @@ class MainWindow : public Form {
   // Replaces the rows of the content section with this caption by its source's
   // current content; the section keeps its state. Nothing when it is not shown.
   void ReloadSection(const std::string& caption);
+  // Reloads every shown section of a file, as after the editor saved it.
+  void ReloadSectionsOfFile(const std::string& path);
 
   // Loads group g into the content list.
   void LoadGroupContent(int group);
@@ -106,6 +109,8 @@ class MainWindow : public Form {
   const ConfigSource* TargetSource(const PopupTarget& target, SourceKind kind) const;
   // The file a line command acts on; empty for any section that is not a text file.
   std::string TargetFilePath(const PopupTarget& target) const;
+  // The rows the target's section shows: for a file, the lines the user saw.
+  TextLines ShownLines(const PopupTarget& target) const;
   static void ShowHoverImage(ExplorerButton& button);
   static void ShowLeaveImage(ExplorerButton& button);
 

@@ -24,6 +24,15 @@ const MemoryFileSystem::File* MemoryFileSystem::Get(const std::string& path) con
 
 bool MemoryFileSystem::FileExists(const std::string& path) { return Get(path) != nullptr; }
 
+std::optional<uint64_t> MemoryFileSystem::FileSize(const std::string& path) {
+  const File* f = Get(path);
+  if (!f) return std::nullopt;
+  auto pretend = pretendSizes_.find(path);
+  return pretend != pretendSizes_.end() ? pretend->second : f->content.size();
+}
+
+bool MemoryFileSystem::RemoveFile(const std::string& path) { return files_.erase(Key(path)) > 0; }
+
 std::optional<std::string> MemoryFileSystem::ReadBytes(const std::string& path) {
   const File* f = Get(path);
   if (!f) return std::nullopt;
@@ -47,6 +56,9 @@ uint32_t MemoryFileSystem::GetAttributes(const std::string& path) {
 
 bool MemoryFileSystem::SetAttributes(const std::string& path, uint32_t attributes) {
   attrLog_.emplace_back(path, attributes);
+  const uint32_t protecting = kAttrReadOnly | kAttrHidden | kAttrSystem;
+  if ((attributes & protecting) && !refuseAttributes_.empty() && Key(path) == Key(refuseAttributes_))
+    return false;
   auto it = files_.find(Key(path));
   if (it == files_.end()) return false;
   it->second.attributes = attributes;

@@ -85,5 +85,18 @@ TEST_F(AutostartEditing, ValueAtFindsByEnumerationIndexAndRefusesWhatItCannotSho
   }
 }
 
+// A machine-wide key without administrative rights: readable, so its values show,
+// but not writable. Add, Edit and Remove are refused up front with a message naming
+// the caption; a missing key is no refusal.
+TEST_F(AutostartEditing, AKeyThatCanBeReadButNotChangedIsRefusedUpFront) {
+  const auto machine = RegistryRoot::LocalMachine;
+  reg.SetValue(machine, kRun, {"Agent", kRegSz, "C:\\agent.exe"});
+  reg.RestrictToRead(machine, kRun);
+  EXPECT_TRUE(KeyRefusesChanges(reg, machine, kRun, kView));
+  EXPECT_FALSE(KeyRefusesChanges(reg, kRoot, kRun, kView));
+  EXPECT_FALSE(KeyRefusesChanges(reg, kRoot, kRun + "Once", kView));
+  EXPECT_EQ(AccessDeniedMessage("HKL\\Run"), "Cannot change HKL\\Run: access denied.");
+}
+
 }  // namespace
 }  // namespace vconfig

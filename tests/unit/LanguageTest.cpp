@@ -110,6 +110,33 @@ TEST(Language, MissingModuleFallsBackToEnglish) {
   EXPECT_EQ(unreadable.Run(0x0410), "IT");
 }
 
+// The stored value names a file: only the seven codes may, so that an edited settings
+// file cannot make the program load a module from elsewhere.
+TEST(Language, OnlyTheSevenCodesNameAModule) {
+  for (const char* stored : {"..\\..\\x", "..\\VConfigDE", "EN\\..\\..\\x", "C:\\x", "DEU"}) {
+    SCOPED_TRACE(stored);
+    Start s;
+    s.fs.Put("C:\\Tools\\VConfigEN.dll", "");
+    // Even where the file it names exists.
+    s.fs.Put("C:\\Tools\\VConfig" + std::string(stored) + ".dll", "");
+    s.ini.values["Options/Language"] = stored;
+    EXPECT_EQ(s.Run(0x0409), "EN");
+    EXPECT_EQ(s.errors,
+              std::vector<std::string>{"Jazykov\xE1 mutace " + std::string(stored) +
+                                       " modulu neexistuje!"});
+    EXPECT_EQ(s.module.loaded, "C:\\Tools\\VConfigEN.dll");
+    EXPECT_EQ(s.ini.values["Options/Language"], "EN");
+  }
+  EXPECT_TRUE(IsLanguageCode("RUS"));
+  EXPECT_TRUE(IsLanguageCode("de"));  // found on a file system that ignores case
+  EXPECT_FALSE(IsLanguageCode(""));
+  Start lower;
+  lower.fs.Put("C:\\Tools\\VConfigde.dll", "");
+  lower.ini.values["Options/Language"] = "de";
+  EXPECT_EQ(lower.Run(0x0409), "de");
+  EXPECT_TRUE(lower.errors.empty());
+}
+
 TEST(Language, TextsNeverEmpty) {
   SetLanguageModule(nullptr);
   EXPECT_EQ(GetLangString(1), "<No load message>");

@@ -40,6 +40,19 @@ TEST(SuiteGuard, StartSwitchIsExactAndCaseSensitive) {
   }
 }
 
+TEST(SuiteGuard, ARestartKeepsTheSwitchThisInstanceWasStartedWith) {
+  EXPECT_EQ(RestartSwitch({"-start"}), "-start");
+  EXPECT_EQ(RestartSwitch({"-vinfo"}), "-vinfo");
+  EXPECT_EQ(RestartSwitch({}), "-vinfo");
+  // The restarted instance passes the guard as this one did, base module running or not.
+  for (const char* started : {"-start", "-vinfo"}) {
+    FakeHost host;
+    host.existing = {"C:\\Suite\\VInfo.exe"};
+    host.mutex = std::string(started) == "-vinfo" ? MutexProbe::Found : MutexProbe::NotFound;
+    EXPECT_TRUE(RunSuiteGuard({RestartSwitch({started})}, kDir, host)) << started;
+  }
+}
+
 TEST(SuiteGuard, BaseModuleIsLookedForInTheParentFolderOnly) {
   FakeHost beside;
   beside.existing = {"C:\\Suite\\Config\\VInfo.exe"};

@@ -91,6 +91,24 @@ TEST(TextLines, FailedWriteKeepsTheOriginal) {
   }
 }
 
+TEST(TextLines, AttributesThatCannotBeSetBackAreReportedAfterTheWrite) {
+  MemoryFileSystem fs;
+  fs.Put("C:\\boot.ini", "timeout=30\r\n", kAttrHidden | kAttrSystem | kAttrArchive);
+  fs.RefuseAttributesOf("C:\\boot.ini");
+  try {
+    WriteTextLines(fs, "C:\\boot.ini", {"timeout=5"});
+    ADD_FAILURE() << "reported as a plain success";
+  } catch (const EAttributesLostError& e) {
+    EXPECT_STREQ(e.what(), "File C:\\boot.ini was saved, but its attributes could not be restored.");
+  }
+  EXPECT_EQ(fs.Get("C:\\boot.ini")->content, "timeout=5\r\n") << "the content is in place";
+
+  // A file with none of the protecting attributes has nothing to lose.
+  fs.Put("C:\\win.ini", "a\r\n", kAttrArchive);
+  fs.RefuseAttributesOf("C:\\win.ini");
+  EXPECT_NO_THROW(WriteTextLines(fs, "C:\\win.ini", {"b"}));
+}
+
 TEST(TextLines, FileWithNulIsNeverRewritten) {
   MemoryFileSystem fs;
   const std::string binary("MZ\x90\0\x03\0\0\0text", 12);

@@ -176,7 +176,17 @@ class HeldFile {
   HANDLE h_;
 };
 
-TEST(EditingLines, FailuresEndTheCommandWithTheirMessageAndWriteNothing) {
+// Clicks a button of the dialog by its caption, for a click that leaves it open.
+void PressButton(HWND dialog, const std::string& caption) {
+  for (HWND child : ChildWindows(dialog)) {
+    if (WindowText(child) != caption) continue;
+    RECT r{};
+    ::GetClientRect(child, &r);
+    ClickAt(child, r.right / 2, r.bottom / 2);
+  }
+}
+
+TEST(EditingLines, AFailedWriteKeepsTheDialogWithTheTypedTextAndWritesNothing) {
   const std::string path = "C:\\scandisk.log";
   FileKeeper keep(path);
   const std::string original = "one\r\ntwo\r\nthree\r\nfour\r\n";
@@ -185,62 +195,145 @@ TEST(EditingLines, FailuresEndTheCommandWithTheirMessageAndWriteNothing) {
   ASSERT_TRUE(program.ok());
   ASSERT_TRUE(program.OpenSource(kFiles, "Scandisk.log"));
 
-  {
-    // Held without any sharing: the confirm cannot even read it; the dialog closes.
-    HeldFile held(path, 0);
-    ASSERT_TRUE(held.ok());
-    HWND dialog = OpenLineDialog(program, "Scandisk.log", 0, popup::kAdd1);
-    ASSERT_NE(dialog, nullptr);
-    const auto fields = EditFields(dialog);
-    ASSERT_FALSE(fields.empty());
-    SetText(fields.front(), "zero");
-    EXPECT_TRUE(ClickButton(dialog, "Save"));
-    std::string error;
-    ASSERT_TRUE(AnswerBox(program.pid(), "OK", &error));
-    EXPECT_TRUE(ShowsNothingModal(program.main()));
-    EXPECT_NE(error.find("Cannot open file C:\\scandisk.log"), std::string::npos) << error;
-    EXPECT_TRUE(WaitFor([dialog] { return !::IsWindowVisible(dialog); }));
-  }
-  EXPECT_EQ(ReadFileBytes(path), original);
-
-  {
-    // Others may read but not write: the rewrite is refused and the file stays whole.
-    HeldFile held(path, FILE_SHARE_READ);
-    ASSERT_TRUE(held.ok());
+  struct Case {
+    const char* what;
+    DWORD share;  // how another process holds the file once the dialog is open
+    const char* error;
+  } cases[] = {
+      // Without any sharing the confirm cannot even read it.
+      {"held without sharing", 0, "Cannot open file C:\\scandisk.log"},
+      // Others may read but not write: the rewrite is refused and the file stays whole.
+      {"held for reading only", FILE_SHARE_READ, "Cannot create file C:\\scandisk.log"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
     HWND dialog = OpenLineDialog(program, "Scandisk.log", 1, popup::kEdit1);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(Field(dialog), "two");
-    SetText(EditFields(dialog).front(), "TWO");
-    EXPECT_TRUE(ClickButton(dialog, "Save"));
-    std::string error;
-    ASSERT_TRUE(AnswerBox(program.pid(), "OK", &error));
-    EXPECT_TRUE(ShowsNothingModal(program.main()));
-    EXPECT_NE(error.find("Cannot create file C:\\scandisk.log"), std::string::npos) << error;
+    {
+      HeldFile held(path, c.share);
+      ASSERT_TRUE(held.ok());
+      SetText(EditFields(dialog).front(), "typed with care");
+      PressButton(dialog, "Save");
+      std::string error;
+      ASSERT_TRUE(AnswerBox(program.pid(), "OK", &error));
+      EXPECT_NE(error.find(c.error), std::string::npos) << error;
+      EXPECT_TRUE(program.Sync());
+      EXPECT_TRUE(::IsWindowVisible(dialog)) << "the dialog stays for another try";
+      EXPECT_EQ(Field(dialog), "typed with care");
+    }
+    EXPECT_EQ(ReadFileBytes(path), original);
+    // Let go, the same text goes in on the next try.
+    ASSERT_TRUE(ClickButton(dialog, "Save"));
+    EXPECT_EQ(ReadFileBytes(path), "one\r\ntyped with care\r\nthree\r\nfour\r\n");
+    ASSERT_TRUE(WriteFileBytes(path, original));
+    ASSERT_TRUE(program.OpenSource(kFiles, "Scandisk.log"));
   }
-  EXPECT_EQ(ReadFileBytes(path), original);
-
-  // Changed on disk behind the list: line 3 is gone; no dialog opens.
-  const std::string shorter = "one\r\ntwo\r\n";
-  ASSERT_TRUE(WriteFileBytes(path, shorter));
-  ASSERT_TRUE(program.PopupCommand("Scandisk.log", 3, popup::kEdit1));
-  std::string error;
-  ASSERT_TRUE(AnswerBox(program.pid(), "OK", &error));
-  EXPECT_TRUE(ShowsNothingModal(program.main()));
-  EXPECT_NE(error.find("List index out of bounds (3)"), std::string::npos) << error;
-  EXPECT_FALSE(::IsWindowVisible(::FindWindowA("TtextNEFrm", nullptr)));
-  EXPECT_EQ(ReadFileBytes(path), shorter);
 
   // A NUL byte: the tail after it was never shown, so nothing may rewrite the file.
   const std::string binary("one\r\ntwo\0three\r\n", 16);
   ASSERT_TRUE(WriteFileBytes(path, binary));
   ASSERT_TRUE(program.OpenSource(kFiles, "Scandisk.log"));
   ASSERT_TRUE(program.PopupCommand("Scandisk.log", 0, popup::kRem1));
+  std::string error;
   ASSERT_TRUE(AnswerBox(program.pid(), "OK", &error));
   EXPECT_TRUE(ShowsNothingModal(program.main()));
   EXPECT_NE(error.find("File C:\\scandisk.log contains binary data and was not rewritten"),
             std::string::npos)
       << error;
   EXPECT_EQ(ReadFileBytes(path), binary);
+}
+
+std::string WindowsDir() {
+  char dir[MAX_PATH] = {};
+  ::GetWindowsDirectoryA(dir, MAX_PATH);
+  return dir;
+}
+
+// Someone else inserts a line at the top of win.ini after the list showed it: every
+// line command then writes nothing, says so and shows the file as it now is.
+TEST(EditingLines, CommandsOnAFileChangedBehindTheListWriteNothingAndShowItsContent) {
+  const std::string path = WindowsDir() + "\\win.ini";
+  FileKeeper keep(path);
+  ASSERT_TRUE(WriteFileBytes(path, "[windows]\r\nload=\r\nrun=\r\n"));
+  EditingSession program;
+  ASSERT_TRUE(program.ok());
+  ASSERT_TRUE(program.OpenSource(kFiles, "Win.ini"));
+  ASSERT_EQ(program.SectionRows("Win.ini"), (std::vector<std::string>{"[windows]", "load=", "run="}));
+
+  const std::string message =
+      "File " + path + " was changed since it was shown. The list now shows its current content.";
+  std::vector<std::string> lines = {"[windows]", "load=", "run="};
+  struct Step {
+    const char* command;
+    int position;
+  } steps[] = {{"Edit", popup::kEdit1}, {"Remove", popup::kRem1}, {"Add", popup::kAdd1}};
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.command);
+    lines.insert(lines.begin(), std::string("; ") + step.command);
+    const std::string changed = CrLf(lines);
+    ASSERT_TRUE(WriteFileBytes(path, changed));
+    // Row 1 is "load=" as shown, but line 1 of the file now is another.
+    ASSERT_TRUE(program.PopupCommand("Win.ini", 1, step.position));
+    std::string shown;
+    ASSERT_TRUE(AnswerBox(program.pid(), "OK", &shown));
+    EXPECT_NE(shown.find(message), std::string::npos) << shown;
+    EXPECT_EQ(shown.rfind("Vorn Info Config\n", 0), 0u) << shown;
+    EXPECT_TRUE(program.Sync());
+    EXPECT_TRUE(ShowsNothingModal(program.main())) << "no dialog, no question";
+    EXPECT_EQ(ReadFileBytes(path), changed);
+    EXPECT_TRUE(WaitFor([&] { return program.SectionRows("Win.ini") == lines; }));
+  }
+
+  // Changed while the dialog is open: the confirm writes nothing, the dialog closes
+  // and the typed text waits in the field for the next new line.
+  HWND dialog = OpenLineDialog(program, "Win.ini", 1, popup::kEdit1);
+  ASSERT_NE(dialog, nullptr);
+  lines.insert(lines.begin(), "; meanwhile");
+  const std::string changed = CrLf(lines);
+  ASSERT_TRUE(WriteFileBytes(path, changed));
+  SetText(EditFields(dialog).front(), "load=mine.exe");
+  PressButton(dialog, "Save");
+  std::string shown;
+  ASSERT_TRUE(AnswerBox(program.pid(), "OK", &shown));
+  EXPECT_NE(shown.find(message), std::string::npos) << shown;
+  EXPECT_TRUE(WaitFor([dialog] { return !::IsWindowVisible(dialog); }));
+  EXPECT_EQ(ReadFileBytes(path), changed);
+  EXPECT_TRUE(WaitFor([&] { return program.SectionRows("Win.ini") == lines; }));
+  dialog = OpenLineDialog(program, "Win.ini", -1, popup::kAdd1OnTitle);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(Field(dialog), "load=mine.exe");
+  ASSERT_TRUE(ClickButton(dialog, "Cancel"));
+}
+
+// A rewrite interrupted between writing its temporary file and putting it in place
+// leaves that file behind; the next start removes it beside the configuration files.
+TEST(EditingLines, TemporaryFilesLeftByAnInterruptedRewriteGoAtTheNextStart) {
+  const std::string path = "C:\\boot.ini";
+  FileKeeper keep(path);
+  ASSERT_TRUE(WriteFileBytes(path, "[boot loader]\r\n"));
+  const std::string stray = path + ".vcfg-new0000ABCD";
+  // No file of that name: the temporary one may hold the only copy, and stays.
+  const std::string orphan = "C:\\vornlost.ini.vcfg-new00000001";
+  ASSERT_TRUE(WriteFileBytes(stray, "half"));
+  ASSERT_TRUE(WriteFileBytes(orphan, "only copy"));
+  {
+    EditingSession program;
+    ASSERT_TRUE(program.ok());
+    EXPECT_FALSE(FileExists(stray));
+    EXPECT_TRUE(FileExists(orphan));
+    // A rewrite leaves nothing of its own behind.
+    ASSERT_TRUE(program.OpenSource(kFiles, "Boot.ini"));
+    HWND dialog = OpenLineDialog(program, "Boot.ini", -1, popup::kAdd1OnTitle);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(Confirm(dialog, "timeout=5"));
+    EXPECT_EQ(ReadFileBytes(path), "[boot loader]\r\ntimeout=5\r\n");
+    WIN32_FIND_DATAA fd{};
+    HANDLE find = ::FindFirstFileA("C:\\boot.ini.vcfg-new*", &fd);
+    EXPECT_EQ(find, INVALID_HANDLE_VALUE) << fd.cFileName;
+    if (find != INVALID_HANDLE_VALUE) ::FindClose(find);
+  }
+  ::DeleteFileA(orphan.c_str());
 }
 
 }  // namespace

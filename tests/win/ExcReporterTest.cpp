@@ -31,7 +31,8 @@ std::string BuildDir() {
 class TestApp {
  public:
   enum class Log { Writable, Unwritable };
-  explicit TestApp(bool withSideFile, Log log = Log::Writable) : dir_(TempFolder("exc")) {
+  explicit TestApp(bool withSideFile, Log log = Log::Writable, const std::string& args = "")
+      : dir_(TempFolder("exc")) {
     // A folder in the log's place: the log cannot be opened, even by root.
     if (log == Log::Unwritable) ::CreateDirectoryA((dir_ + "ExcMagic.Log").c_str(), nullptr);
     ::CopyFileA((BuildDir() + "ExcTestApp.exe").c_str(), (dir_ + "ExcTestApp.exe").c_str(), FALSE);
@@ -39,7 +40,7 @@ class TestApp {
       ::CopyFileA((BuildDir() + "ExcTestApp.DSI").c_str(), (dir_ + "ExcTestApp.DSI").c_str(),
                   FALSE);
     }
-    process_ = StartProgram(dir_ + "ExcTestApp.exe", "", dir_);
+    process_ = StartProgram(dir_ + "ExcTestApp.exe", args, dir_);
     window_ = WaitForWindow(process_.id(), "TExcTestFrm", "Exception Test");
   }
   ~TestApp() {
@@ -150,7 +151,7 @@ std::size_t CountMatching(const std::vector<std::string>& lines, const std::rege
 HWND VisiblePage(HWND dialog) {
   HWND shown = nullptr;
   for (HWND page : ChildWindows(dialog, "Edit")) {
-    if (::IsWindowVisible(page)) shown = page;
+    if (::IsWindowVisible(page) && page != ::GetDlgItem(dialog, IDC_EXC_MESSAGE)) shown = page;
   }
   return shown;
 }
@@ -207,10 +208,31 @@ TEST(ExcReporter, HandlerExceptionIsLoggedAndShownThenTheProgramGoesOn) {
     ASSERT_FALSE(parts.stack.empty());
     EXPECT_TRUE(std::regex_match(
         parts.stack[0],
-        std::regex(R"(:[0-9A-F]{8} \[ExcTestApp\.exe\] .*TExcTestFrm::OpenButtonClick\(\).* \(ExcTestApp\.cpp, line \d+\))")))
+        std::regex(R"(:[0-9A-F]{8} \[ExcTestApp\.exe\] .*TExcTestFrm::OpenButtonClick\(unsigned int\).* \(ExcTestApp\.cpp, line \d+\))")))
         << parts.stack[0];
     EXPECT_EQ(CountMatching(parts.stack, std::regex(R"(.* vconfig::Form::StaticWndProc\(.*)")), 1u);
   }
+}
+
+TEST(ExcReporter, ALongMessageScrollsToItsSourceFileLine) {
+  TestApp app(true);
+  ASSERT_TRUE(app.window());
+  app.Post(kExcTestOpenFile, 600);  // a path of 600 characters
+  HWND dialog = app.WaitForDialog();
+  ASSERT_TRUE(dialog);
+  HWND message = ::GetDlgItem(dialog, IDC_EXC_MESSAGE);
+  const std::string shown = WindowText(message);
+  EXPECT_NE(shown.find("\r\nSource file: "), std::string::npos) << shown;
+  const LONG style = ::GetWindowLongA(message, GWL_STYLE);
+  EXPECT_EQ(style & (ES_MULTILINE | ES_READONLY | WS_VSCROLL),
+            ES_MULTILINE | ES_READONLY | WS_VSCROLL);
+  // More lines than the area shows; scrolled down, the last one comes into view.
+  const LRESULT lines = ::SendMessageA(message, EM_GETLINECOUNT, 0, 0);
+  EXPECT_GT(lines, 5);
+  for (int i = 0; i < lines; ++i) ::SendMessageA(message, WM_VSCROLL, SB_LINEDOWN, 0);
+  EXPECT_GT(::SendMessageA(message, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+  ASSERT_TRUE(PressDialogButton(dialog, IDOK));
+  EXPECT_TRUE(app.Answers());
 }
 
 TEST(ExcReporter, WithoutSideFileFramesCarryOnlyAddressAndModule) {
@@ -291,6 +313,20 @@ TEST(ExcReporter, AccessViolationIsLoggedAndShownThenTheProgramEnds) {
   ASSERT_FALSE(parts.stack.empty());
   EXPECT_NE(parts.stack[0].find("TExcTestFrm::WriteNowhere()"), std::string::npos)
       << parts.stack[0];
+}
+
+TEST(ExcReporter, AFaultWhoseReportCannotStartEndsTheProgramAfterTheWaitLimit) {
+  // Another thread's report holds the reporter, as a lock held at the fault would:
+  // the fault is not shown, and the program ends once the limit (2 s here) passed.
+  TestApp app(true, TestApp::Log::Writable, "2000");
+  ASSERT_TRUE(app.window());
+  app.Post(kExcTestFaultWhileReporting);
+  HWND first = app.WaitForDialog();
+  ASSERT_TRUE(first);
+  EXPECT_TRUE(app.process().WaitForExit(20s));
+  const auto entries = Entries(app.Log());
+  ASSERT_EQ(entries.size(), 1u) << app.Log();
+  EXPECT_NE(entries[0].find("Cannot open file C:\\config.sys"), std::string::npos) << entries[0];
 }
 
 TEST(ExcReporter, OnlyOneInstanceIsAllowed) {

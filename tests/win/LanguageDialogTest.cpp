@@ -131,5 +131,42 @@ TEST(LanguageDialog, ARestartThatCannotStartKeepsThisInstance) {
   EXPECT_TRUE(p.Close());
 }
 
+// Started with "-start" (no base module running), the program restarts with "-start":
+// with "-vinfo" the new instance would meet the guard's "No running base module".
+TEST(LanguageDialog, ARestartKeepsTheStartSwitchOfThisInstance) {
+  SuiteCopy suite;
+  Process started = StartProgram(suite.program(), "-start", suite.config());
+  ASSERT_TRUE(started.started());
+  RunningProgram p;
+  p.pid = started.id();
+  p.main = WaitForWindow(p.pid, "TUpravitFrm", "Vorn Info Config");
+  ASSERT_NE(p.main, nullptr);
+  HWND dialog = OpenLanguageDialog(p);
+  ASSERT_NE(dialog, nullptr);
+  ClickControl(FindLanguageDialogButtons(dialog).languages[kDE]);
+  ConfirmAndAnswer(p, dialog, IDYES);
+  EXPECT_TRUE(started.WaitForExit());
+  HWND next = nullptr;
+  const bool shown = WaitFor([&] {
+    next = ::FindWindowA("TUpravitFrm", "Vorn Info Config");
+    return next && ::IsWindowVisible(next) && TopBarButton(next, 2) &&
+           WindowText(TopBarButton(next, 2)) == "Sprache";
+  }, 20s);
+  // The new instance, also one stopped by the guard (its window exists, hidden).
+  DWORD nextPid = 0;
+  if (next) ::GetWindowThreadProcessId(next, &nextPid);
+  vconfig::UniqueHandleK nextProcess(::OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, nextPid));
+  EXPECT_TRUE(shown) << (nextPid ? "the new instance shows " : "no new instance")
+                     << (nextPid ? DescribeWindow(WaitForMessageBox(nextPid, 1s)) : "");
+  if (shown) {
+    EXPECT_TRUE(ShowsNothingModal(next)) << "no guard error";
+    ::PostMessageA(next, WM_CLOSE, 0, 0);
+  }
+  if (nextProcess && ::WaitForSingleObject(nextProcess.get(), 15000) != WAIT_OBJECT_0) {
+    ::TerminateProcess(nextProcess.get(), 1);
+    ADD_FAILURE() << "the restarted instance did not end";
+  }
+}
+
 }  // namespace
 }  // namespace vtest

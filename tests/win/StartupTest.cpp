@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "harness/Harness.h"
+#include "harness/MainWindowDriver.h"
 
 namespace vtest {
 namespace {
@@ -102,6 +103,33 @@ TEST(Startup, MissingLanguageModuleFallsBackToEnglish) {
   ::GetPrivateProfileStringA("Options", "RunLang", "", run, sizeof run, suite.settings().c_str());
   EXPECT_STREQ(lang, "EN");
   EXPECT_STREQ(run, "EN");
+}
+
+// The "Language" value names a file beside the program: a value that is none of the
+// seven codes is a missing module, even where the file it points at exists.
+TEST(Startup, ALanguageValueThatIsNoCodeIsAMissingModule) {
+  SuiteCopy suite;
+  // "VConfig..\..\x.dll" resolves to x.dll beside the program: a module that exists.
+  ASSERT_TRUE(::CopyFileA((suite.config() + "VConfigDE.dll").c_str(),
+                          (suite.config() + "x.dll").c_str(), FALSE));
+  ::WritePrivateProfileStringA("Options", "Language", "..\\..\\x", suite.settings().c_str());
+  Process p = StartProgram(suite.program(), "-start", suite.config());
+  HWND box = WaitForMessageBox(p.id());
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), "Jazykov\xE1 mutace ..\\..\\x modulu neexistuje!");
+  EXPECT_TRUE(PressDialogButton(box, IDOK));
+  HWND main = WaitForWindow(p.id(), "TUpravitFrm", "Vorn Info Config");
+  ASSERT_NE(main, nullptr);
+  EXPECT_TRUE(ShowsNothingModal(main)) << "exactly one error box";
+  // English texts: the source tree's first group.
+  HWND tree = FindDescendantById(main, kSourceTreeId);
+  ASSERT_NE(tree, nullptr);
+  EXPECT_TRUE(WaitForRows(tree, [](const std::vector<std::string>& rows) {
+    return !rows.empty() && rows[0] == "Configuration files";
+  }));
+  char lang[32] = {};
+  ::GetPrivateProfileStringA("Options", "Language", "", lang, sizeof lang, suite.settings().c_str());
+  EXPECT_STREQ(lang, "EN");
 }
 
 }  // namespace

@@ -6,11 +6,25 @@
 #include "diagnostics/Errors.h"
 #include "harness/Harness.h"
 #include "platform/FileSystem_win.h"
+#include "platform/Handles_win.h"
+#include "platform/Registry.h"
 
 namespace vtest {
 namespace {
 
 using namespace vconfig;
+
+std::vector<std::string> FolderNames(const std::string& dir) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA fd{};
+  UniqueFind find(::FindFirstFileA((dir + "*").c_str(), &fd));
+  if (!find) return names;
+  do {
+    const std::string name = fd.cFileName;
+    if (name != "." && name != "..") names.push_back(name);
+  } while (::FindNextFileA(find.get(), &fd));
+  return names;
+}
 
 class TextLinesWin : public ::testing::Test {
  protected:
@@ -31,10 +45,45 @@ TEST_F(TextLinesWin, ReadOnlyHiddenSystemFileKeepsItsAttributes) {
   EXPECT_EQ(ReadFileBytes(path), "[Paths]\r\nWinDir=C:\\WINDOWS\r\nBootGUI=1\r\n");
   EXPECT_EQ(::GetFileAttributesA(path.c_str()) & attrs, attrs);
   // No temporary file is left beside it.
-  WIN32_FIND_DATAA fd{};
-  HANDLE find = ::FindFirstFileA((dir_ + "*.tmp").c_str(), &fd);
-  EXPECT_EQ(find, INVALID_HANDLE_VALUE);
-  if (find != INVALID_HANDLE_VALUE) ::FindClose(find);
+  EXPECT_EQ(FolderNames(dir_), std::vector<std::string>{"msdos.sys"});
+}
+
+TEST_F(TextLinesWin, AFileTooLargeToShowIsRefusedBeforeItIsRead) {
+  // Sparse: a size past the limit without writing it.
+  const std::string path = dir_ + "huge.log";
+  {
+    UniqueFile file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(file);
+    LONG high = 0;
+    ::SetFilePointer(file.get(), static_cast<LONG>(kMaxShownFileSize + 1), &high, FILE_BEGIN);
+    ASSERT_TRUE(::SetEndOfFile(file.get()));
+  }
+  EXPECT_EQ(SystemFileSystem().FileSize(path), kMaxShownFileSize + 1);
+  try {
+    ReadTextLines(SystemFileSystem(), path);
+    ADD_FAILURE() << "read";
+  } catch (const EFileTooLargeError& e) {
+    EXPECT_EQ(std::string(e.what()), "File " + path + " is too large to show here.");
+  }
+}
+
+// A listing that fails part way would look complete: it is an error.
+TEST_F(TextLinesWin, ARegistryListingThatFailsIsAnError) {
+  const char* path = "Software\\VornInfoTest\\Listing";
+  ::RegDeleteKeyA(HKEY_CURRENT_USER, path);
+  HKEY made = nullptr;
+  ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                              &made, nullptr),
+            ERROR_SUCCESS);
+  ::RegSetValueExA(made, "A", 0, REG_SZ, reinterpret_cast<const BYTE*>("a"), 2);
+  ::RegCloseKey(made);
+  auto key = SystemRegistry().OpenKey(RegistryRoot::CurrentUser, path, RegistryAccess::Read,
+                                      RegistryView::Default);
+  ASSERT_TRUE(key);
+  EXPECT_EQ(key->Values().size(), 1u);
+  ASSERT_EQ(::RegDeleteKeyA(HKEY_CURRENT_USER, path), ERROR_SUCCESS);  // behind the open key
+  EXPECT_THROW(key->Values(), ERegistryError);
 }
 
 TEST_F(TextLinesWin, LockedFileStaysByteForByte) {
