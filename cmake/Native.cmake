@@ -20,12 +20,17 @@ if(VCONFIG_SANITIZE)
   target_compile_options(vfakes PRIVATE ${san})
 endif()
 
+include(cmake/ReportTool.cmake)
+
 file(GLOB_RECURSE unit_sources CONFIGURE_DEPENDS tests/unit/*.cpp)
 add_executable(unit_tests ${unit_sources})
 target_link_libraries(unit_tests PRIVATE vfakes vcore GTest::gtest GTest::gtest_main GTest::gmock Threads::Threads)
 target_compile_options(unit_tests PRIVATE ${warn})
 target_compile_definitions(unit_tests PRIVATE
-  VCONFIG_TESTDATA="${CMAKE_SOURCE_DIR}/../shared/testdata/real-world")
+  VCONFIG_TESTDATA="${CMAKE_SOURCE_DIR}/../shared/testdata/real-world"
+  VCONFIG_HIVES="${CMAKE_SOURCE_DIR}/../shared/testdata/hives"
+  VCONFIG_REPORT_EXE="$<TARGET_FILE:vconfig-report>")
+add_dependencies(unit_tests vconfig-report)
 if(VCONFIG_SANITIZE)
   target_compile_options(unit_tests PRIVATE ${san})
 endif()
