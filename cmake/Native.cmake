@@ -22,13 +22,25 @@ endif()
 
 include(cmake/ReportTool.cmake)
 
+# Offline installations for tests: hives written with libhivex, real configuration
+# files from the shared test data.
+add_library(vofflinetree STATIC tests/offline/OfflineTree.cpp)
+target_include_directories(vofflinetree PUBLIC tests ${HIVEX_INCLUDE_DIR})
+target_link_libraries(vofflinetree PUBLIC vcore ${HIVEX_LIBRARY})
+target_compile_options(vofflinetree PRIVATE ${warn})
+target_compile_definitions(vofflinetree PRIVATE
+  VCONFIG_TESTDATA="${CMAKE_SOURCE_DIR}/../shared/testdata/real-world"
+  VCONFIG_HIVES="${CMAKE_SOURCE_DIR}/../shared/testdata/hives")
+if(VCONFIG_SANITIZE)
+  target_compile_options(vofflinetree PRIVATE ${san})
+endif()
+
 file(GLOB_RECURSE unit_sources CONFIGURE_DEPENDS tests/unit/*.cpp)
 add_executable(unit_tests ${unit_sources})
-target_link_libraries(unit_tests PRIVATE vfakes vcore GTest::gtest GTest::gtest_main GTest::gmock Threads::Threads)
+target_link_libraries(unit_tests PRIVATE vfakes vofflinetree vcore GTest::gtest GTest::gtest_main GTest::gmock Threads::Threads)
 target_compile_options(unit_tests PRIVATE ${warn})
 target_compile_definitions(unit_tests PRIVATE
   VCONFIG_TESTDATA="${CMAKE_SOURCE_DIR}/../shared/testdata/real-world"
-  VCONFIG_HIVES="${CMAKE_SOURCE_DIR}/../shared/testdata/hives"
   VCONFIG_REPORT_EXE="$<TARGET_FILE:vconfig-report>")
 add_dependencies(unit_tests vconfig-report)
 if(VCONFIG_SANITIZE)
@@ -41,7 +53,7 @@ find_package(benchmark QUIET)
 file(GLOB bench_sources CONFIGURE_DEPENDS tests/bench/*.cpp)
 if(benchmark_FOUND AND bench_sources)
   add_executable(benchmarks ${bench_sources})
-  target_link_libraries(benchmarks PRIVATE vfakes vcore benchmark::benchmark benchmark::benchmark_main)
+  target_link_libraries(benchmarks PRIVATE vfakes vofflinetree vcore benchmark::benchmark benchmark::benchmark_main)
 endif()
 
 # Fuzz targets: libFuzzer with clang (configure with CXX=clang++ and VCONFIG_FUZZ=ON).
