@@ -19,6 +19,9 @@ OutputFormat ParseFormat(const std::string& text) {
 std::string ParseLanguage(std::string text) {
   for (char& c : text)
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  // The language dialog labels two of them so.
+  if (text == "CZ") return "CSY";
+  if (text == "RU") return "RUS";
   for (const char* code : kLanguageCodes)
     if (text == code) return text;
   throw EUsageError("unknown language '" + text + "' (CSY, DE, EN, ES, FR, IT or RUS)");
@@ -101,7 +104,7 @@ std::string ReportUsage(bool canReadHives) {
       "                    csv and json: one record per line, value or file\n"
       "  --sources LIST    catalogue captions separated by commas, for example\n"
       "                    \"Win.ini,HKL\\Run,Startup(User)\" (default: all)\n"
-      "  --lang CODE       texts in CSY, DE, EN, ES, FR, IT or RUS (default EN)\n"
+      "  --lang CODE       texts in CSY (CZ), DE, EN, ES, FR, IT or RUS (RU); default EN\n"
       "  --codepage N      the installation's code page: 1250, 1251 or 1252 (default:\n"
       "                    the language's); registry texts are converted to it, json\n"
       "                    converts from it to UTF-8\n"

@@ -87,8 +87,11 @@ std::unique_ptr<Hive> OpenHiveFile(const std::string& hostPath) {
   UniqueHive hive(hivex_open(hostPath.c_str(), 0));
   if (!hive) {
     const int error = errno;
-    throw EHiveError("Cannot read registry hive " + hostPath + ": " +
-                     (error ? std::strerror(error) : "not a registry hive"));
+    // hivex says ENOTSUP for a file whose header or cells do not hold together.
+    const std::string reason = error == ENOTSUP || error == EINVAL || error == 0
+                                   ? "damaged or not a registry hive"
+                                   : std::strerror(error);
+    throw EHiveError("Cannot read registry hive " + hostPath + ": " + reason);
   }
   return std::make_unique<HivexHive>(std::move(hive), hostPath);
 }
