@@ -4,13 +4,6 @@
 find_path(HIVEX_INCLUDE_DIR hivex.h REQUIRED)
 find_library(HIVEX_LIBRARY hivex REQUIRED)
 
-# The release version of the project when it states one.
-if(PROJECT_VERSION)
-  set(VCONFIG_REPORT_VERSION ${PROJECT_VERSION})
-else()
-  set(VCONFIG_REPORT_VERSION 2.1.0)
-endif()
-
 # Natively the core reads hive files; the Windows build has no libhivex.
 target_sources(vcore PRIVATE src/offline/Hive_hivex.cpp)
 target_include_directories(vcore PRIVATE ${HIVEX_INCLUDE_DIR})

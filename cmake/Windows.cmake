@@ -12,9 +12,9 @@ target_compile_definitions(vcore PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32
 
 set(VCONFIG_SUITE_DIR "${CMAKE_BINARY_DIR}/../suite" CACHE PATH "Staged suite layout")
 
-# Win32 layer: every *_win.cpp except the program's entry point.
+# Win32 layer: every *_win.cpp except the programs' entry points.
 file(GLOB_RECURSE win_sources CONFIGURE_DEPENDS src/*_win.cpp)
-list(FILTER win_sources EXCLUDE REGEX "src/app/VConfig_win\\.cpp$")
+list(FILTER win_sources EXCLUDE REGEX "src/(app/VConfig|cli/VConfigReport)_win\\.cpp$")
 add_library(vwin STATIC ${win_sources})
 target_link_libraries(vwin PUBLIC vcore comctl32 comdlg32 gdi32 user32 shell32 advapi32 version ole32 uuid winspool imagehlp msimg32)
 target_compile_options(vwin PRIVATE ${warn} ${win_flags})
@@ -38,6 +38,18 @@ set_source_files_properties(${app_resources} PROPERTIES
   OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/app/VConfig.manifest")
 target_include_directories(VConfig PRIVATE resources)
 vconfig_side_file(VConfig)
+
+# vconfig-report.exe: the console report of the running system (console subsystem),
+# staged on its own beside the suite (build/report/).
+add_executable(vconfig-report src/cli/VConfigReport_win.cpp)
+target_link_libraries(vconfig-report PRIVATE vwin)
+target_compile_options(vconfig-report PRIVATE ${warn} ${win_flags})
+target_compile_definitions(vconfig-report PRIVATE VCONFIG_VERSION="${VCONFIG_REPORT_VERSION}")
+target_link_options(vconfig-report PRIVATE ${win_link})
+add_custom_target(stage-report ALL
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${VCONFIG_SUITE_DIR}/../report
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:vconfig-report> ${VCONFIG_SUITE_DIR}/../report/
+  DEPENDS vconfig-report)
 
 # Language modules: resource-only DLLs, one string table each.
 set(lang_codes CSY DE EN ES FR IT RUS)
@@ -81,7 +93,7 @@ target_link_libraries(win_tests PRIVATE vwin gtest gmock)  # its own main: tests
 target_include_directories(win_tests PRIVATE tests/win resources)
 target_compile_options(win_tests PRIVATE ${warn} ${win_flags})
 target_link_options(win_tests PRIVATE ${win_link})
-add_dependencies(win_tests stage ExcTestApp)
+add_dependencies(win_tests stage ExcTestApp vconfig-report)
 
 # A window whose handlers fail on request, for the exception reporter's tests.
 add_executable(ExcTestApp WIN32 tests/win/ExcTestApp/ExcTestApp.cpp ${app_resources})

@@ -16,7 +16,8 @@
 
 namespace vconfig {
 
-constexpr const char* kApplicationTitle = "Vorn Info Config";
+// The title the report names as its maker, as the window program does.
+constexpr const char* kReportAppTitle = "Vorn Info Config";
 
 // The language's texts from the program's own table, converted from UTF-8 by the
 // given function (into the report's code page).

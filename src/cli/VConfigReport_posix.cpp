@@ -30,7 +30,7 @@ ReportStamp Stamp(const std::string& createdOn, const std::string& createdBy) {
   char date[32], time[32];
   std::strftime(date, sizeof date, "%Y-%m-%d", &local);
   std::strftime(time, sizeof time, "%H:%M:%S", &local);
-  return {createdOn, date, time, createdBy, kApplicationTitle};
+  return {createdOn, date, time, createdBy, kReportAppTitle};
 }
 
 // The report never lands inside the installation it reads.

@@ -58,7 +58,7 @@ class OfflineReport : public ::testing::Test {
 
   TempFolder tree_;
   std::vector<std::string> problems_;
-  ReportStamp stamp_{"Report created on ", "2026-12-08", "12:00:00", "Created by ", kApplicationTitle};
+  ReportStamp stamp_{"Report created on ", "2026-12-08", "12:00:00", "Created by ", kReportAppTitle};
 };
 
 // The window program's report of the same files and string values, through its own
