@@ -35,6 +35,10 @@ if(VCONFIG_SANITIZE)
   target_compile_options(vofflinetree PRIVATE ${san})
 endif()
 
+# The same XP tree in a folder of one's choice (scripts/report-samples.sh).
+add_executable(offline_demo_tree tests/offline/MakeDemoTree.cpp)
+target_link_libraries(offline_demo_tree PRIVATE vofflinetree vcore)
+
 file(GLOB_RECURSE unit_sources CONFIGURE_DEPENDS tests/unit/*.cpp)
 add_executable(unit_tests ${unit_sources})
 target_link_libraries(unit_tests PRIVATE vfakes vofflinetree vcore GTest::gtest GTest::gtest_main GTest::gmock Threads::Threads)
@@ -67,4 +71,11 @@ if(VCONFIG_FUZZ)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
     target_link_libraries(${name} PRIVATE vfakes vofflinetree vcore)
   endforeach()
+endif()
+
+# The generated language tables (the modules' and the console report's) match texts.py.
+find_package(Python3 COMPONENTS Interpreter QUIET)
+if(Python3_Interpreter_FOUND)
+  add_test(NAME LanguageTablesCurrent
+           COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/lang/gen_lang.py --check)
 endif()

@@ -33,6 +33,16 @@ std::optional<std::string> PathOnDrive(const std::string& windowsPath, char driv
 
 }  // namespace
 
+bool StaysInside(const fs::path& root, const fs::path& host) {
+  std::error_code ec;
+  const fs::path real = fs::canonical(host, ec);
+  if (ec) return false;
+  const fs::path realRoot = fs::canonical(root, ec);
+  if (ec) return false;
+  const fs::path rel = real.lexically_relative(realRoot);
+  return !rel.empty() && *rel.begin() != "..";
+}
+
 std::optional<fs::path> FindEntryNoCase(const fs::path& folder, const std::string& name) {
   if (Exists(folder / name)) return folder / name;
   std::error_code ec;
@@ -99,7 +109,7 @@ std::optional<std::string> OfflineFileSystem::ReadBytes(const std::string& path)
   const auto host = Resolve(path);
   if (!host) return std::nullopt;
   std::error_code ec;
-  if (!fs::is_regular_file(fs::status(*host, ec)) || ec) return std::nullopt;
+  if (!fs::is_regular_file(fs::status(*host, ec)) || ec || !StaysInside(root_, *host)) return std::nullopt;
   std::ifstream in(*host, std::ios::binary);
   if (!in) return std::nullopt;
   std::ostringstream content;
@@ -129,7 +139,7 @@ std::vector<FolderEntry> OfflineFileSystem::ListFolder(const std::string& patter
     folder.erase(slash);
   std::vector<FolderEntry> entries;
   const auto host = Resolve(folder);
-  if (!host) return entries;
+  if (!host || !StaysInside(root_, *host)) return entries;
   std::error_code ec;
   for (fs::directory_iterator it(*host, ec), end; !ec && it != end; it.increment(ec)) {
     FolderEntry entry;

@@ -22,6 +22,10 @@ std::optional<std::filesystem::path> FindEntryNoCase(const std::filesystem::path
 std::optional<std::filesystem::path> ResolveNoCase(const std::filesystem::path& root,
                                                    const std::string& relative);
 
+// Whether host, links followed, lies below root: a link in the installation that
+// points at the reading machine's own files (an absolute target) is never followed.
+bool StaysInside(const std::filesystem::path& root, const std::filesystem::path& host);
+
 class OfflineFileSystem : public FileSystem {
  public:
   // drive: the letter the installation knows its system drive by.

@@ -134,6 +134,9 @@ void ReadUsers(OfflineInstallation& inst, const std::string& onlyUser, int codeP
     std::string recorded;
     if (const auto hivePath = FindEntryNoCase(profile, "NTUSER.DAT")) {
       try {
+        if (!StaysInside(inst.root, *hivePath))
+          throw EHiveError("Cannot read registry hive " + hivePath->string() + ": it leads out of " +
+                           inst.root.string());
         user.hive = OpenHiveFile(hivePath->string());
         recorded = StringValue(*user.hive, kShellFoldersKey, "Startup", codePage);
       } catch (const EHiveError& e) {
@@ -154,6 +157,9 @@ void ReadNT(OfflineInstallation& inst, const fs::path& softwarePath, const std::
   char drive = 'C';
   std::string recordedCommon;
   try {
+    if (!StaysInside(inst.root, softwarePath))
+      throw EHiveError("Cannot read registry hive " + softwarePath.string() + ": it leads out of " +
+                       inst.root.string());
     inst.software = OpenHiveFile(softwarePath.string());
     ReadVersion(inst, codePage);
     const std::string systemRoot = StringValue(*inst.software, kCurrentVersionKey, "SystemRoot", codePage);

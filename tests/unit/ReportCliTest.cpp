@@ -125,11 +125,17 @@ TEST_F(ReportCli, DamagedInstallationsAreReportedAsFarAsTheyGo) {
   fs::create_directories(tree_.path() / "Documents and Settings/ghost/Desktop");
   fs::remove(tree_.path() / "WINDOWS/system.ini");
   fs::create_symlink("system.ini", tree_.path() / "WINDOWS/system.ini");
+  // A link to the reading machine's own files is not followed.
+  WriteFile(io_.path() / "secret", "host only");
+  fs::remove(tree_.path() / "boot.ini");
+  fs::create_symlink(io_.path() / "secret", tree_.path() / "boot.ini");
   const std::string before = TreeChecksum(tree_.path());
   const Outcome run = Report({"--root", Root()});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("Profile ghost has no NTUSER.DAT"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("System.ini: Cannot open file C:\\WINDOWS\\system.ini"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("Boot.ini: Cannot open file C:\\boot.ini"), std::string::npos) << run.err;
+  EXPECT_EQ(run.out.find("host only"), std::string::npos);
   EXPECT_NE(run.out.find("Autostart - HCU\\Run (bob):"), std::string::npos);  // the rest is there
   EXPECT_NE(run.out.find("Messenger : \"C:\\Program Files"), std::string::npos);
   EXPECT_EQ(TreeChecksum(tree_.path()), before);
