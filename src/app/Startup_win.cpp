@@ -70,7 +70,8 @@ SystemLocations ReadSystemLocations() {
 
 Catalogue BuildCatalogue() {
   const bool nt = IsWindowsNT(GetWindowsVersionCode(TheSystemInfo().Version()));
-  return Catalogue::Build(nt, GetLangString(7), GetLangString(20), GetLangString(21));
+  return Catalogue::Build(nt, GetLangString(7), GetLangString(20), GetLangString(21),
+                          TheSystemInfo().RunsUnderWow64());
 }
 
 }  // namespace vconfig

@@ -5,7 +5,7 @@ namespace {
 
 std::string ReadShellFolder(Registry& registry, RegistryRoot root, const std::string& key,
                             const std::string& value) {
-  auto k = registry.OpenKey(root, key, RegistryAccess::Read);
+  auto k = registry.OpenKey(root, key, RegistryAccess::Read, RegistryView::Default);
   if (!k) return {};
   try {
     auto v = k->Value(value);

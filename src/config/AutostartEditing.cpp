@@ -25,14 +25,15 @@ std::string RunValueData(const RegistryValue& value) {
   return value.data;
 }
 
-RunValueText RunValueAt(Registry& registry, RegistryRoot root, const std::string& key, int index) {
-  const auto opened = registry.OpenKey(root, key, RegistryAccess::Full);
+RunValueText RunValueAt(Registry& registry, RegistryRoot root, const std::string& key,
+                        RegistryView view, int index) {
+  const auto opened = registry.OpenKey(root, key, RegistryAccess::Full, view);
   return ValueAt(opened.get(), index);
 }
 
 void WriteRunValue(Registry& registry, RegistryRoot root, const std::string& key,
-                   const std::string& name, const std::string& data) {
-  const auto opened = registry.OpenKey(root, key, RegistryAccess::Full);
+                   RegistryView view, const std::string& name, const std::string& data) {
+  const auto opened = registry.OpenKey(root, key, RegistryAccess::Full, view);
   if (!opened) throw ERegistryError::SetFailed(name);
   const auto existing = opened->Value(name);
   const bool expandable = existing && existing->type == kRegExpandSz;
@@ -41,9 +42,10 @@ void WriteRunValue(Registry& registry, RegistryRoot root, const std::string& key
   if (!written) throw ERegistryError::SetFailed(name);
 }
 
-void RemoveRunValue(Registry& registry, RegistryRoot root, const std::string& key, int index,
+void RemoveRunValue(Registry& registry, RegistryRoot root, const std::string& key,
+                    RegistryView view, int index,
                     const std::function<bool(const RunValueText&)>& agree) {
-  const auto opened = registry.OpenKey(root, key, RegistryAccess::Full);
+  const auto opened = registry.OpenKey(root, key, RegistryAccess::Full, view);
   const RunValueText value = ValueAt(opened.get(), index);
   if (agree(value)) opened->DeleteValue(value.name);
 }

@@ -1,5 +1,6 @@
-// Changes to the values of a Run key. Keys are opened with full access and never
-// created; values are found by their enumeration index, then by name.
+// Changes to the values of a Run key. Keys are opened with full access, in the view
+// the key was listed from, and never created; values are found by their enumeration
+// index, then by name.
 #pragma once
 
 #include <functional>
@@ -22,7 +23,8 @@ std::string RunValueData(const RegistryValue& value);
 // Value number `index` of the key with its text. A key that is missing or refuses full
 // access has no values. Throws EListIndexError(index) when there is no such value, and
 // ERegistryError when it is not text or can no longer be read.
-RunValueText RunValueAt(Registry& registry, RegistryRoot root, const std::string& key, int index);
+RunValueText RunValueAt(Registry& registry, RegistryRoot root, const std::string& key,
+                        RegistryView view, int index);
 
 // Writes `data` under `name` (the key's default value when the name is empty),
 // overwriting silently. An existing expandable value stays expandable, since turning
@@ -30,11 +32,12 @@ RunValueText RunValueAt(Registry& registry, RegistryRoot root, const std::string
 // other write is a plain string. Throws ERegistryError "Failed to set data" when the
 // key is missing or the system refuses.
 void WriteRunValue(Registry& registry, RegistryRoot root, const std::string& key,
-                   const std::string& name, const std::string& data);
+                   RegistryView view, const std::string& name, const std::string& data);
 
 // Deletes value number `index` when `agree` accepts it; the result of the deletion is
 // not checked. Fails as RunValueAt before asking anything.
-void RemoveRunValue(Registry& registry, RegistryRoot root, const std::string& key, int index,
+void RemoveRunValue(Registry& registry, RegistryRoot root, const std::string& key,
+                    RegistryView view, int index,
                     const std::function<bool(const RunValueText&)>& agree);
 
 }  // namespace vconfig

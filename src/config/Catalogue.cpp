@@ -13,12 +13,16 @@ ConfigSource TextFile(const char* caption, LocationBase base, const char* suffix
   return s;
 }
 
-ConfigSource RunKey(const char* caption, RegistryRoot root, const char* key) {
+constexpr const char* kRunKeyPath = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+ConfigSource RunKey(const char* caption, RegistryRoot root, const char* key,
+                    RegistryView view = RegistryView::Default) {
   ConfigSource s;
   s.caption = caption;
   s.kind = SourceKind::RunKey;
   s.root = root;
   s.keyPath = key;
+  s.view = view;
   s.image = 3;
   return s;
 }
@@ -44,7 +48,8 @@ std::string Trim(const std::string& s) {
 }  // namespace
 
 Catalogue Catalogue::Build(bool isNT, const std::string& otherFileCaption,
-                           const std::string& configTitle, const std::string& autostartTitle) {
+                           const std::string& configTitle, const std::string& autostartTitle,
+                           bool wow64) {
   using B = LocationBase;
   Catalogue c;
   c.titles_[0] = configTitle;
@@ -73,10 +78,11 @@ Catalogue Catalogue::Build(bool isNT, const std::string& otherFileCaption,
   files.push_back(other);
 
   auto& autostart = c.groups_[1];
-  autostart.push_back(RunKey("HKL\\Run", RegistryRoot::LocalMachine,
-                             "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run"));
-  autostart.push_back(RunKey("HCU\\Run", RegistryRoot::CurrentUser,
-                             "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run"));
+  autostart.push_back(RunKey("HKL\\Run", RegistryRoot::LocalMachine, kRunKeyPath));
+  if (wow64)
+    autostart.push_back(
+        RunKey(kRunKey32Caption, RegistryRoot::LocalMachine, kRunKeyPath, RegistryView::Bit32));
+  autostart.push_back(RunKey("HCU\\Run", RegistryRoot::CurrentUser, kRunKeyPath));
   autostart.push_back(RunKey("RunOnce", RegistryRoot::CurrentUser,
                              "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce"));
   autostart.push_back(Startup("Startup(User)", StartupFolderKind::User));

@@ -44,11 +44,17 @@ constexpr int kGroupCount = 2;
 constexpr int kGroupConfigFiles = 0;
 constexpr int kGroupAutostart = 1;
 
+// The machine's Run key as 32-bit programs see it, listed only under WOW64.
+constexpr const char* kRunKey32Caption = "HKL\\Run (32-bit)";
+
 class Catalogue {
  public:
   // The two groups with the NT variants applied and the other-file entry appended.
+  // wow64: the program runs as a 32-bit process on 64-bit Windows, where the machine's
+  // Run key exists in two views; "HKL\Run (32-bit)" then follows "HKL\Run".
   static Catalogue Build(bool isNT, const std::string& otherFileCaption,
-                         const std::string& configTitle, const std::string& autostartTitle);
+                         const std::string& configTitle, const std::string& autostartTitle,
+                         bool wow64 = false);
 
   const std::vector<ConfigSource>& Group(int group) const { return groups_[group]; }
   const std::string& GroupTitle(int group) const { return titles_[group]; }

@@ -14,9 +14,10 @@ std::string OtherFileRow(const std::string& otherFileCaption) {
   return "<FONT color=\"clblue\" size=\"12\">" + otherFileCaption + "</FONT>";
 }
 
-StringList getregconfig(Registry& registry, RegistryRoot root, const std::string& key) {
+StringList getregconfig(Registry& registry, RegistryRoot root, const std::string& key,
+                        RegistryView view) {
   StringList rows;
-  auto opened = registry.OpenKey(root, key, RegistryAccess::Read);
+  auto opened = registry.OpenKey(root, key, RegistryAccess::Read, view);
   if (!opened) return rows;
   for (const RegistryValue& value : opened->Values()) {
     // Data-less values read as empty text whatever their type.
@@ -55,7 +56,7 @@ StringList SourceRows(const ConfigSource& source, ContentEnvironment& env) {
     case SourceKind::TextFile:
       return ReadSourceFile(env.files, where.path);
     case SourceKind::RunKey:
-      return getregconfig(env.registry, where.root, where.keyPath);
+      return getregconfig(env.registry, where.root, where.keyPath, where.view);
     case SourceKind::StartupFolder:
       return source.folder == StartupFolderKind::User ? getrunutostringlst(env.files, env.locations)
                                                       : getrunctostringlst(env.files, env.locations);

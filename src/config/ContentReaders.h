@@ -22,12 +22,13 @@ std::string RunValueLine(const std::string& name, const std::string& data);
 // The one row of the other-file section, from the other-file caption (language text 7).
 std::string OtherFileRow(const std::string& otherFileCaption);
 
-// The RunValueLine rows of a key, in the registry's enumeration order. The key is
+// The RunValueLine rows of a key in the given view, in the registry's enumeration order. The key is
 // opened for reading only, so that an account without administrative rights still
 // sees the machine-wide values. A missing or unreadable key gives no rows. String
 // and expandable-string data come as stored (not expanded), a value without data as
 // empty text; any other type throws "Invalid data type for '%s'".
-StringList getregconfig(Registry& registry, RegistryRoot root, const std::string& key);
+StringList getregconfig(Registry& registry, RegistryRoot root, const std::string& key,
+                        RegistryView view);
 
 // The names of the plain files of a folder (no directories, hidden, system or
 // volume-label entries), in the file system's order. An empty folder path lists

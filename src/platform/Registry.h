@@ -46,9 +46,10 @@ class RegistryKey {
 class Registry {
  public:
   virtual ~Registry() = default;
-  // Opens an existing key; nullptr when it is missing or the access is refused.
+  // Opens an existing key in the given view; nullptr when it is missing or the access
+  // is refused.
   virtual std::unique_ptr<RegistryKey> OpenKey(RegistryRoot root, const std::string& path,
-                                               RegistryAccess access) = 0;
+                                               RegistryAccess access, RegistryView view) = 0;
 };
 
 // The system's registry (Win32 build) or null where there is none.

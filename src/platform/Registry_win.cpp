@@ -5,25 +5,17 @@
 #include "diagnostics/Errors.h"
 #include "platform/Handles_win.h"
 
+#include "platform/SystemInfo_win.h"
+
 #ifndef KEY_WOW64_64KEY
 #define KEY_WOW64_64KEY 0x0100
+#endif
+#ifndef KEY_WOW64_32KEY
+#define KEY_WOW64_32KEY 0x0200
 #endif
 
 namespace vconfig {
 namespace {
-
-bool RunsUnderWow64() {
-  using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE, PBOOL);
-  static const bool wow64 = [] {
-    HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
-    auto fn = kernel ? reinterpret_cast<IsWow64ProcessFn>(
-                           reinterpret_cast<void*>(::GetProcAddress(kernel, "IsWow64Process")))
-                     : nullptr;
-    BOOL result = FALSE;
-    return fn && fn(::GetCurrentProcess(), &result) && result;
-  }();
-  return wow64;
-}
 
 // Registry strings are not trusted to end in NUL: cut at the first one ourselves.
 std::string StringData(const std::vector<BYTE>& buf, DWORD size, DWORD type) {
@@ -114,17 +106,20 @@ HKEY RootHandle(RegistryRoot root) {
   return root == RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
 }
 
-REGSAM RegistryAccessMask(RegistryRoot root, RegistryAccess access) {
+REGSAM RegistryAccessMask(RegistryRoot root, RegistryAccess access, RegistryView view,
+                          bool wow64) {
   REGSAM sam = access == RegistryAccess::Read ? KEY_READ : KEY_ALL_ACCESS;
-  if (root == RegistryRoot::LocalMachine && RunsUnderWow64()) sam |= KEY_WOW64_64KEY;
+  if (!wow64) return sam;
+  if (view == RegistryView::Bit32) return sam | KEY_WOW64_32KEY;
+  if (root == RegistryRoot::LocalMachine) sam |= KEY_WOW64_64KEY;
   return sam;
 }
 
 std::unique_ptr<RegistryKey> Win32Registry::OpenKey(RegistryRoot root, const std::string& path,
-                                                    RegistryAccess access) {
+                                                    RegistryAccess access, RegistryView view) {
   HKEY key = nullptr;
-  if (::RegOpenKeyExA(RootHandle(root), path.c_str(), 0, RegistryAccessMask(root, access), &key) !=
-      ERROR_SUCCESS)
+  const REGSAM sam = RegistryAccessMask(root, access, view, RunsUnderWow64());
+  if (::RegOpenKeyExA(RootHandle(root), path.c_str(), 0, sam, &key) != ERROR_SUCCESS)
     return nullptr;
   return std::make_unique<Win32Key>(UniqueHKey(key));
 }

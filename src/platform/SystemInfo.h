@@ -22,6 +22,8 @@ class SystemInfo {
   virtual std::string SystemDirectory() = 0;
   virtual VersionRecord Version() = 0;
   virtual uint16_t DefaultLangId() = 0;
+  // A 32-bit process on 64-bit Windows: the machine's registry then has two views.
+  virtual bool RunsUnderWow64() = 0;
 };
 
 }  // namespace vconfig

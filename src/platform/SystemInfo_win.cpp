@@ -33,6 +33,21 @@ VersionRecord Win32SystemInfo::Version() {
 
 uint16_t Win32SystemInfo::DefaultLangId() { return ::GetSystemDefaultLangID(); }
 
+bool Win32SystemInfo::RunsUnderWow64() { return vconfig::RunsUnderWow64(); }
+
+bool RunsUnderWow64() {
+  using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE, PBOOL);
+  static const bool wow64 = [] {
+    HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
+    auto fn = kernel ? reinterpret_cast<IsWow64ProcessFn>(
+                           reinterpret_cast<void*>(::GetProcAddress(kernel, "IsWow64Process")))
+                     : nullptr;
+    BOOL result = FALSE;
+    return fn && fn(::GetCurrentProcess(), &result) && result;
+  }();
+  return wow64;
+}
+
 SystemInfo& TheSystemInfo() {
   static Win32SystemInfo info;
   return info;

@@ -10,8 +10,12 @@ class Win32SystemInfo : public SystemInfo {
   std::string SystemDirectory() override;
   VersionRecord Version() override;
   uint16_t DefaultLangId() override;
+  bool RunsUnderWow64() override;
 };
 
 SystemInfo& TheSystemInfo();
+
+// Asked once: IsWow64Process is looked up by name, since Windows 2000 lacks it.
+bool RunsUnderWow64();
 
 }  // namespace vconfig

@@ -77,7 +77,7 @@ void MainWindow::AddValue() {
   const ConfigSource* source = TargetSource(target, SourceKind::RunKey);
   if (!source) return;
   const SourceLocationInfo place = SourceLocation(*source, locations_);
-  application_.ValueEditor().AddValue(place.root, place.keyPath);
+  application_.ValueEditor().AddValue(place.root, place.keyPath, place.view);
   ReloadSection(target.sectionTitle);
 }
 
@@ -86,7 +86,8 @@ void MainWindow::EditValue() {
   const ConfigSource* source = TargetSource(target, SourceKind::RunKey);
   if (!source) return;
   const SourceLocationInfo place = SourceLocation(*source, locations_);
-  if (target.row >= 0) application_.ValueEditor().EditValue(place.root, place.keyPath, target.row);
+  if (target.row >= 0)
+    application_.ValueEditor().EditValue(place.root, place.keyPath, place.view, target.row);
   ReloadSection(target.sectionTitle);
 }
 
@@ -95,7 +96,7 @@ void MainWindow::DeleteValue() {
   const ConfigSource* source = TargetSource(target, SourceKind::RunKey);
   if (!source) return;
   const SourceLocationInfo place = SourceLocation(*source, locations_);
-  RemoveRunValue(SystemRegistry(), place.root, place.keyPath, target.row,
+  RemoveRunValue(SystemRegistry(), place.root, place.keyPath, place.view, target.row,
                  [this](const RunValueText& value) {
                    return AskRemoval(hwnd(), GetLangString(104) + value.name + " : " + value.data);
                  });

@@ -52,9 +52,11 @@ void ValueDialog::CreateComponents() {
   background_->Loaded();
 }
 
-void ValueDialog::PrepareAndShow(RegistryRoot root, const std::string& key) {
+void ValueDialog::PrepareAndShow(RegistryRoot root, const std::string& key,
+                                 RegistryView view) {
   root_ = root;
   key_ = key;
+  view_ = view;
   SetLabelText(nameLabel_, GetLangString(108));
   SetLabelText(dataLabel_, GetLangString(109));
   okButton_->SetCaption(GetLangString(54));
@@ -63,14 +65,17 @@ void ValueDialog::PrepareAndShow(RegistryRoot root, const std::string& key) {
   ShowModal();
 }
 
-void ValueDialog::AddValue(RegistryRoot root, const std::string& key) { PrepareAndShow(root, key); }
+void ValueDialog::AddValue(RegistryRoot root, const std::string& key, RegistryView view) {
+  PrepareAndShow(root, key, view);
+}
 
-void ValueDialog::EditValue(RegistryRoot root, const std::string& key, int index) {
+void ValueDialog::EditValue(RegistryRoot root, const std::string& key, RegistryView view,
+                            int index) {
   // A failure here ends the command before the dialog shows.
-  const RunValueText value = RunValueAt(SystemRegistry(), root, key, index);
+  const RunValueText value = RunValueAt(SystemRegistry(), root, key, view, index);
   ::SetWindowTextA(nameField_, value.name.c_str());
   ::SetWindowTextA(dataField_, value.data.c_str());
-  PrepareAndShow(root, key);
+  PrepareAndShow(root, key, view);
 }
 
 void ValueDialog::Confirm() {
@@ -83,7 +88,8 @@ void ValueDialog::Confirm() {
       form.Hide();
     }
   } close{*this};
-  WriteRunValue(SystemRegistry(), root_, key_, FieldText(nameField_), FieldText(dataField_));
+  WriteRunValue(SystemRegistry(), root_, key_, view_, FieldText(nameField_),
+                FieldText(dataField_));
 }
 
 void ValueDialog::Cancel() {

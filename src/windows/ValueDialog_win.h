@@ -1,5 +1,6 @@
 // ValueDialog: the dialog that writes one value of a Run key. Created once at start
-// and reused; shown modally. It keeps the key, never the name of the value opened.
+// and reused; shown modally. It keeps the key and its view, never the name of the
+// value opened.
 #pragma once
 
 #include <memory>
@@ -24,9 +25,9 @@ class ValueDialog : public Form {
   bool Create(HWND owner);
 
   // Opens the dialog with the fields as they were last left.
-  void AddValue(RegistryRoot root, const std::string& key);
+  void AddValue(RegistryRoot root, const std::string& key, RegistryView view);
   // Opens the dialog with value number `index` of the key in the fields.
-  void EditValue(RegistryRoot root, const std::string& key, int index);
+  void EditValue(RegistryRoot root, const std::string& key, RegistryView view, int index);
 
   void Confirm();
   void Cancel();
@@ -36,7 +37,7 @@ class ValueDialog : public Form {
 
  private:
   void CreateComponents();
-  void PrepareAndShow(RegistryRoot root, const std::string& key);
+  void PrepareAndShow(RegistryRoot root, const std::string& key, RegistryView view);
 
   UniqueFont font_;
   std::unique_ptr<TiledBackground> background_;
@@ -51,6 +52,7 @@ class ValueDialog : public Form {
 
   RegistryRoot root_ = RegistryRoot::CurrentUser;
   std::string key_;
+  RegistryView view_ = RegistryView::Default;
 };
 
 }  // namespace vconfig

@@ -66,16 +66,19 @@ class MemoryKey : public RegistryKey {
 
 }  // namespace
 
-MemoryRegistry::KeyId MemoryRegistry::Id(RegistryRoot root, const std::string& path) {
-  return {root, Lower(path)};
+MemoryRegistry::KeyId MemoryRegistry::Id(RegistryRoot root, const std::string& path, View view) {
+  // The current user's keys are shared between the views (Windows 7 and later).
+  if (root == RegistryRoot::CurrentUser) view = View::Default;
+  return {root, view, Lower(path)};
 }
 
-void MemoryRegistry::AddKey(RegistryRoot root, const std::string& path) {
-  keys_[Id(root, path)];
+void MemoryRegistry::AddKey(RegistryRoot root, const std::string& path, View view) {
+  keys_[Id(root, path, view)];
 }
 
-void MemoryRegistry::SetValue(RegistryRoot root, const std::string& path, RegistryValue value) {
-  auto& values = keys_[Id(root, path)].values;
+void MemoryRegistry::SetValue(RegistryRoot root, const std::string& path, RegistryValue value,
+                              View view) {
+  auto& values = keys_[Id(root, path, view)].values;
   const std::string key = Lower(value.name);
   auto it = std::find_if(values.begin(), values.end(),
                          [&](const RegistryValue& v) { return Lower(v.name) == key; });
@@ -86,20 +89,21 @@ void MemoryRegistry::SetValue(RegistryRoot root, const std::string& path, Regist
   }
 }
 
-void MemoryRegistry::RestrictToRead(RegistryRoot root, const std::string& path) {
-  keys_[Id(root, path)].readOnly = true;
+void MemoryRegistry::RestrictToRead(RegistryRoot root, const std::string& path, View view) {
+  keys_[Id(root, path, view)].readOnly = true;
 }
 
 const std::vector<RegistryValue>* MemoryRegistry::KeyValues(RegistryRoot root,
-                                                            const std::string& path) const {
-  auto it = keys_.find(Id(root, path));
+                                                            const std::string& path,
+                                                            View view) const {
+  auto it = keys_.find(Id(root, path, view));
   return it == keys_.end() ? nullptr : &it->second.values;
 }
 
 std::unique_ptr<RegistryKey> MemoryRegistry::OpenKey(RegistryRoot root, const std::string& path,
-                                                     RegistryAccess access) {
-  opens_.push_back({root, path, access});
-  auto it = keys_.find(Id(root, path));
+                                                     RegistryAccess access, RegistryView view) {
+  opens_.push_back({root, path, access, view});
+  auto it = keys_.find(Id(root, path, view));
   if (it == keys_.end()) return nullptr;
   if (it->second.readOnly && access != RegistryAccess::Read) return nullptr;
   return std::make_unique<MemoryKey>(it->second.values, access == RegistryAccess::Full);

@@ -1,9 +1,10 @@
 // In-memory registry for tests: keeps values in insertion order and records the
-// access each open asked for.
+// access and the view each open asked for. The machine's keys exist once per view, as
+// on 64-bit Windows; the current user's are shared by both views.
 #pragma once
 
 #include <map>
-#include <utility>
+#include <tuple>
 
 #include "platform/Registry.h"
 
@@ -15,16 +16,20 @@ class MemoryRegistry : public Registry {
     RegistryRoot root;
     std::string path;
     RegistryAccess access;
+    RegistryView view;
   };
+  using View = RegistryView;
 
-  void AddKey(RegistryRoot root, const std::string& path);
-  void SetValue(RegistryRoot root, const std::string& path, RegistryValue value);
+  void AddKey(RegistryRoot root, const std::string& path, View view = View::Default);
+  void SetValue(RegistryRoot root, const std::string& path, RegistryValue value,
+                View view = View::Default);
   // Keys that refuse any open asking for more than read access.
-  void RestrictToRead(RegistryRoot root, const std::string& path);
-  const std::vector<RegistryValue>* KeyValues(RegistryRoot root, const std::string& path) const;
+  void RestrictToRead(RegistryRoot root, const std::string& path, View view = View::Default);
+  const std::vector<RegistryValue>* KeyValues(RegistryRoot root, const std::string& path,
+                                              View view = View::Default) const;
 
   std::unique_ptr<RegistryKey> OpenKey(RegistryRoot root, const std::string& path,
-                                       RegistryAccess access) override;
+                                       RegistryAccess access, RegistryView view) override;
 
   const std::vector<Open>& opens() const { return opens_; }
 
@@ -33,8 +38,8 @@ class MemoryRegistry : public Registry {
     std::vector<RegistryValue> values;
     bool readOnly = false;
   };
-  using KeyId = std::pair<RegistryRoot, std::string>;
-  static KeyId Id(RegistryRoot root, const std::string& path);
+  using KeyId = std::tuple<RegistryRoot, RegistryView, std::string>;
+  static KeyId Id(RegistryRoot root, const std::string& path, View view);
 
   std::map<KeyId, Key> keys_;
   std::vector<Open> opens_;

@@ -10,6 +10,7 @@ namespace {
 
 const auto kRoot = RegistryRoot::CurrentUser;
 const std::string kRun = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+const auto kView = RegistryView::Default;
 
 class AutostartEditing : public ::testing::Test {
  protected:
@@ -34,7 +35,7 @@ TEST_F(AutostartEditing, WritingKeepsAnExpandableValueExpandableAndWritesStrings
                {"New one", kRegSz}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    WriteRunValue(reg, kRoot, kRun, c.name, "C:\\new.exe /x");
+    WriteRunValue(reg, kRoot, kRun, kView, c.name, "C:\\new.exe /x");
     const RegistryValue* v = Find(c.name);
     ASSERT_NE(v, nullptr);
     EXPECT_EQ(v->type, c.type);
@@ -46,7 +47,7 @@ TEST_F(AutostartEditing, WritingKeepsAnExpandableValueExpandableAndWritesStrings
 TEST_F(AutostartEditing, WritingToAMissingOrReadOnlyKeyFailsAndCreatesNothing) {
   const std::string once = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
   try {
-    WriteRunValue(reg, kRoot, once, "Temp", "x");
+    WriteRunValue(reg, kRoot, once, kView, "Temp", "x");
     ADD_FAILURE() << "no error";
   } catch (const ERegistryError& e) {
     EXPECT_STREQ(e.what(), "Failed to set data for 'Temp'");
@@ -54,14 +55,14 @@ TEST_F(AutostartEditing, WritingToAMissingOrReadOnlyKeyFailsAndCreatesNothing) {
   EXPECT_EQ(reg.KeyValues(kRoot, once), nullptr);
 
   reg.RestrictToRead(RegistryRoot::LocalMachine, kRun);
-  EXPECT_THROW(WriteRunValue(reg, RegistryRoot::LocalMachine, kRun, "A", "x"), ERegistryError);
+  EXPECT_THROW(WriteRunValue(reg, RegistryRoot::LocalMachine, kRun, kView, "A", "x"), ERegistryError);
 }
 
 TEST_F(AutostartEditing, ValueAtFindsByEnumerationIndexAndRefusesWhatItCannotShow) {
-  const RunValueText first = RunValueAt(reg, kRoot, kRun, 0);
+  const RunValueText first = RunValueAt(reg, kRoot, kRun, kView, 0);
   EXPECT_EQ(first.name, "Zeta");
   EXPECT_EQ(first.data, "C:\\z.exe -tray");
-  EXPECT_EQ(RunValueAt(reg, kRoot, kRun, 1).data, "%ProgramFiles%\\a\\a.exe");
+  EXPECT_EQ(RunValueAt(reg, kRoot, kRun, kView, 1).data, "%ProgramFiles%\\a\\a.exe");
 
   const struct {
     RegistryRoot root;
@@ -76,7 +77,7 @@ TEST_F(AutostartEditing, ValueAtFindsByEnumerationIndexAndRefusesWhatItCannotSho
   for (const auto& f : failures) {
     SCOPED_TRACE(f.error);
     try {
-      RunValueAt(reg, f.root, f.key, f.index);
+      RunValueAt(reg, f.root, f.key, kView, f.index);
       ADD_FAILURE() << "no error";
     } catch (const AppError& e) {
       EXPECT_STREQ(e.what(), f.error);

@@ -59,6 +59,33 @@ TEST(Catalogue, LocationsFollowTheBases) {
   EXPECT_EQ(SourceLocation(*dos.Find("RunOnce"), c).root, RegistryRoot::CurrentUser);
 }
 
+TEST(Catalogue, Wow64AddsTheMachineRunKeyOf32BitPrograms) {
+  SystemLocations loc{"C:\\windows", "C:\\windows\\system32", "", ""};
+  for (const bool nt : {false, true}) {
+    const Catalogue c = Catalogue::Build(nt, "Other file", "F", "A", true);
+    EXPECT_EQ(Captions(c, 1),
+              (std::vector<std::string>{"HKL\\Run", "HKL\\Run (32-bit)", "HCU\\Run", "RunOnce",
+                                        "Startup(User)", "Startup(Common)"}));
+    EXPECT_EQ(c.Group(0).size(), 12u) << "the file group does not change";
+    for (size_t i = 0; i < c.Group(1).size(); ++i) {
+      EXPECT_EQ(c.Group(1)[i].position, static_cast<int>(i));
+      EXPECT_EQ(c.Group(1)[i].image, 3);
+    }
+    const auto run64 = SourceLocation(*c.Find("HKL\\Run"), loc);
+    const auto run32 = SourceLocation(*c.Find("HKL\\Run (32-bit)"), loc);
+    EXPECT_EQ(c.Find("HKL\\Run (32-bit)")->kind, SourceKind::RunKey);
+    EXPECT_EQ(run32.root, RegistryRoot::LocalMachine);
+    EXPECT_EQ(run32.keyPath, run64.keyPath) << "the same key, seen through the other view";
+    EXPECT_EQ(run32.view, RegistryView::Bit32);
+    EXPECT_EQ(run64.view, RegistryView::Default);
+    for (const char* user : {"HCU\\Run", "RunOnce"})
+      EXPECT_EQ(SourceLocation(*c.Find(user), loc).view, RegistryView::Default) << user;
+  }
+  const Catalogue plain = Catalogue::Build(true, "Other file", "F", "A", false);
+  EXPECT_EQ(plain.Group(1).size(), 5u);
+  EXPECT_EQ(plain.Find("HKL\\Run (32-bit)"), nullptr);
+}
+
 TEST(Catalogue, CaptionsMatchExactly) {
   const Catalogue c = Catalogue::Build(false, "Open other file...", "F", "A");
   EXPECT_EQ(c.Find("win.ini"), nullptr);

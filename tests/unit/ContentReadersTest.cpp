@@ -65,7 +65,7 @@ TEST(ContentReaders, RegConfigListsValuesInEnumerationOrderAsStored) {
   reg.SetValue(RegistryRoot::CurrentUser, kRun, {"Empty", kRegSz, ""});
   reg.SetValue(RegistryRoot::CurrentUser, kRun, {"NoData", kRegNone, ""});
   reg.SetValue(RegistryRoot::CurrentUser, kRun, {"Bytes", kRegSz, "\xE1\xDC </b>"});
-  EXPECT_EQ(getregconfig(reg, RegistryRoot::CurrentUser, kRun),
+  EXPECT_EQ(getregconfig(reg, RegistryRoot::CurrentUser, kRun, RegistryView::Default),
             (StringList{RunValueLine("Zeta", "z.exe"), RunValueLine("Alpha", "%windir%\\a.exe"),
                         RunValueLine("Empty", ""), RunValueLine("NoData", ""),
                         RunValueLine("Bytes", "\xE1\xDC </b>")}));
@@ -75,12 +75,12 @@ TEST(ContentReaders, RegConfigReadsAMachineKeyThatRefusesWriteAccess) {
   MemoryRegistry reg;
   reg.SetValue(RegistryRoot::LocalMachine, kRun, {"Tray", kRegSz, "tray.exe"});
   reg.RestrictToRead(RegistryRoot::LocalMachine, kRun);
-  EXPECT_EQ(getregconfig(reg, RegistryRoot::LocalMachine, kRun),
+  EXPECT_EQ(getregconfig(reg, RegistryRoot::LocalMachine, kRun, RegistryView::Default),
             StringList{RunValueLine("Tray", "tray.exe")});
   ASSERT_EQ(reg.opens().size(), 1u);
   EXPECT_EQ(reg.opens()[0].access, RegistryAccess::Read);
   // A missing key lists nothing and is no error.
-  EXPECT_TRUE(getregconfig(reg, RegistryRoot::CurrentUser, kRunOnce).empty());
+  EXPECT_TRUE(getregconfig(reg, RegistryRoot::CurrentUser, kRunOnce, RegistryView::Default).empty());
 }
 
 TEST(ContentReaders, RegConfigRefusesValuesThatAreNotText) {
@@ -95,7 +95,7 @@ TEST(ContentReaders, RegConfigRefusesValuesThatAreNotText) {
     reg.SetValue(RegistryRoot::CurrentUser, kRun, {"Good", kRegSz, "g.exe"});
     reg.SetValue(RegistryRoot::CurrentUser, kRun, {"Odd", c.type, c.data});
     try {
-      getregconfig(reg, RegistryRoot::CurrentUser, kRun);
+      getregconfig(reg, RegistryRoot::CurrentUser, kRun, RegistryView::Default);
       ADD_FAILURE() << "no error";
     } catch (const ERegistryError& e) {
       EXPECT_STREQ(e.what(), "Invalid data type for 'Odd'");

@@ -17,6 +17,7 @@ class FakeSystem : public SystemInfo {
   std::string SystemDirectory() override { return "C:\\WINDOWS\\SYSTEM"; }
   VersionRecord Version() override { return {}; }
   uint16_t DefaultLangId() override { return 0x409; }
+  bool RunsUnderWow64() override { return false; }
 };
 
 TEST(SystemLocations, ReadsShellFoldersWithReadAccessOnly) {
