@@ -26,7 +26,8 @@ std::string LocationText(const ConfigSource& source, const SourceLocationInfo& w
 
 void AddRunRecords(const ReportSection& section, const SourceLocationInfo& where,
                    const ReportRecord& base, std::vector<ReportRecord>& out) {
-  auto key = section.scope->registry->OpenKey(where.root, where.keyPath, RegistryAccess::Read);
+  auto key = section.scope->registry->OpenKey(where.root, where.keyPath, RegistryAccess::Read,
+                                              where.view);
   if (!key) return;
   for (const RegistryValue& value : key->Values()) {
     ReportRecord r = base;

@@ -14,7 +14,15 @@ std::unique_ptr<OfflineSubject> OpenOfflineSubject(const std::string& root,
   subject.otherFileCaption = GetLangString(7);
   // The NT variants exactly when the running program would take them on that version.
   const bool nt = IsWindowsNT(GetWindowsVersionCode(inst.version));
-  subject.catalogue = Catalogue::Build(nt, subject.otherFileCaption, GetLangString(20), GetLangString(21));
+  // A 64-bit installation keeps its 32-bit programs' machine keys under Wow6432Node.
+  bool twoViews = false;
+  try {
+    twoViews = inst.software && inst.software->HasKey("Wow6432Node");
+  } catch (const EHiveError& e) {
+    problems.push_back(e.what());
+  }
+  subject.catalogue = Catalogue::Build(nt, subject.otherFileCaption, GetLangString(20),
+                                       GetLangString(21), twoViews);
   subject.files = inst.files.get();
   subject.registryNote = kRegistryNotRead;
   const bool readRegistry = inst.IsNT();

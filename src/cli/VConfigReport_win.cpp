@@ -95,7 +95,8 @@ int Run(const std::vector<std::string>& args) {
   ReportSubject subject;
   subject.otherFileCaption = GetLangString(7);
   subject.catalogue = Catalogue::Build(IsWindowsNT(GetWindowsVersionCode(system.Version())),
-                                       subject.otherFileCaption, GetLangString(20), GetLangString(21));
+                                       subject.otherFileCaption, GetLangString(20), GetLangString(21),
+                                       system.RunsUnderWow64());
   subject.files = &SystemFileSystem();
   subject.registryNote = kRegistryNotRead;
   subject.scopes.push_back({"", ReadSystemLocationsFrom(system, SystemRegistry()), &SystemRegistry()});

@@ -97,8 +97,9 @@ std::string DescribedValueText(const RegistryValue& v) {
 
 std::unique_ptr<RegistryKey> TypeDescribingRegistry::OpenKey(RegistryRoot root,
                                                              const std::string& path,
-                                                             RegistryAccess access) {
-  auto key = inner_.OpenKey(root, path, access);
+                                                             RegistryAccess access,
+                                                             RegistryView view) {
+  auto key = inner_.OpenKey(root, path, access, view);
   if (!key) return nullptr;
   return std::make_unique<DescribingKey>(std::move(key));
 }

@@ -28,7 +28,7 @@ class TypeDescribingRegistry : public Registry {
  public:
   explicit TypeDescribingRegistry(Registry& inner) : inner_(inner) {}
   std::unique_ptr<RegistryKey> OpenKey(RegistryRoot root, const std::string& path,
-                                       RegistryAccess access) override;
+                                       RegistryAccess access, RegistryView view) override;
 
  private:
   Registry& inner_;  // not owned

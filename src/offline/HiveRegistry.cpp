@@ -71,13 +71,7 @@ HiveRegistry::HiveRegistry(std::shared_ptr<Hive> software, std::shared_ptr<Hive>
     : software_(std::move(software)), user_(std::move(user)), codePage_(codePage) {}
 
 std::unique_ptr<RegistryKey> HiveRegistry::OpenKey(RegistryRoot root, const std::string& path,
-                                                   RegistryAccess) {
-  return OpenKeyInView(root, path, RegistryView::Default);
-}
-
-std::unique_ptr<RegistryKey> HiveRegistry::OpenKeyInView(RegistryRoot root,
-                                                         const std::string& path,
-                                                         RegistryView view) {
+                                                   RegistryAccess, RegistryView view) {
   Hive* hive = nullptr;
   std::string inHive = path;
   if (root == RegistryRoot::LocalMachine) {

@@ -20,10 +20,9 @@ class HiveRegistry : public Registry {
   // Either hive may be null: its keys are then missing.
   HiveRegistry(std::shared_ptr<Hive> software, std::shared_ptr<Hive> user, int codePage);
 
+  // The 32-bit view of a machine key is its copy under SOFTWARE\Wow6432Node.
   std::unique_ptr<RegistryKey> OpenKey(RegistryRoot root, const std::string& path,
-                                       RegistryAccess access) override;
-  std::unique_ptr<RegistryKey> OpenKeyInView(RegistryRoot root, const std::string& path,
-                                             RegistryView view);
+                                       RegistryAccess access, RegistryView view) override;
 
  private:
   std::shared_ptr<Hive> software_;

@@ -25,7 +25,7 @@ const std::string& ValidHive() {
   static const std::string bytes = [] {
     testing::TempFolder temp;
     testing::HiveContent content = testing::UserHive("C:\\Users\\x\\Startup");
-    const auto machine = testing::SoftwareHive("6.1", "Windows 7", 20);
+    const auto machine = testing::SoftwareHive("6.1", "Windows 7", 20, true);
     content.insert(machine.begin(), machine.end());
     testing::WriteHive(temp.path() / "hive", content);
     std::ifstream in(temp.path() / "hive", std::ios::binary);
@@ -75,15 +75,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::shared_ptr<Hive> hive = OpenHiveFile(path);
     HiveRegistry registry(hive, hive, 1252);
     ReadAll(registry.OpenKey(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
-                             RegistryAccess::Read).get());
-    ReadAll(registry.OpenKeyInView(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
-                                   RegistryView::Bit32).get());
+                             RegistryAccess::Read, RegistryView::Default).get());
+    ReadAll(registry.OpenKey(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
+                             RegistryAccess::Read, RegistryView::Bit32).get());
     ReadAll(registry.OpenKey(RegistryRoot::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
-                             RegistryAccess::Read).get());
+                             RegistryAccess::Read, RegistryView::Default).get());
     ReadAll(registry.OpenKey(RegistryRoot::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce",
-                             RegistryAccess::Read).get());
+                             RegistryAccess::Read, RegistryView::Default).get());
     ReadAll(registry.OpenKey(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
-                             RegistryAccess::Read).get());
+                             RegistryAccess::Read, RegistryView::Default).get());
   } catch (const EHiveError&) {
   }
   return 0;

@@ -108,7 +108,7 @@ void CopyRealWorld(const std::string& name, const fs::path& to) {
 }
 
 HiveContent SoftwareHive(const std::string& currentVersion, const std::string& productName,
-                         uint32_t runValues) {
+                         uint32_t runValues, bool with64Bit) {
   HiveContent hive;
   hive["Microsoft\\Windows NT\\CurrentVersion"] = {Sz("CurrentVersion", currentVersion),
                                                     Sz("ProductName", productName),
@@ -118,7 +118,8 @@ HiveContent SoftwareHive(const std::string& currentVersion, const std::string& p
   for (uint32_t i = 2; i < runValues; ++i)
     run.push_back(Sz("Value" + std::to_string(i), "C:\\x\\" + std::to_string(i) + ".exe"));
   hive["Microsoft\\Windows\\CurrentVersion\\Run"] = run;
-  hive["Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Run"] = {Sz("Old32", "C:\\old\\old32.exe")};
+  if (with64Bit)
+    hive["Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Run"] = {Sz("Old32", "C:\\old\\old32.exe")};
   return hive;
 }
 
@@ -154,7 +155,7 @@ void MakeXpTree(const fs::path& root) {
 }
 
 void MakeWin10Tree(const fs::path& root) {
-  HiveContent software = SoftwareHive("6.3", "Windows 10 Pro");
+  HiveContent software = SoftwareHive("6.3", "Windows 10 Pro", 2, true);
   software["Microsoft\\Windows NT\\CurrentVersion"].push_back(Dword("CurrentMajorVersionNumber", 10));
   software["Microsoft\\Windows NT\\CurrentVersion"].push_back(Dword("CurrentMinorVersionNumber", 0));
   WriteHive(root / "Windows/System32/config/SOFTWARE", software);

@@ -51,8 +51,9 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes);
 void CopyRealWorld(const std::string& name, const std::filesystem::path& to);
 
 // The Run values the installations below carry.
+// runValues Run values in all; with64Bit, a 32-bit program's Run value under Wow6432Node.
 HiveContent SoftwareHive(const std::string& currentVersion, const std::string& productName,
-                         uint32_t runValues = 2);
+                         uint32_t runValues = 2, bool with64Bit = false);
 HiveContent UserHive(const std::string& startupFolder);
 
 // Windows XP: C:\WINDOWS, "Documents and Settings\alice" and "...\bob".

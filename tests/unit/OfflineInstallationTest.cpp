@@ -98,23 +98,25 @@ TEST_F(OfflineInstallationTest, DamagedHivesAndMissingOnesAreNamed) {
 
 TEST(HiveRegistryTest, ViewsNamesAndTypesAsStored) {
   TempFolder temp;
-  WriteHive(temp.path() / "SOFTWARE", SoftwareHive("5.1", "XP"));
+  WriteHive(temp.path() / "SOFTWARE", SoftwareHive("6.1", "Windows 7", 2, true));
   WriteHive(temp.path() / "NTUSER.DAT", UserHive(""));
   HiveRegistry registry(OpenHiveFile((temp.path() / "SOFTWARE").string()),
                         OpenHiveFile((temp.path() / "NTUSER.DAT").string()), 1252);
-  auto machine = registry.OpenKey(RegistryRoot::LocalMachine, kRun, RegistryAccess::Read);
+  auto machine = registry.OpenKey(RegistryRoot::LocalMachine, kRun, RegistryAccess::Read, RegistryView::Default);
   ASSERT_TRUE(machine);
   const auto values = machine->Values();
   ASSERT_EQ(values.size(), 2u);
   EXPECT_EQ(values[1].type, kRegExpandSz);
   EXPECT_EQ(values[1].data, "%ProgramFiles%\\Agent\\agent.exe /min");  // not expanded
-  auto wow = registry.OpenKeyInView(RegistryRoot::LocalMachine, kRun, RegistryView::Bit32);
+  auto wow = registry.OpenKey(RegistryRoot::LocalMachine, kRun, RegistryAccess::Read, RegistryView::Bit32);
   ASSERT_TRUE(wow);
   EXPECT_EQ(wow->Values().at(0).name, "Old32");
-  EXPECT_FALSE(registry.OpenKey(RegistryRoot::LocalMachine, "SYSTEM\\Select", RegistryAccess::Read));
+  EXPECT_FALSE(registry.OpenKey(RegistryRoot::LocalMachine, "SYSTEM\\Select", RegistryAccess::Read,
+                                RegistryView::Default));
 
   auto user = registry.OpenKey(RegistryRoot::CurrentUser,
-                               "Software\\Microsoft\\Windows\\CurrentVersion\\Run", RegistryAccess::Read);
+                               "Software\\Microsoft\\Windows\\CurrentVersion\\Run", RegistryAccess::Read,
+                               RegistryView::Default);
   ASSERT_TRUE(user);
   const auto mine = user->Values();
   ASSERT_EQ(mine.size(), 5u);

@@ -159,6 +159,24 @@ TEST_F(OfflineReport, RecordsReadBack) {
   EXPECT_TRUE(problems_.empty());
 }
 
+TEST_F(OfflineReport, SixtyFourBitInstallationsListTheir32BitRunKey) {
+  MakeWin10Tree(tree_.path());
+  auto offline = Open();
+  const auto& autostart = offline->subject.catalogue.Group(kGroupAutostart);
+  ASSERT_EQ(autostart.size(), 6u);
+  EXPECT_EQ(autostart[1].caption, "HKL\\Run (32-bit)");
+  const auto body = ConsoleReportBody(offline->subject, PlanSections(offline->subject, {"HKL\\Run (32-bit)"}), problems_);
+  EXPECT_EQ(body, (std::vector<std::string>{ReportHeading("Autostart", "HKL\\Run (32-bit)"), " ",
+                                            RunValueLine("Old32", "C:\\old\\old32.exe"), " "}));
+  const auto rows = ParseCsv(Render(*offline, OutputFormat::Csv, {"HKL\\Run (32-bit)"}));
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[1][4], "32-bit");
+  // An XP installation has one view: five autostart entries, as the program shows them.
+  TempFolder xp;
+  MakeXpTree(xp.path());
+  EXPECT_EQ(OpenOfflineSubject(xp.path().string(), "", 1252, problems_)->subject.catalogue.Group(kGroupAutostart).size(), 5u);
+}
+
 TEST_F(OfflineReport, Windows98RegistryIsNotReadEverythingElseIs) {
   MakeWin98Tree(tree_.path());
   auto offline = Open();
