@@ -21,13 +21,14 @@ bool IsChosen(const ConfigSource& s, const std::vector<std::string>& captions) {
 
 std::string LocationText(const ConfigSource& source, const SourceLocationInfo& where) {
   if (source.kind != SourceKind::RunKey) return where.path;
-  return std::string(where.root == RegistryRoot::LocalMachine ? "HKLM\\" : "HKCU\\") + where.keyPath;
+  return std::string(where.root == RegistryRoot::LocalMachine ? "HKLM\\" : "HKCU\\") +
+         where.keyPath;
 }
 
 void AddRunRecords(const ReportSection& section, const SourceLocationInfo& where,
                    const ReportRecord& base, std::vector<ReportRecord>& out) {
-  auto key = section.scope->registry->OpenKey(where.root, where.keyPath, RegistryAccess::Read,
-                                              where.view);
+  auto key =
+      section.scope->registry->OpenKey(where.root, where.keyPath, RegistryAccess::Read, where.view);
   if (!key) return;
   for (const RegistryValue& value : key->Values()) {
     ReportRecord r = base;
@@ -83,9 +84,9 @@ std::vector<ReportSection> PlanSections(const ReportSubject& subject,
         continue;
       }
       for (const ReportScope& scope : subject.scopes)
-        sections.push_back({&source, &scope,
-                            scope.user.empty() ? source.caption
-                                               : source.caption + " (" + scope.user + ")"});
+        sections.push_back(
+            {&source, &scope,
+             scope.user.empty() ? source.caption : source.caption + " (" + scope.user + ")"});
     }
   }
   return sections;
@@ -122,7 +123,8 @@ std::vector<std::string> ConsoleReportBody(const ReportSubject& subject,
         lines.front() = ReportHeading(title, section.caption);
       } catch (const std::exception& e) {
         problems.push_back(section.caption + ": " + e.what());
-        lines = {ReportHeading(title, section.caption), " ", std::string("Not read: ") + e.what(), " "};
+        lines = {ReportHeading(title, section.caption), " ", std::string("Not read: ") + e.what(),
+                 " "};
       }
     }
     body.insert(body.end(), lines.begin(), lines.end());
@@ -141,7 +143,8 @@ std::vector<ReportRecord> ConsoleReportRecords(const ReportSubject& subject,
     base.source = source.caption;
     base.location = LocationText(source, SourceLocation(source, section.scope->locations));
     if (IsUsersSource(source)) base.user = section.scope->user;
-    if (source.kind == SourceKind::RunKey && source.view == RegistryView::Bit32) base.view = "32-bit";
+    if (source.kind == SourceKind::RunKey && source.view == RegistryView::Bit32)
+      base.view = "32-bit";
     if (source.kind == SourceKind::RunKey && !section.scope->registry) {
       ReportRecord r = base;
       r.type = "not-read";

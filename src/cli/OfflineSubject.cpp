@@ -4,8 +4,8 @@
 
 namespace vconfig {
 
-std::unique_ptr<OfflineSubject> OpenOfflineSubject(const std::string& root,
-                                                   const std::string& user, int codePage,
+std::unique_ptr<OfflineSubject> OpenOfflineSubject(const std::string& root, const std::string& user,
+                                                   int codePage,
                                                    std::vector<std::string>& problems) {
   auto s = std::make_unique<OfflineSubject>();
   s->installation = OpenOfflineInstallation(root, user, codePage, problems);

@@ -19,8 +19,8 @@ struct OfflineSubject {
 
 // Reads the installation (throws ENotAnInstallation, EUnknownUser); language texts
 // come from GetLangString.
-std::unique_ptr<OfflineSubject> OpenOfflineSubject(const std::string& root,
-                                                   const std::string& user, int codePage,
+std::unique_ptr<OfflineSubject> OpenOfflineSubject(const std::string& root, const std::string& user,
+                                                   int codePage,
                                                    std::vector<std::string>& problems);
 
 }  // namespace vconfig

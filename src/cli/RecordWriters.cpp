@@ -7,7 +7,8 @@
 namespace vconfig {
 namespace {
 
-const char* const kFields[] = {"group", "source", "location", "user", "view", "name", "type", "data"};
+const char* const kFields[] = {"group", "source", "location", "user",
+                               "view",  "name",   "type",     "data"};
 
 std::vector<const std::string*> Fields(const ReportRecord& r) {
   return {&r.group, &r.source, &r.location, &r.user, &r.view, &r.name, &r.type, &r.data};
@@ -28,11 +29,21 @@ std::string JsonString(const std::string& utf8) {
   for (const char ch : utf8) {
     const auto c = static_cast<unsigned char>(ch);
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
       default:
         if (c < 0x20) {
           char escaped[8];

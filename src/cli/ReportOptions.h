@@ -12,8 +12,8 @@ namespace vconfig {
 enum class OutputFormat { Txt, Htm, Csv, Json };
 
 struct ReportOptions {
-  std::optional<std::string> root;   // --root DIR: an offline installation
-  std::string user;                  // --user NAME: one profile only
+  std::optional<std::string> root;  // --root DIR: an offline installation
+  std::string user;                 // --user NAME: one profile only
   OutputFormat format = OutputFormat::Txt;
   std::vector<std::string> sources;  // --sources: captions; empty means all
   std::string language = "EN";       // --lang CODE

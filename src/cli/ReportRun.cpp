@@ -40,8 +40,7 @@ int LanguageCodePage(const std::string& code) {
 }
 
 ReportOutput RenderConsoleReport(const ReportOptions& options, const ReportSubject& subject,
-                                 const ReportStamp& stamp, const ReportFacts& facts,
-                                 int codePage) {
+                                 const ReportStamp& stamp, const ReportFacts& facts, int codePage) {
   ReportOutput out;
   const std::vector<ReportSection> sections = PlanSections(subject, options.sources);
   if (options.format == OutputFormat::Csv || options.format == OutputFormat::Json) {

@@ -44,7 +44,6 @@ struct ReportOutput {
 // Renders the chosen sources in the chosen format. txt and htm are the report window's
 // save formats: its body, completed with the stamp, converted as it converts.
 ReportOutput RenderConsoleReport(const ReportOptions& options, const ReportSubject& subject,
-                                 const ReportStamp& stamp, const ReportFacts& facts,
-                                 int codePage);
+                                 const ReportStamp& stamp, const ReportFacts& facts, int codePage);
 
 }  // namespace vconfig

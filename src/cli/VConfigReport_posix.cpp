@@ -76,7 +76,8 @@ int Run(const std::vector<std::string>& args) {
                                 ", which is only ever read");
   const int codePage = options.codePage ? options.codePage : LanguageCodePage(options.language);
   SetLanguageModule(std::make_unique<TableStringModule>(
-      options.language, [codePage](std::string_view utf8) { return Utf8ToCodePage(utf8, codePage); }));
+      options.language,
+      [codePage](std::string_view utf8) { return Utf8ToCodePage(utf8, codePage); }));
 
   std::vector<std::string> problems;
   std::unique_ptr<OfflineSubject> offline;
@@ -92,11 +93,12 @@ int Run(const std::vector<std::string>& args) {
 
   const OfflineInstallation& inst = offline->installation;
   const ReportFacts facts{*options.root, inst.Locations(nullptr).windowsDir, inst.Description()};
-  ReportOutput out = RenderConsoleReport(options, offline->subject,
-                                         Stamp(GetLangString(50201), GetLangString(50202)), facts,
-                                         codePage);
+  ReportOutput out =
+      RenderConsoleReport(options, offline->subject,
+                          Stamp(GetLangString(50201), GetLangString(50202)), facts, codePage);
   if (!WriteOutput(options.output, out.text))
-    return Fail(kExitUsage, "cannot write " + (options.output.empty() ? "standard output" : options.output));
+    return Fail(kExitUsage,
+                "cannot write " + (options.output.empty() ? "standard output" : options.output));
   problems.insert(problems.end(), out.problems.begin(), out.problems.end());
   for (const std::string& problem : problems) std::cerr << "vconfig-report: " << problem << "\n";
   return problems.empty() ? kExitDone : kExitSourceUnreadable;

@@ -1,8 +1,8 @@
 // vconfig-report.exe: the console report of the running Windows system, through the
 // Win32 registry and files, like the report window.
-#include <windows.h>
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <fstream>
@@ -30,7 +30,8 @@ int Fail(int status, const std::string& message) {
 // UTF-8 to the ANSI code page, as the language modules' texts reach the program.
 std::string ToAnsi(std::string_view utf8) {
   if (utf8.empty()) return {};
-  const int wide = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+  const int wide =
+      ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
   std::wstring w(static_cast<size_t>(wide), L'\0');
   ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), w.data(), wide);
   const int bytes = ::WideCharToMultiByte(CP_ACP, 0, w.data(), wide, nullptr, 0, nullptr, nullptr);
@@ -45,8 +46,7 @@ std::string SystemText(int (*format)(char*, int)) {
 }
 
 ReportStamp Stamp() {
-  return {GetLangString(50201),
-          SystemText([](char* b, int n) {
+  return {GetLangString(50201), SystemText([](char* b, int n) {
             return ::GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, b, n);
           }),
           SystemText([](char* b, int n) {
@@ -95,19 +95,23 @@ int Run(const std::vector<std::string>& args) {
   ReportSubject subject;
   subject.otherFileCaption = GetLangString(7);
   subject.catalogue = Catalogue::Build(IsWindowsNT(GetWindowsVersionCode(system.Version())),
-                                       subject.otherFileCaption, GetLangString(20), GetLangString(21),
-                                       system.RunsUnderWow64());
+                                       subject.otherFileCaption, GetLangString(20),
+                                       GetLangString(21), system.RunsUnderWow64());
   subject.files = &SystemFileSystem();
   subject.registryNote = kRegistryNotRead;
-  subject.scopes.push_back({"", ReadSystemLocationsFrom(system, SystemRegistry()), &SystemRegistry()});
+  subject.scopes.push_back(
+      {"", ReadSystemLocationsFrom(system, SystemRegistry()), &SystemRegistry()});
   const auto unknown = UnknownCaptions(subject, options.sources);
   if (!unknown.empty()) return Fail(kExitUsage, "no source captioned '" + unknown.front() + "'");
 
   const ReportFacts facts{"", subject.scopes[0].locations.windowsDir, "Windows (running system)"};
-  const ReportOutput out = RenderConsoleReport(options, subject, Stamp(), facts, static_cast<int>(::GetACP()));
+  const ReportOutput out =
+      RenderConsoleReport(options, subject, Stamp(), facts, static_cast<int>(::GetACP()));
   if (!WriteOutput(options.output, out.text))
-    return Fail(kExitUsage, "cannot write " + (options.output.empty() ? "standard output" : options.output));
-  for (const std::string& problem : out.problems) std::cerr << "vconfig-report: " << problem << "\n";
+    return Fail(kExitUsage,
+                "cannot write " + (options.output.empty() ? "standard output" : options.output));
+  for (const std::string& problem : out.problems)
+    std::cerr << "vconfig-report: " << problem << "\n";
   return out.problems.empty() ? kExitDone : kExitSourceUnreadable;
 }
 

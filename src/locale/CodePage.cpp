@@ -52,7 +52,10 @@ void AppendUtf8(std::string& out, uint32_t c) {
 // One code point from UTF-8 at i; a malformed sequence gives U+FFFD and skips a byte.
 uint32_t NextUtf8(std::string_view s, size_t& i) {
   const auto b = static_cast<unsigned char>(s[i]);
-  const int extra = b >= 0xF0 && b < 0xF5 ? 3 : b >= 0xE0 && b < 0xF0 ? 2 : b >= 0xC2 && b < 0xE0 ? 1 : 0;
+  const int extra = b >= 0xF0 && b < 0xF5   ? 3
+                    : b >= 0xE0 && b < 0xF0 ? 2
+                    : b >= 0xC2 && b < 0xE0 ? 1
+                                            : 0;
   if (b < 0x80) {
     ++i;
     return b;
@@ -82,11 +85,12 @@ std::string Utf16LeToCodePage(std::string_view bytes, int codePage) {
   std::string out;
   out.reserve(bytes.size() / 2);
   for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    uint32_t c = static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8);
+    uint32_t c =
+        static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8);
     if (c == 0) break;
     if (c >= 0xD800 && c < 0xDC00 && i + 3 < bytes.size()) {
-      const uint32_t low =
-          static_cast<unsigned char>(bytes[i + 2]) | (static_cast<unsigned char>(bytes[i + 3]) << 8);
+      const uint32_t low = static_cast<unsigned char>(bytes[i + 2]) |
+                           (static_cast<unsigned char>(bytes[i + 3]) << 8);
       if (low >= 0xDC00 && low < 0xE000) {
         c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
         i += 2;

@@ -56,7 +56,8 @@ RegistryValue ConvertHiveValue(const HiveValue& value, int codePage) {
       size_t end = start;
       while (end + 1 < value.data.size() && (value.data[end] || value.data[end + 1])) end += 2;
       if (end == start) break;  // the empty string that ends the list
-      v.data += Utf16LeToCodePage(std::string_view(value.data).substr(start, end - start), codePage);
+      v.data +=
+          Utf16LeToCodePage(std::string_view(value.data).substr(start, end - start), codePage);
       v.data += '\0';
       start = end + 2;
     }
@@ -66,8 +67,7 @@ RegistryValue ConvertHiveValue(const HiveValue& value, int codePage) {
   return v;
 }
 
-HiveRegistry::HiveRegistry(std::shared_ptr<Hive> software, std::shared_ptr<Hive> user,
-                           int codePage)
+HiveRegistry::HiveRegistry(std::shared_ptr<Hive> software, std::shared_ptr<Hive> user, int codePage)
     : software_(std::move(software)), user_(std::move(user)), codePage_(codePage) {}
 
 std::unique_ptr<RegistryKey> HiveRegistry::OpenKey(RegistryRoot root, const std::string& path,

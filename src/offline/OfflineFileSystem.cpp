@@ -109,7 +109,8 @@ std::optional<std::string> OfflineFileSystem::ReadBytes(const std::string& path)
   const auto host = Resolve(path);
   if (!host) return std::nullopt;
   std::error_code ec;
-  if (!fs::is_regular_file(fs::status(*host, ec)) || ec || !StaysInside(root_, *host)) return std::nullopt;
+  if (!fs::is_regular_file(fs::status(*host, ec)) || ec || !StaysInside(root_, *host))
+    return std::nullopt;
   std::ifstream in(*host, std::ios::binary);
   if (!in) return std::nullopt;
   std::ostringstream content;

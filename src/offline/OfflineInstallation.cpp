@@ -10,7 +10,8 @@ namespace fs = std::filesystem;
 namespace {
 
 const char* const kCurrentVersionKey = "Microsoft\\Windows NT\\CurrentVersion";
-const char* const kShellFoldersKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+const char* const kShellFoldersKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
 bool IsDirectory(const fs::path& p) {
   std::error_code ec;
@@ -37,8 +38,7 @@ bool HoldsWindows(const fs::path& folder) {
 }
 
 // A string value of a hive key, in the code page; empty when missing or not a string.
-std::string StringValue(Hive& hive, const std::string& key, const std::string& name,
-                        int codePage) {
+std::string StringValue(Hive& hive, const std::string& key, const std::string& name, int codePage) {
   const auto values = hive.KeyValues(key);
   if (!values) return {};
   for (const HiveValue& value : *values) {
@@ -68,10 +68,12 @@ void ReadVersion(OfflineInstallation& inst, int codePage) {
   const std::string current = StringValue(hive, kCurrentVersionKey, "CurrentVersion", codePage);
   char* end = nullptr;
   inst.version.major = static_cast<uint32_t>(std::strtoul(current.c_str(), &end, 10));
-  if (end && *end == '.') inst.version.minor = static_cast<uint32_t>(std::strtoul(end + 1, nullptr, 10));
+  if (end && *end == '.')
+    inst.version.minor = static_cast<uint32_t>(std::strtoul(end + 1, nullptr, 10));
   if (auto major = DwordValue(hive, kCurrentVersionKey, "CurrentMajorVersionNumber")) {
     inst.version.major = *major;
-    inst.version.minor = DwordValue(hive, kCurrentVersionKey, "CurrentMinorVersionNumber").value_or(0);
+    inst.version.minor =
+        DwordValue(hive, kCurrentVersionKey, "CurrentMinorVersionNumber").value_or(0);
   }
   inst.version.servicePack = StringValue(hive, kCurrentVersionKey, "CSDVersion", codePage);
   inst.productName = StringValue(hive, kCurrentVersionKey, "ProductName", codePage);
@@ -135,8 +137,8 @@ void ReadUsers(OfflineInstallation& inst, const std::string& onlyUser, int codeP
     if (const auto hivePath = FindEntryNoCase(profile, "NTUSER.DAT")) {
       try {
         if (!StaysInside(inst.root, *hivePath))
-          throw EHiveError("Cannot read registry hive " + hivePath->string() + ": it leads out of " +
-                           inst.root.string());
+          throw EHiveError("Cannot read registry hive " + hivePath->string() +
+                           ": it leads out of " + inst.root.string());
         user.hive = OpenHiveFile(hivePath->string());
         recorded = StringValue(*user.hive, kShellFoldersKey, "Startup", codePage);
       } catch (const EHiveError& e) {
@@ -162,10 +164,12 @@ void ReadNT(OfflineInstallation& inst, const fs::path& softwarePath, const std::
                        inst.root.string());
     inst.software = OpenHiveFile(softwarePath.string());
     ReadVersion(inst, codePage);
-    const std::string systemRoot = StringValue(*inst.software, kCurrentVersionKey, "SystemRoot", codePage);
+    const std::string systemRoot =
+        StringValue(*inst.software, kCurrentVersionKey, "SystemRoot", codePage);
     if (systemRoot.size() >= 2 && systemRoot[1] == ':') drive = systemRoot[0];
-    recordedCommon = StringValue(*inst.software, "Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-                                 "Common Startup", codePage);
+    recordedCommon =
+        StringValue(*inst.software, "Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                    "Common Startup", codePage);
   } catch (const EHiveError& e) {
     problems.push_back(e.what());
     inst.software.reset();
@@ -187,7 +191,8 @@ void Read9x(OfflineInstallation& inst, const std::string& onlyUser) {
   user.profile = windows;
   user.startupFolder = StartupFolder(*inst.files, {}, windows, {"Start Menu\\Programs\\StartUp"});
   inst.users.push_back(std::move(user));
-  inst.commonStartup = StartupFolder(*inst.files, {}, windows, {"All Users\\Start Menu\\Programs\\StartUp"});
+  inst.commonStartup =
+      StartupFolder(*inst.files, {}, windows, {"All Users\\Start Menu\\Programs\\StartUp"});
 }
 
 }  // namespace
@@ -205,8 +210,9 @@ std::string FindWindowsFolder(const fs::path& root) {
     if (IsDirectory(it->path()) && HoldsWindows(it->path())) others.push_back(it->path());
   if (ec) throw ENotAnInstallation(root.string() + ": " + ec.message());
   if (others.empty())
-    throw ENotAnInstallation(root.string() +
-                             ": no Windows folder (one holding system32\\config\\SOFTWARE or system.ini)");
+    throw ENotAnInstallation(
+        root.string() +
+        ": no Windows folder (one holding system32\\config\\SOFTWARE or system.ini)");
   return std::min_element(others.begin(), others.end())->filename().string();
 }
 

@@ -25,21 +25,21 @@ class ENotAnInstallation : public AppError {
 enum class WindowsFamily { NT, Win9x };
 
 struct OfflineUser {
-  std::string name;              // the profile folder's name
+  std::string name;  // the profile folder's name
   std::filesystem::path profile;
-  std::shared_ptr<Hive> hive;    // null when NTUSER.DAT is missing or unreadable
-  std::string startupFolder;     // Windows path, on the system drive
+  std::shared_ptr<Hive> hive;  // null when NTUSER.DAT is missing or unreadable
+  std::string startupFolder;   // Windows path, on the system drive
 };
 
 struct OfflineInstallation {
   std::filesystem::path root;
-  std::string windowsFolder;   // its name as on disk ("WINDOWS", "WINNT")
+  std::string windowsFolder;  // its name as on disk ("WINDOWS", "WINNT")
   WindowsFamily family = WindowsFamily::NT;
-  VersionRecord version;       // NT: from CurrentVersion; 9x: 4.10
-  std::string productName;     // empty when unknown
+  VersionRecord version;           // NT: from CurrentVersion; 9x: 4.10
+  std::string productName;         // empty when unknown
   std::shared_ptr<Hive> software;  // null on 9x or when unreadable
   std::vector<OfflineUser> users;
-  std::string commonStartup;   // Windows path
+  std::string commonStartup;  // Windows path
   std::unique_ptr<OfflineFileSystem> files;
 
   // The Windows and system directories as the installation names them, and the

@@ -22,7 +22,8 @@ struct LargeTree {
     for (int k = 0; k < 100; ++k) {
       std::vector<TestValue>& values = software["Classes\\Bulk" + std::to_string(k)];
       for (int v = 0; v < 1000; ++v)
-        values.push_back(Sz("Value" + std::to_string(v), "C:\\Program Files\\Bulk\\" + std::to_string(k * 1000 + v)));
+        values.push_back(Sz("Value" + std::to_string(v),
+                            "C:\\Program Files\\Bulk\\" + std::to_string(k * 1000 + v)));
     }
     WriteHive(folder.path() / "WINDOWS/system32/config/SOFTWARE", software);
     SetLanguageModule(std::make_unique<TableStringModule>(
@@ -39,13 +40,16 @@ void Report(benchmark::State& state, OutputFormat format) {
   LargeTree& tree = Tree();
   ReportOptions options;
   options.format = format;
-  const ReportStamp stamp{"Report created on ", "2026-12-08", "12:00:00", "Created by ", kReportAppTitle};
+  const ReportStamp stamp{"Report created on ", "2026-12-08", "12:00:00", "Created by ",
+                          kReportAppTitle};
   size_t bytes = 0;
   for (auto _ : state) {
     std::vector<std::string> problems;
     auto offline = OpenOfflineSubject(tree.folder.path().string(), "", 1252, problems);
-    const ReportOutput out = RenderConsoleReport(options, offline->subject, stamp, {"root", "C:\\WINDOWS", "XP"}, 1252);
-    if (!problems.empty() || !out.problems.empty()) state.SkipWithError("a source could not be read");
+    const ReportOutput out =
+        RenderConsoleReport(options, offline->subject, stamp, {"root", "C:\\WINDOWS", "XP"}, 1252);
+    if (!problems.empty() || !out.problems.empty())
+      state.SkipWithError("a source could not be read");
     bytes = out.text.size();
     benchmark::DoNotOptimize(out.text.data());
   }

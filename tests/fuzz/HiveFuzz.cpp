@@ -60,7 +60,8 @@ void ReadAll(RegistryKey* key) {
 
 // The damaged hive's file, removed when the run ends.
 struct ScratchFile {
-  std::string path = (fs::temp_directory_path() / ("hivefuzz-" + std::to_string(getpid()))).string();
+  std::string path =
+      (fs::temp_directory_path() / ("hivefuzz-" + std::to_string(getpid()))).string();
   ~ScratchFile() { std::remove(path.c_str()); }
 };
 
@@ -74,16 +75,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   try {
     std::shared_ptr<Hive> hive = OpenHiveFile(path);
     HiveRegistry registry(hive, hive, 1252);
-    ReadAll(registry.OpenKey(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
-                             RegistryAccess::Read, RegistryView::Default).get());
-    ReadAll(registry.OpenKey(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
-                             RegistryAccess::Read, RegistryView::Bit32).get());
-    ReadAll(registry.OpenKey(RegistryRoot::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
-                             RegistryAccess::Read, RegistryView::Default).get());
-    ReadAll(registry.OpenKey(RegistryRoot::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce",
-                             RegistryAccess::Read, RegistryView::Default).get());
-    ReadAll(registry.OpenKey(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
-                             RegistryAccess::Read, RegistryView::Default).get());
+    ReadAll(registry
+                .OpenKey(RegistryRoot::LocalMachine,
+                         "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", RegistryAccess::Read,
+                         RegistryView::Default)
+                .get());
+    ReadAll(registry
+                .OpenKey(RegistryRoot::LocalMachine,
+                         "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", RegistryAccess::Read,
+                         RegistryView::Bit32)
+                .get());
+    ReadAll(registry
+                .OpenKey(RegistryRoot::CurrentUser,
+                         "Software\\Microsoft\\Windows\\CurrentVersion\\Run", RegistryAccess::Read,
+                         RegistryView::Default)
+                .get());
+    ReadAll(registry
+                .OpenKey(RegistryRoot::CurrentUser,
+                         "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce",
+                         RegistryAccess::Read, RegistryView::Default)
+                .get());
+    ReadAll(registry
+                .OpenKey(RegistryRoot::LocalMachine,
+                         "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", RegistryAccess::Read,
+                         RegistryView::Default)
+                .get());
   } catch (const EHiveError&) {
   }
   return 0;

@@ -43,7 +43,8 @@ inline std::vector<std::vector<std::string>> ParseCsv(const std::string& text) {
       field.clear();
       i += 2;
     } else if (i < text.size()) {
-      if (text[i] == '"' || text[i] == '\r' || text[i] == '\n') throw std::runtime_error("csv: stray character");
+      if (text[i] == '"' || text[i] == '\r' || text[i] == '\n')
+        throw std::runtime_error("csv: stray character");
       field += text[i++];
     }
   }
@@ -75,11 +76,13 @@ class JsonParser {
 
  private:
   void Space() {
-    while (i_ < s_.size() && (s_[i_] == ' ' || s_[i_] == '\n' || s_[i_] == '\r' || s_[i_] == '\t')) ++i_;
+    while (i_ < s_.size() && (s_[i_] == ' ' || s_[i_] == '\n' || s_[i_] == '\r' || s_[i_] == '\t'))
+      ++i_;
   }
   void Expect(char c) {
     Space();
-    if (i_ >= s_.size() || s_[i_] != c) throw std::runtime_error(std::string("json: expected ") + c);
+    if (i_ >= s_.size() || s_[i_] != c)
+      throw std::runtime_error(std::string("json: expected ") + c);
     ++i_;
   }
   bool Next(char c) {
@@ -104,12 +107,26 @@ class JsonParser {
       }
       const char e = s_.at(i_++);
       switch (e) {
-        case '"': case '\\': case '/': out += e; break;
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        case 't': out += '\t'; break;
-        case 'b': out += '\b'; break;
-        case 'f': out += '\f'; break;
+        case '"':
+        case '\\':
+        case '/':
+          out += e;
+          break;
+        case 'n':
+          out += '\n';
+          break;
+        case 'r':
+          out += '\r';
+          break;
+        case 't':
+          out += '\t';
+          break;
+        case 'b':
+          out += '\b';
+          break;
+        case 'f':
+          out += '\f';
+          break;
         case 'u': {
           const unsigned code = std::stoul(s_.substr(i_, 4), nullptr, 16);
           i_ += 4;
@@ -117,7 +134,8 @@ class JsonParser {
           out += static_cast<char>(code);
           break;
         }
-        default: throw std::runtime_error("json: bad escape");
+        default:
+          throw std::runtime_error("json: bad escape");
       }
     }
   }

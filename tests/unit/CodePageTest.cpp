@@ -1,9 +1,8 @@
-#include "locale/CodePage.h"
-
 #include <gtest/gtest.h>
 
 #include "cli/ReportOptions.h"
 #include "cli/ReportRun.h"
+#include "locale/CodePage.h"
 #include "locale/LanguageTable.h"
 
 namespace vconfig {
@@ -27,10 +26,10 @@ TEST(CodePage, UnicodeToEachCodePageAndBack) {
   };
   const Case cases[] = {
       {1252, {'C', 0xE9, 0x20AC}, "C\xE9\x80", "C\xC3\xA9\xE2\x82\xAC"},
-      {1250, {0x159, 0x17E}, "\xF8\x9E", "\xC5\x99\xC5\xBE"},          // ř ž
-      {1251, {0x416, 0x44F}, "\xC6\xFF", "\xD0\x96\xD1\x8F"},          // Ж я
-      {1252, {0x416, 'x'}, "?x", nullptr},                             // no Cyrillic in 1252
-      {1252, {0xD83D, 0xDE00}, "?", nullptr},                          // one character, one '?'
+      {1250, {0x159, 0x17E}, "\xF8\x9E", "\xC5\x99\xC5\xBE"},  // ř ž
+      {1251, {0x416, 0x44F}, "\xC6\xFF", "\xD0\x96\xD1\x8F"},  // Ж я
+      {1252, {0x416, 'x'}, "?x", nullptr},                     // no Cyrillic in 1252
+      {1252, {0xD83D, 0xDE00}, "?", nullptr},                  // one character, one '?'
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Utf16LeToCodePage(Utf16(c.utf16), c.codePage), c.bytes) << c.codePage;
@@ -76,8 +75,12 @@ TEST(ReportOptionsTest, Parsing) {
   EXPECT_EQ(o.output, "x.csv");
   EXPECT_EQ(o.user, "bob");
   EXPECT_FALSE(o.help);
-  for (const auto& bad : std::vector<std::vector<std::string>>{
-           {"--root"}, {"--root="}, {"--format", "xml"}, {"--lang", "NL"}, {"--codepage", "12x"}, {"x"}})
+  for (const auto& bad : std::vector<std::vector<std::string>>{{"--root"},
+                                                               {"--root="},
+                                                               {"--format", "xml"},
+                                                               {"--lang", "NL"},
+                                                               {"--codepage", "12x"},
+                                                               {"x"}})
     EXPECT_THROW(ParseReportOptions(bad), EUsageError) << bad[0];
 }
 

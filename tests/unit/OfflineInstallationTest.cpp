@@ -1,8 +1,7 @@
-#include "offline/OfflineInstallation.h"
-
 #include <gtest/gtest.h>
 
 #include "offline/HiveRegistry.h"
+#include "offline/OfflineInstallation.h"
 #include "offline/OfflineTree.h"
 
 namespace vconfig {
@@ -37,9 +36,12 @@ TEST_F(OfflineInstallationTest, WindowsXpLayout) {
   EXPECT_EQ(inst.users[1].name, "bob");  // ntuser.dat in lower case
   ASSERT_TRUE(inst.users[1].hive);
   // alice's shell records her folder; bob's falls back to the standard place.
-  EXPECT_EQ(inst.users[0].startupFolder, "C:\\Documents and Settings\\alice\\Start Menu\\Programs\\Startup");
-  EXPECT_EQ(inst.users[1].startupFolder, "C:\\Documents and Settings\\bob\\Start Menu\\Programs\\Startup");
-  EXPECT_EQ(inst.commonStartup, "C:\\Documents and Settings\\All Users\\Start Menu\\Programs\\Startup");
+  EXPECT_EQ(inst.users[0].startupFolder,
+            "C:\\Documents and Settings\\alice\\Start Menu\\Programs\\Startup");
+  EXPECT_EQ(inst.users[1].startupFolder,
+            "C:\\Documents and Settings\\bob\\Start Menu\\Programs\\Startup");
+  EXPECT_EQ(inst.commonStartup,
+            "C:\\Documents and Settings\\All Users\\Start Menu\\Programs\\Startup");
   const SystemLocations loc = inst.Locations(&inst.users[0]);
   EXPECT_EQ(loc.windowsDir, "C:\\WINDOWS");
   EXPECT_EQ(loc.systemDir, "C:\\WINDOWS\\system32");
@@ -55,9 +57,11 @@ TEST_F(OfflineInstallationTest, Windows10LayoutAndUserChoice) {
   EXPECT_EQ(inst.windowsFolder, "Windows");
   EXPECT_EQ(inst.version.major, 10u);  // CurrentMajorVersionNumber, not "6.3"
   ASSERT_EQ(inst.users.size(), 1u);    // Public holds no user
-  EXPECT_EQ(inst.users[0].startupFolder,
-            "C:\\Users\\carol\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Startup");
-  EXPECT_EQ(inst.commonStartup, "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\StartUp");
+  EXPECT_EQ(
+      inst.users[0].startupFolder,
+      "C:\\Users\\carol\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Startup");
+  EXPECT_EQ(inst.commonStartup,
+            "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\StartUp");
   EXPECT_EQ(Open("CAROL").users.size(), 1u);
   EXPECT_THROW(Open("dave"), EUnknownUser);
 }
@@ -102,21 +106,23 @@ TEST(HiveRegistryTest, ViewsNamesAndTypesAsStored) {
   WriteHive(temp.path() / "NTUSER.DAT", UserHive(""));
   HiveRegistry registry(OpenHiveFile((temp.path() / "SOFTWARE").string()),
                         OpenHiveFile((temp.path() / "NTUSER.DAT").string()), 1252);
-  auto machine = registry.OpenKey(RegistryRoot::LocalMachine, kRun, RegistryAccess::Read, RegistryView::Default);
+  auto machine = registry.OpenKey(RegistryRoot::LocalMachine, kRun, RegistryAccess::Read,
+                                  RegistryView::Default);
   ASSERT_TRUE(machine);
   const auto values = machine->Values();
   ASSERT_EQ(values.size(), 2u);
   EXPECT_EQ(values[1].type, kRegExpandSz);
   EXPECT_EQ(values[1].data, "%ProgramFiles%\\Agent\\agent.exe /min");  // not expanded
-  auto wow = registry.OpenKey(RegistryRoot::LocalMachine, kRun, RegistryAccess::Read, RegistryView::Bit32);
+  auto wow =
+      registry.OpenKey(RegistryRoot::LocalMachine, kRun, RegistryAccess::Read, RegistryView::Bit32);
   ASSERT_TRUE(wow);
   EXPECT_EQ(wow->Values().at(0).name, "Old32");
   EXPECT_FALSE(registry.OpenKey(RegistryRoot::LocalMachine, "SYSTEM\\Select", RegistryAccess::Read,
                                 RegistryView::Default));
 
   auto user = registry.OpenKey(RegistryRoot::CurrentUser,
-                               "Software\\Microsoft\\Windows\\CurrentVersion\\Run", RegistryAccess::Read,
-                               RegistryView::Default);
+                               "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                               RegistryAccess::Read, RegistryView::Default);
   ASSERT_TRUE(user);
   const auto mine = user->Values();
   ASSERT_EQ(mine.size(), 5u);

@@ -16,9 +16,9 @@
 #include "locale/CodePage.h"
 #include "locale/Language.h"
 #include "offline/OfflineTree.h"
+#include "offline/RecordReaders.h"
 #include "report/ReportBody.h"
 #include "report/ReportText.h"
-#include "offline/RecordReaders.h"
 
 namespace vconfig {
 namespace {
@@ -47,18 +47,21 @@ class OfflineReport : public ::testing::Test {
     problems_.clear();
     return OpenOfflineSubject(tree_.path().string(), user, 1252, problems_);
   }
-  std::string Render(OfflineSubject& s, OutputFormat format, std::vector<std::string> sources = {}) {
+  std::string Render(OfflineSubject& s, OutputFormat format,
+                     std::vector<std::string> sources = {}) {
     ReportOptions options;
     options.format = format;
     options.sources = std::move(sources);
-    ReportOutput out = RenderConsoleReport(options, s.subject, stamp_, {"root", "C:\\WINDOWS", "XP"}, 1252);
+    ReportOutput out =
+        RenderConsoleReport(options, s.subject, stamp_, {"root", "C:\\WINDOWS", "XP"}, 1252);
     problems_.insert(problems_.end(), out.problems.begin(), out.problems.end());
     return out.text;
   }
 
   TempFolder tree_;
   std::vector<std::string> problems_;
-  ReportStamp stamp_{"Report created on ", "2026-12-08", "12:00:00", "Created by ", kReportAppTitle};
+  ReportStamp stamp_{"Report created on ", "2026-12-08", "12:00:00", "Created by ",
+                     kReportAppTitle};
 };
 
 // The window program's report of the same files and string values, through its own
@@ -66,21 +69,24 @@ class OfflineReport : public ::testing::Test {
 TEST_F(OfflineReport, BodyIsTheReportWindowsBody) {
   MakeXpTree(tree_.path());
   auto offline = Open("alice");
-  const std::vector<std::string> captions = {"Config.nt", "Win.ini", "System.ini", "Boot.ini",
-                                             "HKL\\Run", "Startup(Common)"};
+  const std::vector<std::string> captions = {"Config.nt", "Win.ini",  "System.ini",
+                                             "Boot.ini",  "HKL\\Run", "Startup(Common)"};
   const auto sections = PlanSections(offline->subject, captions);
   const auto body = ConsoleReportBody(offline->subject, sections, problems_);
   EXPECT_TRUE(problems_.empty());
 
   MemoryFileSystem files;
-  files.Put("C:\\WINDOWS\\system32\\Config.nt", ReadAll(tree_.path() / "WINDOWS/system32/CONFIG.NT"));
+  files.Put("C:\\WINDOWS\\system32\\Config.nt",
+            ReadAll(tree_.path() / "WINDOWS/system32/CONFIG.NT"));
   files.Put("C:\\WINDOWS\\win.ini", ReadAll(tree_.path() / "WINDOWS/win.ini"));
   files.Put("C:\\WINDOWS\\system.ini", ReadAll(tree_.path() / "WINDOWS/system.ini"));
   files.Put("C:\\boot.ini", ReadAll(tree_.path() / "boot.ini"));
-  files.Put("C:\\Documents and Settings\\All Users\\Start Menu\\Programs\\Startup\\Common.lnk", "L");
+  files.Put("C:\\Documents and Settings\\All Users\\Start Menu\\Programs\\Startup\\Common.lnk",
+            "L");
   MemoryRegistry registry;
   registry.AddKey(RegistryRoot::LocalMachine, kRun);
-  registry.SetValue(RegistryRoot::LocalMachine, kRun, {"Tray", kRegSz, "C:\\Program Files\\Tray\\tray.exe"});
+  registry.SetValue(RegistryRoot::LocalMachine, kRun,
+                    {"Tray", kRegSz, "C:\\Program Files\\Tray\\tray.exe"});
   registry.SetValue(RegistryRoot::LocalMachine, kRun,
                     {"Agent", kRegExpandSz, "%ProgramFiles%\\Agent\\agent.exe /min"});
   const SystemLocations locations = offline->subject.scopes[0].locations;
@@ -88,7 +94,8 @@ TEST_F(OfflineReport, BodyIsTheReportWindowsBody) {
   ReportRequest request;
   for (const std::string& caption : captions) {
     const ConfigSource* s = offline->subject.catalogue.Find(caption);
-    request.items.push_back({s->group, s->position, 1, caption, offline->subject.catalogue.GroupTitle(s->group)});
+    request.items.push_back(
+        {s->group, s->position, 1, caption, offline->subject.catalogue.GroupTitle(s->group)});
   }
   EXPECT_EQ(body, BuildReportBody(request, offline->subject.catalogue, env));
   EXPECT_GT(body.size(), 60u);
@@ -103,7 +110,8 @@ TEST_F(OfflineReport, UsersValuesOfEveryTypeUnderTheirNames) {
   EXPECT_EQ(sections[3].caption, "Startup(User) (bob)");
   const auto body = ConsoleReportBody(offline->subject, sections, problems_);
   EXPECT_EQ(body[0], ReportHeading("Autostart", "HCU\\Run (alice)"));
-  EXPECT_EQ(body[2], RunValueLine("Messenger", "\"C:\\Program Files\\Messenger\\msmsgs.exe\" /background"));
+  EXPECT_EQ(body[2],
+            RunValueLine("Messenger", "\"C:\\Program Files\\Messenger\\msmsgs.exe\" /background"));
   EXPECT_EQ(body[3], RunValueLine("Sync", "%USERPROFILE%\\sync.exe"));
   // The window refuses a DWORD; here it is named by its type and shown exactly.
   EXPECT_EQ(body[4], RunValueLine("Flags", "[REG_DWORD] 42 (0x0000002a)"));
@@ -117,7 +125,8 @@ TEST_F(OfflineReport, TextAndHtmlAreTheWindowsSaveFormats) {
   MakeXpTree(tree_.path());
   auto offline = Open("bob");
   const std::string txt = Render(*offline, OutputFormat::Txt, {"Boot.ini"});
-  std::vector<std::string> lines = ConsoleReportBody(offline->subject, PlanSections(offline->subject, {"Boot.ini"}), problems_);
+  std::vector<std::string> lines =
+      ConsoleReportBody(offline->subject, PlanSections(offline->subject, {"Boot.ini"}), problems_);
   CompleteReport(lines, stamp_);
   std::vector<std::string> html = lines;
   StripAllMarkup(lines);
@@ -133,7 +142,8 @@ TEST_F(OfflineReport, RecordsReadBack) {
   const std::string csv = Render(*offline, OutputFormat::Csv, {"HCU\\Run", "Win.ini"});
   const auto rows = ParseCsv(csv);
   ASSERT_GT(rows.size(), 6u);
-  EXPECT_EQ(rows[0], (std::vector<std::string>{"group", "source", "location", "user", "view", "name", "type", "data"}));
+  EXPECT_EQ(rows[0], (std::vector<std::string>{"group", "source", "location", "user", "view",
+                                               "name", "type", "data"}));
   const size_t winIniLines = SplitTextLines(ReadAll(tree_.path() / "WINDOWS/win.ini")).size();
   ASSERT_EQ(rows.size(), 1 + winIniLines + 5);
   EXPECT_EQ(rows[1][1], "Win.ini");
@@ -141,10 +151,11 @@ TEST_F(OfflineReport, RecordsReadBack) {
   EXPECT_EQ(rows[1][5], "1");
   EXPECT_EQ(rows[1][6], "line");
   const auto& messenger = rows[1 + winIniLines];
-  EXPECT_EQ(messenger, (std::vector<std::string>{"Autostart", "HCU\\Run",
-                                                 "HKCU\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
-                                                 "alice", "", "Messenger", "REG_SZ",
-                                                 "\"C:\\Program Files\\Messenger\\msmsgs.exe\" /background"}));
+  EXPECT_EQ(messenger,
+            (std::vector<std::string>{"Autostart", "HCU\\Run",
+                                      "HKCU\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
+                                      "alice", "", "Messenger", "REG_SZ",
+                                      "\"C:\\Program Files\\Messenger\\msmsgs.exe\" /background"}));
   EXPECT_EQ(rows[3 + winIniLines][6], "REG_DWORD");
 
   const JsonValue json = ParseJson(Render(*offline, OutputFormat::Json, {"HCU\\Run", "HKL\\Run"}));
@@ -165,7 +176,8 @@ TEST_F(OfflineReport, SixtyFourBitInstallationsListTheir32BitRunKey) {
   const auto& autostart = offline->subject.catalogue.Group(kGroupAutostart);
   ASSERT_EQ(autostart.size(), 6u);
   EXPECT_EQ(autostart[1].caption, "HKL\\Run (32-bit)");
-  const auto body = ConsoleReportBody(offline->subject, PlanSections(offline->subject, {"HKL\\Run (32-bit)"}), problems_);
+  const auto body = ConsoleReportBody(
+      offline->subject, PlanSections(offline->subject, {"HKL\\Run (32-bit)"}), problems_);
   EXPECT_EQ(body, (std::vector<std::string>{ReportHeading("Autostart", "HKL\\Run (32-bit)"), " ",
                                             RunValueLine("Old32", "C:\\old\\old32.exe"), " "}));
   const auto rows = ParseCsv(Render(*offline, OutputFormat::Csv, {"HKL\\Run (32-bit)"}));
@@ -174,14 +186,19 @@ TEST_F(OfflineReport, SixtyFourBitInstallationsListTheir32BitRunKey) {
   // An XP installation has one view: five autostart entries, as the program shows them.
   TempFolder xp;
   MakeXpTree(xp.path());
-  EXPECT_EQ(OpenOfflineSubject(xp.path().string(), "", 1252, problems_)->subject.catalogue.Group(kGroupAutostart).size(), 5u);
+  EXPECT_EQ(OpenOfflineSubject(xp.path().string(), "", 1252, problems_)
+                ->subject.catalogue.Group(kGroupAutostart)
+                .size(),
+            5u);
 }
 
 TEST_F(OfflineReport, Windows98RegistryIsNotReadEverythingElseIs) {
   MakeWin98Tree(tree_.path());
   auto offline = Open();
   EXPECT_EQ(offline->subject.catalogue.Group(0)[0].caption, "Autoexec.bat");
-  const auto body = ConsoleReportBody(offline->subject, PlanSections(offline->subject, {"HKL\\Run", "Config.sys", "Startup(User)"}), problems_);
+  const auto body = ConsoleReportBody(
+      offline->subject, PlanSections(offline->subject, {"HKL\\Run", "Config.sys", "Startup(User)"}),
+      problems_);
   EXPECT_EQ(body[0], ReportHeading("Configuration files", "Config.sys"));
   EXPECT_GT(body.size(), 40u);
   const auto run = std::find(body.begin(), body.end(), ReportHeading("Autostart", "HKL\\Run"));
@@ -214,8 +231,10 @@ TEST_F(OfflineReport, UnreadableSourcesAreNamedAndTheRestReported) {
 
 TEST(ValueText, EveryTypeShownExactly) {
   EXPECT_EQ(ValueDataText({"n", kRegSz, "C:\\a.exe"}), "C:\\a.exe");
-  EXPECT_EQ(ValueDataText({"n", kRegDword, std::string("\xff\xff\xff\xff", 4)}), "4294967295 (0xffffffff)");
-  EXPECT_EQ(ValueDataText({"n", 11, std::string("\x01\0\0\0\0\0\0\0", 8)}), "1 (0x0000000000000001)");
+  EXPECT_EQ(ValueDataText({"n", kRegDword, std::string("\xff\xff\xff\xff", 4)}),
+            "4294967295 (0xffffffff)");
+  EXPECT_EQ(ValueDataText({"n", 11, std::string("\x01\0\0\0\0\0\0\0", 8)}),
+            "1 (0x0000000000000001)");
   EXPECT_EQ(ValueDataText({"n", kRegDword, std::string("\x01\x02", 2)}), "01 02");  // short: bytes
   EXPECT_EQ(ValueDataText({"n", kRegBinary, std::string("\x00\xAB", 2)}), "00 ab");
   EXPECT_EQ(ValueDataText({"n", kRegMultiSz, std::string("a\0b c\0", 6)}), "a | b c");

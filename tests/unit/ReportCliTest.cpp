@@ -39,8 +39,8 @@ class ReportCli : public ::testing::Test {
   Outcome Report(const std::vector<std::string>& args) {
     std::string command = Quote(VCONFIG_REPORT_EXE);
     for (const std::string& a : args) command += " " + Quote(a);
-    command += " >" + Quote((io_.path() / "out").string()) + " 2>" + Quote((io_.path() / "err").string()) +
-               " </dev/null";
+    command += " >" + Quote((io_.path() / "out").string()) + " 2>" +
+               Quote((io_.path() / "err").string()) + " </dev/null";
     Outcome run;
     const int raw = std::system(command.c_str());
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -63,10 +63,15 @@ TEST_F(ReportCli, ReportsAnXpInstallationAndChangesNothing) {
   EXPECT_NE(txt.out.find("Autostart - HCU\\Run (bob):\r\n"), std::string::npos);
   EXPECT_NE(txt.out.find("Flags : [REG_DWORD] 42 (0x0000002a)\r\n"), std::string::npos);
   const Outcome htm = Report({"--root", Root(), "--format", "htm", "--sources", "Boot.ini"});
-  EXPECT_EQ(htm.out.rfind("<TABLE>\r\n<TR><TD><FONT color=\"clnavy\" size=\"4\">Vorn Info Report</FONT></TD></TR>", 0), 0u);
+  EXPECT_EQ(
+      htm.out.rfind(
+          "<TABLE>\r\n<TR><TD><FONT color=\"clnavy\" size=\"4\">Vorn Info Report</FONT></TD></TR>",
+          0),
+      0u);
   const Outcome json = Report({"--root", Root(), "--format=json", "--user", "alice"});
   EXPECT_EQ(json.status, 0);
-  EXPECT_EQ(ParseJson(json.out).At("installation").At("description").text, "Microsoft Windows XP (NT 5.1)");
+  EXPECT_EQ(ParseJson(json.out).At("installation").At("description").text,
+            "Microsoft Windows XP (NT 5.1)");
   const fs::path file = io_.path() / "report.csv";
   EXPECT_EQ(Report({"--root", Root(), "--format", "csv", "-o", file.string()}).status, 0);
   EXPECT_GT(ParseCsv(Slurp(file)).size(), 50u);
@@ -82,16 +87,22 @@ TEST_F(ReportCli, LanguagesAndCodePages) {
   const Outcome ru = Report({"--root", Root(), "--lang", "RUS", "--sources", "Win.ini"});
   EXPECT_EQ(ru.status, 0);
   EXPECT_EQ(ru.out.find("\xD0"), std::string::npos);  // no UTF-8 lead bytes of Cyrillic
-  const Outcome cz = Report({"--root", Root(), "--lang", "CSY", "--sources", "RunOnce", "--format", "json"});
+  const Outcome cz =
+      Report({"--root", Root(), "--lang", "CSY", "--sources", "RunOnce", "--format", "json"});
   EXPECT_NE(cz.out.find("Po spu\xC5\xA1t\xC4\x9Bn\xC3\xAD"), std::string::npos);  // UTF-8 again
 }
 
 TEST_F(ReportCli, BadUsage) {
   MakeXpTree(tree_.path());
   for (const auto& args : std::vector<std::vector<std::string>>{
-           {}, {"--format", "pdf", "--root", Root()}, {"--root"}, {"--bogus"},
-           {"--root", Root(), "--lang", "XX"}, {"--root", Root(), "--sources", "win.ini"},
-           {"--root", Root(), "--user", "nobody"}, {"--root", Root(), "--codepage", "437"},
+           {},
+           {"--format", "pdf", "--root", Root()},
+           {"--root"},
+           {"--bogus"},
+           {"--root", Root(), "--lang", "XX"},
+           {"--root", Root(), "--sources", "win.ini"},
+           {"--root", Root(), "--user", "nobody"},
+           {"--root", Root(), "--codepage", "437"},
            {"--root", Root(), "-o", Root() + "/WINDOWS/report.txt"}}) {
     const Outcome run = Report(args);
     EXPECT_EQ(run.status, 2) << args.size();
@@ -133,7 +144,8 @@ TEST_F(ReportCli, DamagedInstallationsAreReportedAsFarAsTheyGo) {
   const Outcome run = Report({"--root", Root()});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("Profile ghost has no NTUSER.DAT"), std::string::npos) << run.err;
-  EXPECT_NE(run.err.find("System.ini: Cannot open file C:\\WINDOWS\\system.ini"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("System.ini: Cannot open file C:\\WINDOWS\\system.ini"), std::string::npos)
+      << run.err;
   EXPECT_NE(run.err.find("Boot.ini: Cannot open file C:\\boot.ini"), std::string::npos) << run.err;
   EXPECT_EQ(run.out.find("host only"), std::string::npos);
   EXPECT_NE(run.out.find("Autostart - HCU\\Run (bob):"), std::string::npos);  // the rest is there

@@ -31,7 +31,9 @@ std::vector<std::pair<std::string, std::string>> KeyValues(HKEY root) {
     char name[256];
     BYTE data[1024];
     DWORD nameLength = sizeof name, dataLength = sizeof data - 1, type = 0;
-    if (::RegEnumValueA(key, i, name, &nameLength, nullptr, &type, data, &dataLength) != ERROR_SUCCESS) break;
+    if (::RegEnumValueA(key, i, name, &nameLength, nullptr, &type, data, &dataLength) !=
+        ERROR_SUCCESS)
+      break;
     data[dataLength] = 0;
     values.emplace_back(std::string(name, nameLength), reinterpret_cast<char*>(data));
   }
@@ -41,7 +43,9 @@ std::vector<std::pair<std::string, std::string>> KeyValues(HKEY root) {
 
 TEST(ReportTool, RunKeysOfTheRunningSystem) {
   const std::string folder = TempFolder("vconfig-report");
-  ASSERT_EQ(RunReport("--sources \"HKL\\Run,HCU\\Run\" --format csv -o \"" + folder + "\\run.csv\"", folder), 0u);
+  ASSERT_EQ(RunReport("--sources \"HKL\\Run,HCU\\Run\" --format csv -o \"" + folder + "\\run.csv\"",
+                      folder),
+            0u);
   const std::string csv = ReadFileBytes(folder + "\\run.csv");
   ASSERT_EQ(csv.rfind("group,source,location,user,view,name,type,data\r\n", 0), 0u) << csv;
   const auto machine = KeyValues(HKEY_LOCAL_MACHINE);
@@ -49,17 +53,23 @@ TEST(ReportTool, RunKeysOfTheRunningSystem) {
   ASSERT_FALSE(machine.empty());  // the test prefix's demo values
   ASSERT_FALSE(user.empty());
   for (const auto& [name, data] : machine)
-    EXPECT_NE(csv.find("HKL\\Run,HKLM\\" + std::string(kRun) + ",,," + name + ",REG_SZ," + data + "\r\n"),
-              std::string::npos) << name;
+    EXPECT_NE(
+        csv.find("HKL\\Run,HKLM\\" + std::string(kRun) + ",,," + name + ",REG_SZ," + data + "\r\n"),
+        std::string::npos)
+        << name;
   for (const auto& [name, data] : user)
-    EXPECT_NE(csv.find("HCU\\Run,HKCU\\" + std::string(kRun) + ",,," + name + ",REG_SZ," + data + "\r\n"),
-              std::string::npos) << name;
+    EXPECT_NE(
+        csv.find("HCU\\Run,HKCU\\" + std::string(kRun) + ",,," + name + ",REG_SZ," + data + "\r\n"),
+        std::string::npos)
+        << name;
 
   ASSERT_EQ(RunReport("--sources HCU\\Run -o \"" + folder + "\\run.txt\"", folder), 0u);
   const std::string txt = ReadFileBytes(folder + "\\run.txt");
   EXPECT_EQ(txt.rfind("Vorn Info Report\r\n", 0), 0u) << txt;
-  EXPECT_NE(txt.find("\r\nAutostart - HCU\\Run:\r\n \r\n" + user[0].first + " : " + user[0].second + "\r\n"),
-            std::string::npos) << txt;
+  EXPECT_NE(txt.find("\r\nAutostart - HCU\\Run:\r\n \r\n" + user[0].first + " : " + user[0].second +
+                     "\r\n"),
+            std::string::npos)
+      << txt;
   RemoveTree(folder);
 }
 
