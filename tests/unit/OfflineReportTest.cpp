@@ -144,8 +144,11 @@ TEST_F(OfflineReport, RecordsReadBack) {
   ASSERT_GT(rows.size(), 6u);
   EXPECT_EQ(rows[0], (std::vector<std::string>{"group", "source", "location", "user", "view",
                                                "name", "type", "data"}));
-  const size_t winIniLines = SplitTextLines(ReadAll(tree_.path() / "WINDOWS/win.ini")).size();
+  // The same lines as the window's body lists for the file.
+  const auto fileLines = SplitTextLines(ReadAll(tree_.path() / "WINDOWS/win.ini"));
+  const size_t winIniLines = fileLines.size();
   ASSERT_EQ(rows.size(), 1 + winIniLines + 5);
+  for (size_t i = 0; i < winIniLines; ++i) EXPECT_EQ(rows[1 + i][7], fileLines[i]) << i;
   EXPECT_EQ(rows[1][1], "Win.ini");
   EXPECT_EQ(rows[1][2], "C:\\WINDOWS\\win.ini");
   EXPECT_EQ(rows[1][5], "1");
