@@ -9,6 +9,15 @@
 namespace vconfig {
 namespace {
 
+// A registry without keys.
+class NoRegistry : public Registry {
+ public:
+  std::unique_ptr<RegistryKey> OpenKey(RegistryRoot, const std::string&, RegistryAccess,
+                                       RegistryView) override {
+    return nullptr;
+  }
+};
+
 bool IsUsersSource(const ConfigSource& s) {
   return (s.kind == SourceKind::RunKey && s.root == RegistryRoot::CurrentUser) ||
          (s.kind == SourceKind::StartupFolder && s.folder == StartupFolderKind::User);
@@ -115,7 +124,9 @@ std::vector<std::string> ConsoleReportBody(const ReportSubject& subject,
         ReportRequest request;
         request.action = ReportAction::Save;
         request.items.push_back({source.group, source.position, 1, source.caption, title});
-        TypeDescribingRegistry registry(*section.scope->registry);
+        // The files of a machine whose registry is not read need none.
+        NoRegistry none;
+        TypeDescribingRegistry registry(section.scope->registry ? *section.scope->registry : none);
         ContentEnvironment env{*subject.files, registry, section.scope->locations,
                                subject.otherFileCaption};
         // The report window's own body, under the caption that names the user.
