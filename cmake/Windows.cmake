@@ -23,9 +23,9 @@ set(CMAKE_CXX_FLAGS_RELEASE "-O2 -g -DNDEBUG")
 
 set(VCONFIG_SUITE_DIR "${CMAKE_BINARY_DIR}/../suite" CACHE PATH "Staged suite layout")
 
-# Win32 layer: every *_win.cpp except the program's entry point.
+# Win32 layer: every *_win.cpp except the programs' entry points.
 file(GLOB_RECURSE win_sources CONFIGURE_DEPENDS src/*_win.cpp)
-list(FILTER win_sources EXCLUDE REGEX "src/app/VConfig_win\\.cpp$")
+list(FILTER win_sources EXCLUDE REGEX "src/(app/VConfig|cli/VConfigReport)_win\\.cpp$")
 add_library(vwin STATIC ${win_sources})
 target_link_libraries(vwin PUBLIC vcore comctl32 comdlg32 gdi32 user32 shell32 advapi32 version ole32 uuid winspool imagehlp msimg32)
 target_compile_options(vwin PRIVATE ${warn} ${win_flags})
@@ -70,6 +70,20 @@ target_include_directories(VConfig PRIVATE resources)
 vconfig_side_file(VConfig)
 vconfig_version_resource(VConfig VConfig.exe "Vorn Info Config - configuration and start-up editor"
   "Shows and edits the configuration files and autostart places of this PC.")
+
+# vconfig-report.exe: the console report of the running system (console subsystem),
+# staged on its own beside the suite (build/report/).
+add_executable(vconfig-report src/cli/VConfigReport_win.cpp)
+target_link_libraries(vconfig-report PRIVATE vwin)
+target_compile_options(vconfig-report PRIVATE ${warn} ${win_flags})
+target_compile_definitions(vconfig-report PRIVATE VCONFIG_VERSION="${PROJECT_VERSION}")
+target_link_options(vconfig-report PRIVATE ${win_link})
+vconfig_version_resource(vconfig-report vconfig-report.exe "Vorn Info Config - console report"
+  "Reports the configuration files and autostart places of this PC.")
+add_custom_target(stage-report ALL
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${VCONFIG_SUITE_DIR}/../report
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:vconfig-report> ${VCONFIG_SUITE_DIR}/../report/
+  DEPENDS vconfig-report)
 
 # Language modules: resource-only DLLs, one string table each.
 set(lang_codes CSY DE EN ES FR IT RUS)
@@ -133,7 +147,7 @@ target_include_directories(win_tests PRIVATE tests/win resources)
 target_compile_options(win_tests PRIVATE ${warn} ${win_flags})
 target_link_options(win_tests PRIVATE ${win_link})
 target_compile_definitions(win_tests PRIVATE VCONFIG_VERSION="${PROJECT_VERSION}")
-add_dependencies(win_tests stage ExcTestApp VnIMail test_mapi32)
+add_dependencies(win_tests stage ExcTestApp VnIMail test_mapi32 vconfig-report)
 
 # The mail module's tests: a mapi32.dll that records the message it is handed
 # (build/win/testmapi/mapi32.dll, copied beside VnIMail.exe by the tests).

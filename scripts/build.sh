@@ -18,4 +18,4 @@ cmake --build "$BUILD/native" -j"$JOBS"
 
 cmake -S "$ROOT" -B "$BUILD/win" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" -DVCONFIG_SUITE_DIR="$SUITE" "${launcher[@]}" >/dev/null
-cmake --build "$BUILD/win" -j"$JOBS" --target stage win_tests installed_tests screens win_bench
+cmake --build "$BUILD/win" -j"$JOBS" --target stage win_tests stage-report installed_tests screens win_bench

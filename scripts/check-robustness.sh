@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The native tests under AddressSanitizer and UndefinedBehaviorSanitizer, then a short
-# libFuzzer run over the markup renderer when clang is there.
+# libFuzzer run over the markup renderer, the report's conversions and the offline
+# registry over damaged hives when clang is there.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
@@ -20,4 +21,9 @@ if command -v clang++ >/dev/null; then
   mkdir -p "$BUILD/fuzz/report-corpus"
   "$BUILD/fuzz/ReportConvertFuzz" "$BUILD/fuzz/report-corpus" -max_total_time="${FUZZ_SECONDS:-20}" \
     -max_len=512 -print_final_stats=0 -artifact_prefix="$BUILD/fuzz/" 2>&1 | tail -n 2
+  # The offline registry over hives flipped and cut (a shorter run: each input is a hive).
+  cmake --build "$BUILD/fuzz" -j"$JOBS" --target HiveFuzz
+  mkdir -p "$BUILD/fuzz/hive-corpus"
+  "$BUILD/fuzz/HiveFuzz" "$BUILD/fuzz/hive-corpus" -max_total_time="${HIVE_FUZZ_SECONDS:-15}" \
+    -max_len=256 -print_final_stats=0 -artifact_prefix="$BUILD/fuzz/" 2>&1 | tail -n 2
 fi

@@ -9,7 +9,7 @@ have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok
 pkgs=(cmake make g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
       g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
       wine wine32:i386 wine64 fonts-wine xvfb xauth imagemagick fonts-liberation x11-utils
-      ghostscript clang libclang-rt-14-dev ccache nsis)
+      ghostscript clang libclang-rt-14-dev ccache nsis libhivex-dev)
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   sudo_cmd=""; [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"

@@ -173,7 +173,12 @@ TEST(Report, SelectAllAndSendAfterASaveIntoAnotherFolder) {
   ClickCheckBox(list, 3);  // HCU\Run
   ASSERT_TRUE(PressReportButton(form, "Send"));
   const std::string vmail = suite.root() + "Vmail\\";
-  ASSERT_TRUE(WaitFor([&] { return FileExists(vmail + "VnIMail.args"); }));
+  // The stand-in creates the file and then writes it: wait for its last line.
+  ASSERT_TRUE(WaitFor([&] {
+    const std::string args = ReadFileBytes(vmail + "VnIMail.args");
+    return args.find("\r\ncwd=") != std::string::npos && args.size() > 2 &&
+           args.compare(args.size() - 2, 2, "\r\n") == 0;
+  }));
   EXPECT_EQ(ReadFileBytes(vmail + "VnIMail.args"),
             "args=-vinfo \" \" \"..\\Vmail\\report.txt\" \"..\\Vmail\\report.htm\"\r\ncwd=" +
                 suite.root() + "Vmail\r\n");

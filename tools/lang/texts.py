@@ -12,6 +12,17 @@ LANGUAGE_IDS = {
     "RUS": (0x19, 0x01),
 }
 
+# The Windows code page each language is written in (its systems' ANSI code page).
+LANGUAGE_CODE_PAGES = {
+    "CSY": 1250,
+    "DE": 1252,
+    "EN": 1252,
+    "ES": 1252,
+    "FR": 1252,
+    "IT": 1252,
+    "RUS": 1251,
+}
+
 EN = {
     1: "Configuration files and autostart",
     7: "Open other file...",
