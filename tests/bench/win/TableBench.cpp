@@ -127,8 +127,13 @@ class TableRun {
       return Fail("the other-file entry did not open");
     ClickListRow(program.content, 13);
     HWND dialog = vtest::WaitForWindow(program.pid, "#32770", nullptr);
+    // The file name field: an edit inside combo box 0x47C, or edit 0x480.
     HWND name = dialog ? ::GetDlgItem(dialog, 0x47C) : nullptr;
-    if (name) name = ::FindWindowExA(name, nullptr, "Edit", nullptr);
+    if (name) {
+      if (HWND inner = ::FindWindowExA(name, nullptr, "Edit", nullptr)) name = inner;
+    } else if (dialog) {
+      name = ::GetDlgItem(dialog, 0x480);
+    }
     if (!name) return Fail("no file dialog");
     ::SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path_.c_str()));
     const auto start = std::chrono::steady_clock::now();
