@@ -33,7 +33,7 @@ if [ -z "$section_list" ]; then
     --benchmark_format=json 2>/dev/null)
   # The medians: bytes per second of the report and the copy; the split's own counters.
   native_table=$(awk '
-    /"name":/ { name = $2; gsub(/[",]/, "", name) }
+    /"name":/ { name = $2; gsub(/[",]/, "", name); sub(/\/min_time:[0-9.]+/, "", name) }
     /"bytes_per_second":/ { v = $2; gsub(/,/, "", v); bps[name] = v }
     /"ours_MBps":/ { v = $2; gsub(/,/, "", v); ours[name] = v }
     /"peer_MBps":/ { v = $2; gsub(/,/, "", v); peer[name] = v }
