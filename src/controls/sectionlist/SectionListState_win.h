@@ -49,10 +49,13 @@ class SectionList::Impl {
   int ClientWidth() const;
   int ScrollBarWidth() const { return ::GetSystemMetrics(SM_CXVSCROLL); }
 
-  // Heights and widths.
-  int MeasureSubItem(HDC dc, const ListSection& s, const std::string& text);
+  // Heights and widths. Rows are measured in batches of one DC and font: what every
+  // row of a batch shares (the wrap edge, the tab stops, the font's character widths)
+  // is read once per batch (SectionListRows_win.cpp).
+  struct RowMetrics;
+  int MeasureSubItem(const RowMetrics& m, const ListSection& s, const std::string& text);
   int MeasureMarkup(HDC dc, const ListSection& s, const std::string& text);
-  int RowExtent(HDC dc, const ListSection& s, const std::string& text, bool header);
+  int RowExtent(const RowMetrics& m, const ListSection& s, const std::string& text, bool header);
   void InsertRow(int at, const std::string& text, bool header, int height, int width);
   void UpdateExtent();
   void RebuildBackground();
