@@ -18,8 +18,8 @@ int ClampHeight(int h) { return std::max(1, std::min(h, kMaxRowHeight)); }
 }  // namespace
 
 struct SectionList::Impl::RowMetrics {
-  RowMetrics(Impl& impl, HDC dc)
-      : dc(dc), widths(dc), stops(impl.lb.tabs_.PlatformStops()),
+  RowMetrics(Impl& impl, HDC measuring)
+      : dc(measuring), widths(measuring), stops(impl.lb.tabs_.PlatformStops()),
         right((impl.lb.hwnd_ ? impl.ClientWidth() : 0) - impl.ScrollBarWidth()) {}
   HDC dc;  // not owned; its font selected for the whole batch
   TextWidths widths;
@@ -61,11 +61,13 @@ int SectionList::Impl::RowExtent(const RowMetrics& m, const ListSection& s,
 void SectionList::Impl::InsertRow(int at, const std::string& text, bool header, int height,
                                   int width) {
   pendingHeight = ClampHeight(height);
-  const LRESULT r = ::SendMessageA(lb.hwnd_, LB_INSERTSTRING, static_cast<WPARAM>(at),
-                                   reinterpret_cast<LPARAM>(text.c_str()));
+  // Straight to the system list box: the list's own procedure has nothing to add to
+  // these, and long lists insert a row for every line.
+  const LRESULT r =
+      CallList(LB_INSERTSTRING, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(text.c_str()));
   if (r == LB_ERR || r == LB_ERRSPACE) throw AppError("Out of system resources");
   // New rows carry item data 0, which marks a sub-item row.
-  if (header) ::SendMessageA(lb.hwnd_, LB_SETITEMDATA, static_cast<WPARAM>(r), 1);
+  if (header) CallList(LB_SETITEMDATA, static_cast<WPARAM>(r), 1);
   rowWidth.insert(rowWidth.begin() + at, width);
   if (width > extent) extent = width;
 }
@@ -161,7 +163,7 @@ void SectionList::DeleteRows(int at, int count) {
         SetTopRow(top);
         top = TopIndex();
       }
-      ::SendMessageA(hwnd_, LB_DELETESTRING, static_cast<WPARAM>(r), 0);
+      impl_->CallList(LB_DELETESTRING, static_cast<WPARAM>(r), 0);
     }
     const int wanted = top0 < at ? top0 : top0 >= at + count ? top0 - count : at;
     if (wanted != TopIndex()) SetTopRow(std::min(wanted, std::max(0, RowCount() - 1)));
