@@ -61,6 +61,11 @@ TEST(TextWidths, SumsAreWhatGdiMeasures) {
     ASSERT_TRUE(font);
     vconfig::SelectObjectScope selected(dc.get(), font.get());
     const TextWidths widths(dc.get());
+    // A single-byte code page: the sums are in use, not only GDI behind them.
+    CPINFO cp{};
+    if (::GetCPInfo(CP_ACP, &cp) && cp.MaxCharSize == 1) {
+      EXPECT_TRUE(widths.Summed()) << f.face;
+    }
     for (const std::string& t : texts) {
       const int n = static_cast<int>(t.size());
       SIZE size{};

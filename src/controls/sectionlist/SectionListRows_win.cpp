@@ -69,6 +69,7 @@ void SectionList::Impl::InsertRow(int at, const std::string& text, bool header, 
   // New rows carry item data 0, which marks a sub-item row.
   if (header) CallList(LB_SETITEMDATA, static_cast<WPARAM>(r), 1);
   rowWidth.insert(rowWidth.begin() + at, width);
+  rowHeight.insert(rowHeight.begin() + at, pendingHeight);
   if (width > extent) extent = width;
 }
 
@@ -79,6 +80,7 @@ void SectionList::RecomputeHeights() {
   BeginUpdate();
   ::SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
   impl_->rowWidth.clear();
+  impl_->rowHeight.clear();
   impl_->extent = 0;
   int row = 0;
   for (int j = 0; j < sections_.Count(); ++j) {
@@ -91,6 +93,33 @@ void SectionList::RecomputeHeights() {
   }
   if (sel >= 0 && sel < row) SetItemIndex(sel);
   if (top < row) ::SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+  EndUpdate();
+}
+
+void SectionList::ReflowHeights() {
+  if (!hwnd_) return;
+  auto& heights = impl_->rowHeight;
+  if (static_cast<int>(heights.size()) != RowCount()) {
+    RecomputeHeights();
+    return;
+  }
+  BeginUpdate();
+  WindowDc dc(hwnd_);
+  int row = 0;
+  for (int j = 0; j < sections_.Count(); ++j) {
+    const ListSection& s = sections_[j];
+    ++row;  // header rows keep their height
+    if (!s.Expanded() || s.SubItems.Count() == 0) continue;
+    SelectObjectScope font(dc.get(), impl_->FontFor(impl_->SubItemFont(s)));
+    const Impl::RowMetrics metrics(*impl_, dc.get());
+    for (int i = 0; i < s.SubItems.Count(); ++i, ++row) {
+      const int h = ClampHeight(impl_->MeasureSubItem(metrics, s, s.SubItems.Strings(i)));
+      if (h == heights[static_cast<size_t>(row)]) continue;
+      impl_->CallList(LB_SETITEMHEIGHT, static_cast<WPARAM>(row), static_cast<LPARAM>(h));
+      heights[static_cast<size_t>(row)] = h;
+    }
+    impl_->EndMeasuring();
+  }
   EndUpdate();
 }
 
@@ -118,6 +147,7 @@ void SectionList::InsertSubItemRows(int at, const ListSection& section, int firs
   const Impl::RowMetrics metrics(*impl_, dc.get());
   impl_->inserting = true;
   impl_->rowWidth.reserve(impl_->rowWidth.size() + static_cast<size_t>(count));
+  impl_->rowHeight.reserve(impl_->rowHeight.size() + static_cast<size_t>(count));
   const int top0 = TopIndex();
   int top = top0;
   try {
@@ -169,9 +199,10 @@ void SectionList::DeleteRows(int at, int count) {
     if (wanted != TopIndex()) SetTopRow(std::min(wanted, std::max(0, RowCount() - 1)));
   }
   impl_->inserting = false;
-  auto& widths = impl_->rowWidth;
-  const int end = std::min<int>(at + count, static_cast<int>(widths.size()));
-  if (at < end) widths.erase(widths.begin() + at, widths.begin() + end);
+  for (std::vector<int>* mirror : {&impl_->rowWidth, &impl_->rowHeight}) {
+    const int end = std::min<int>(at + count, static_cast<int>(mirror->size()));
+    if (at < end) mirror->erase(mirror->begin() + at, mirror->begin() + end);
+  }
   EndUpdate();
 }
 

@@ -26,8 +26,10 @@ class SectionList::Impl {
   // Height handed to the list box's WM_MEASUREITEM for the row being inserted.
   int pendingHeight = 0;
   bool inserting = false;
-  // Row widths for the horizontal extent (0 for rows that do not count).
+  // Row widths for the horizontal extent (0 for rows that do not count), and the
+  // heights the rows were given.
   std::vector<int> rowWidth;
+  std::vector<int> rowHeight;
   int extent = 0;
 
   // The surface that measures markup rows while a batch of rows is inserted.

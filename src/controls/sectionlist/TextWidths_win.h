@@ -18,6 +18,8 @@ class TextWidths {
   int Width(std::string_view text) const;
   // What GetTabbedTextExtentA gives as the width, with the tab stops given.
   int TabbedWidth(std::string_view text, const int* stops, int stopCount) const;
+  // Whether widths are sums of the font's character widths (else GDI measures each).
+  bool Summed() const { return summed_; }
 
  private:
   HDC dc_;  // not owned
