@@ -186,14 +186,20 @@ target_compile_options(screens PRIVATE ${warn} ${win_flags})
 target_link_options(screens PRIVATE ${win_link})
 add_dependencies(screens stage ExcTestApp)
 
-# The section list benchmark under Wine (scripts/bench-wine.sh), beside the native
-# benchmarks; not part of the tests.
+# The benchmarks under Wine (scripts/bench-wine.sh), beside the native benchmarks: the
+# program beside its peers (notepad, a bare list box, a minimal window program) and the
+# section list's steps. Not part of the tests.
 file(GLOB win_bench_sources CONFIGURE_DEPENDS tests/bench/win/*.cpp)
-add_executable(win_bench ${win_bench_sources} tests/win/SectionListFixture.cpp ${app_resources})
-target_link_libraries(win_bench PRIVATE vwin)
+add_executable(win_bench ${win_bench_sources} tests/win/SectionListFixture.cpp
+               tests/win/harness/Harness.cpp tests/win/harness/MainWindowDriver.cpp ${app_resources})
+target_link_libraries(win_bench PRIVATE vwin gtest)
 target_include_directories(win_bench PRIVATE tests/win resources)
 target_compile_options(win_bench PRIVATE ${warn} ${win_flags})
 target_link_options(win_bench PRIVATE ${win_link})
+add_executable(bench_minimal_window WIN32 tests/bench/win/minimal/MinimalWindow.cpp)
+target_compile_options(bench_minimal_window PRIVATE ${warn})
+target_link_options(bench_minimal_window PRIVATE ${win_link})
+add_dependencies(win_bench stage bench_minimal_window)
 
 # The release (scripts/package.sh builds it in a Release build of its own): the suite
 # staged, stripped, zipped and wrapped in an installer, into dist/.

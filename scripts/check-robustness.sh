@@ -21,6 +21,11 @@ if command -v clang++ >/dev/null; then
   mkdir -p "$BUILD/fuzz/report-corpus"
   "$BUILD/fuzz/ReportConvertFuzz" "$BUILD/fuzz/report-corpus" -max_total_time="${FUZZ_SECONDS:-20}" \
     -max_len=512 -print_final_stats=0 -artifact_prefix="$BUILD/fuzz/" 2>&1 | tail -n 2
+  # Splitting files into lines, against a byte-by-byte reference.
+  cmake --build "$BUILD/fuzz" -j"$JOBS" --target TextLinesFuzz
+  mkdir -p "$BUILD/fuzz/lines-corpus"
+  "$BUILD/fuzz/TextLinesFuzz" "$BUILD/fuzz/lines-corpus" -max_total_time="${FUZZ_SECONDS:-20}" \
+    -max_len=4096 -print_final_stats=0 -artifact_prefix="$BUILD/fuzz/" 2>&1 | tail -n 2
   # The offline registry over hives flipped and cut (a shorter run: each input is a hive).
   cmake --build "$BUILD/fuzz" -j"$JOBS" --target HiveFuzz
   mkdir -p "$BUILD/fuzz/hive-corpus"

@@ -1,27 +1,104 @@
 #include "config/TextLines.h"
 
+#include <cstring>
+
 #include "diagnostics/Errors.h"
 
 namespace vconfig {
+namespace {
+
+// The first c in [p, end), or end.
+const char* Find(const char* p, const char* end, char c) {
+  const void* hit = std::memchr(p, c, static_cast<size_t>(end - p));
+  return hit ? static_cast<const char*>(hit) : end;
+}
+
+size_t Count(const char* p, const char* end, char c) {
+  size_t n = 0;
+  for (p = Find(p, end, c); p != end; p = Find(p + 1, end, c)) ++n;
+  return n;
+}
+
+// The line breaks of a text (CR LF, a lone CR, a lone LF) from front to back. It keeps
+// the next CR and the next LF and searches for each again only once the scan has passed
+// it, so that every byte is searched once for either.
+class LineBreaks {
+ public:
+  LineBreaks(const char* begin, const char* end)
+      : end_(end), cr_(Find(begin, end, '\r')), lf_(Find(begin, end, '\n')) {}
+
+  // The first break at or after p (end when there is none), and its length.
+  const char* Next(const char* p, size_t& length) {
+    if (cr_ < p) cr_ = Find(p, end_, '\r');
+    if (lf_ < p) lf_ = Find(p, end_, '\n');
+    const char* const at = cr_ < lf_ ? cr_ : lf_;
+    length = at == cr_ && lf_ != end_ && at + 1 == lf_ ? 2 : 1;
+    return at;
+  }
+
+ private:
+  const char* end_;
+  const char* cr_;
+  const char* lf_;
+};
+
+// The text up to its first NUL.
+std::string_view BeforeNul(std::string_view bytes) {
+  if (bytes.empty()) return bytes;
+  const char* p = bytes.data();
+  return std::string_view(p, static_cast<size_t>(Find(p, p + bytes.size(), '\0') - p));
+}
+
+}  // namespace
 
 TextLines SplitTextLines(std::string_view bytes) {
-  const size_t nul = bytes.find('\0');
-  if (nul != std::string_view::npos) bytes = bytes.substr(0, nul);
+  bytes = BeforeNul(bytes);
   TextLines lines;
-  size_t start = 0;
-  size_t i = 0;
-  while (i < bytes.size()) {
-    const char c = bytes[i];
-    if (c == '\r' || c == '\n') {
-      lines.emplace_back(bytes.substr(start, i - start));
-      i += (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
-      start = i;
-    } else {
-      ++i;
-    }
+  if (bytes.empty()) return lines;
+  const char* p = bytes.data();
+  const char* const end = p + bytes.size();
+  // One allocation for the list: a line per LF, or per CR in a file of CRs only.
+  size_t breaks = Count(p, end, '\n');
+  if (breaks == 0) breaks = Count(p, end, '\r');
+  lines.reserve(breaks + 1);
+  LineBreaks scan(p, end);
+  while (p != end) {
+    size_t length = 0;
+    const char* const at = scan.Next(p, length);
+    lines.emplace_back(p, static_cast<size_t>(at - p));
+    if (at == end) break;
+    p = at + length;
   }
-  if (start < bytes.size()) lines.emplace_back(bytes.substr(start));
   return lines;
+}
+
+std::string CrLfText(std::string_view bytes) {
+  bytes = BeforeNul(bytes);
+  std::string out;
+  if (bytes.empty()) return out;
+  const char* p = bytes.data();
+  const char* const end = p + bytes.size();
+  out.reserve(bytes.size() + 2);
+  // Runs that already end their lines with CR LF are copied whole.
+  const char* copied = p;
+  LineBreaks scan(p, end);
+  while (p != end) {
+    size_t length = 0;
+    const char* const at = scan.Next(p, length);
+    if (at == end) {
+      out.append(copied, static_cast<size_t>(end - copied));
+      out.append("\r\n", 2);
+      return out;
+    }
+    if (length == 1) {
+      out.append(copied, static_cast<size_t>(at - copied));
+      out.append("\r\n", 2);
+      copied = at + 1;
+    }
+    p = at + length;
+  }
+  out.append(copied, static_cast<size_t>(end - copied));
+  return out;
 }
 
 std::string JoinTextLines(const TextLines& lines) {
@@ -30,8 +107,8 @@ std::string JoinTextLines(const TextLines& lines) {
   std::string out;
   out.reserve(size);
   for (const auto& l : lines) {
-    out += l;
-    out += "\r\n";
+    out.append(l);
+    out.append("\r\n", 2);
   }
   return out;
 }
@@ -41,6 +118,13 @@ TextLines ReadTextLines(FileSystem& fs, const std::string& path) {
   auto content = fs.ReadBytes(path);
   if (!content) throw EFileOpenError(path);
   return SplitTextLines(*content);
+}
+
+std::string ReadCrLfText(FileSystem& fs, const std::string& path) {
+  CheckShownFileSize(fs, path);
+  auto content = fs.ReadBytes(path);
+  if (!content) throw EFileOpenError(path);
+  return CrLfText(*content);
 }
 
 namespace {

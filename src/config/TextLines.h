@@ -16,10 +16,15 @@ using TextLines = std::vector<std::string>;
 
 TextLines SplitTextLines(std::string_view bytes);
 std::string JoinTextLines(const TextLines& lines);
+// What JoinTextLines(SplitTextLines(bytes)) gives, in one pass: the text up to its
+// first NUL with every line ended by CR LF.
+std::string CrLfText(std::string_view bytes);
 
 // Throws EFileOpenError when the file cannot be read, EFileTooLargeError (before
 // reading) when it is larger than the program shows.
 TextLines ReadTextLines(FileSystem& fs, const std::string& path);
+// The file's text as CrLfText gives it; throws EFileOpenError when it cannot be read.
+std::string ReadCrLfText(FileSystem& fs, const std::string& path);
 
 // Rewrites (or creates) the file. Refuses with EBinaryFileError an existing file that
 // holds a NUL byte, since its tail after the NUL was never shown. Throws

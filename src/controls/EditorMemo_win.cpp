@@ -56,8 +56,19 @@ std::string EditorMemo::Text() const {
 
 void EditorMemo::SetLines(const std::vector<std::string>& lines) {
   // Every line ends with CR LF, so that a last empty line is kept as a line.
-  const std::string text = JoinTextLines(lines);
+  SetText(JoinTextLines(lines));
+}
+
+void EditorMemo::SetText(const std::string& text) {
+  // A shown editor would lay out and paint its old text's replacement as it goes:
+  // redrawing stays off until the text is in.
+  const bool shown = ::IsWindowVisible(hwnd_) != FALSE;
+  if (shown) ::SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
   ::SendMessageA(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  if (shown) {
+    ::SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(hwnd_, nullptr, TRUE);
+  }
   ::SendMessageA(hwnd_, EM_EMPTYUNDOBUFFER, 0, 0);
   ::SendMessageA(hwnd_, EM_SETSEL, 0, 0);
   ::SendMessageA(hwnd_, EM_SCROLLCARET, 0, 0);

@@ -1,5 +1,7 @@
 #include "report/ReportText.h"
 
+#include <algorithm>
+
 namespace vconfig {
 namespace {
 
@@ -26,20 +28,36 @@ char HtmlSizeFor(std::string_view digits) {
   return 0;
 }
 
+// The first "<" or ">" at or after from (npos when none): find_first_of would search
+// the two characters once for every character of the line.
+size_t FindTagChar(std::string_view line, size_t from) {
+  for (size_t i = from; i < line.size(); ++i)
+    if (line[i] == '<' || line[i] == '>') return i;
+  return std::string_view::npos;
+}
+
 }  // namespace
 
 std::string StripMarkup(std::string_view line) {
   std::string out;
   out.reserve(line.size());
-  bool inTag = false;
-  for (char c : line) {
-    if (c == '<') {
-      inTag = true;
-    } else if (c == '>') {
-      inTag = false;
-    } else if (!inTag) {
-      out += c;
+  // Text between tags is copied a run at a time; a ">" outside a tag vanishes, and a
+  // "<" that is never closed drops the rest.
+  size_t i = 0;
+  while (i < line.size()) {
+    const size_t stop = FindTagChar(line, i);
+    if (stop == std::string_view::npos) {
+      out.append(line.substr(i));
+      break;
     }
+    out.append(line.substr(i, stop - i));
+    if (line[stop] == '>') {
+      i = stop + 1;
+      continue;
+    }
+    const size_t close = line.find('>', stop + 1);
+    if (close == std::string_view::npos) break;
+    i = close + 1;
   }
   return out;
 }
@@ -64,29 +82,44 @@ std::string RemoveImageTag(std::string_view line) {
   return out;
 }
 
-std::string MapFontSizes(std::string_view line) {
+namespace {
+
+// MapFontSizes into out, which it extends.
+void AppendMappedFontSizes(std::string& out, std::string_view line) {
   // One pass: a replacement keeps both quotes and puts no digit that could start a
   // new match, so scanning on from its closing quote replaces each occurrence once,
-  // also those that share a quote with their neighbour.
-  std::string out;
-  out.reserve(line.size());
+  // also those that share a quote with their neighbour. Text between quotes is copied
+  // a run at a time.
   size_t i = 0;
   while (i < line.size()) {
-    if (line[i] == '"') {
-      size_t n = 0;
-      while (n < 2 && i + 1 + n < line.size() && IsDigit(line[i + 1 + n])) ++n;
-      if (n > 0 && i + 1 + n < line.size() && line[i + 1 + n] == '"') {
-        const char size = HtmlSizeFor(line.substr(i + 1, n));
-        if (size) {
-          out += '"';
-          out += size;
-          i += 1 + n;  // continue at the closing quote
-          continue;
-        }
+    const size_t quote = line.find('"', i);
+    if (quote == std::string_view::npos) {
+      out.append(line.substr(i));
+      return;
+    }
+    out.append(line.substr(i, quote - i));
+    i = quote;
+    size_t n = 0;
+    while (n < 2 && i + 1 + n < line.size() && IsDigit(line[i + 1 + n])) ++n;
+    if (n > 0 && i + 1 + n < line.size() && line[i + 1 + n] == '"') {
+      const char size = HtmlSizeFor(line.substr(i + 1, n));
+      if (size) {
+        out += '"';
+        out += size;
+        i += 1 + n;  // continue at the closing quote
+        continue;
       }
     }
     out += line[i++];
   }
+}
+
+}  // namespace
+
+std::string MapFontSizes(std::string_view line) {
+  std::string out;
+  out.reserve(line.size());
+  AppendMappedFontSizes(out, line);
   return out;
 }
 
@@ -101,14 +134,38 @@ std::optional<int> LineFontSize(std::string_view line) {
 }
 
 void StripAllMarkup(std::vector<std::string>& lines) {
-  for (auto& line : lines) line = StripMarkup(line);
+  // In place, as StripMarkup does it: the text kept moves to the front of the line.
+  for (auto& line : lines) {
+    size_t i = FindTagChar(line, 0);
+    if (i == std::string_view::npos) continue;
+    size_t kept = i;
+    while (i < line.size()) {
+      if (line[i] == '<') {
+        i = line.find('>', i + 1);
+        if (i == std::string::npos) break;
+      }
+      ++i;  // past the ">"
+      const size_t stop = std::min(FindTagChar(line, i), line.size());
+      std::char_traits<char>::move(&line[kept], line.data() + i, stop - i);
+      kept += stop - i;
+      i = stop;
+    }
+    line.resize(kept);
+  }
 }
 
 void ConvertToHtml(std::vector<std::string>& lines) {
+  static constexpr std::string_view kOpen = "<TR><TD>", kClose = "</TD></TR>";
   for (auto& line : lines) {
-    std::string row = "<TR><TD>";
-    row += MapFontSizes(RemoveImageTag(line));
-    row += "</TD></TR>";
+    // Only a line with a "<" can hold an image element.
+    const bool tags = line.find('<') != std::string::npos;
+    const std::string cut = tags ? RemoveImageTag(line) : std::string();
+    const std::string_view body = tags ? std::string_view(cut) : std::string_view(line);
+    std::string row;
+    row.reserve(kOpen.size() + body.size() + kClose.size());
+    row.append(kOpen);
+    AppendMappedFontSizes(row, body);
+    row.append(kClose);
     line = std::move(row);
   }
   lines.insert(lines.begin(), "<TABLE>");

@@ -124,7 +124,7 @@ void EditorWindow::OpenFile(const std::string& path) {
   const FileStamp stamp = StampOf(path);
   if (files.FileExists(path)) {
     try {
-      memo_->SetLines(ReadTextLines(files, path));
+      memo_->SetText(ReadCrLfText(files, path));
     } catch (...) {
       Hide();
       throw;

@@ -51,7 +51,7 @@ class ContentListSink : public ContentSink {
   void SetRows(int section, StringList rows) override {
     SectionListStrings& items = list_.Sections()[section].SubItems;
     items.Clear();
-    items.AddStrings(rows);
+    items.AddStrings(std::move(rows));
   }
   void SetSectionImage(int section, int image) override {
     list_.Sections()[section].ImageIndex = image;

@@ -32,6 +32,23 @@ std::string MapFontSizesSlowly(std::string line) {
   return line;
 }
 
+// Character by character: "<" opens a tag, ">" closes one (or vanishes), and only
+// what stands outside tags is kept.
+std::string StripMarkupSlowly(const std::string& line) {
+  std::string out;
+  bool inTag = false;
+  for (char c : line) {
+    if (c == '<') {
+      inTag = true;
+    } else if (c == '>') {
+      inTag = false;
+    } else if (!inTag) {
+      out += c;
+    }
+  }
+  return out;
+}
+
 bool HasImageOpen(const std::string& line) {
   std::string upper = line;
   for (char& c : upper)
@@ -47,6 +64,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text = vconfig::StripMarkup(line);
   Check(text.size() <= line.size());
   Check(text.find_first_of("<>") == std::string::npos);
+  Check(text == StripMarkupSlowly(line));
+  std::vector<std::string> stripped{line};
+  vconfig::StripAllMarkup(stripped);
+  Check(stripped.size() == 1 && stripped[0] == text);
 
   // The cut removes one piece: what is left is a prefix and a suffix of the line.
   const std::string cut = vconfig::RemoveImageTag(line);
@@ -69,5 +90,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (size_t i = 1; i < lines.size(); ++i)
     Check(lines[i].compare(0, 8, "<TR><TD>") == 0 && lines[i].size() >= 18 &&
           lines[i].compare(lines[i].size() - 10, 10, "</TD></TR>") == 0);
+  Check(lines[1] == "<TR><TD>" + MapFontSizesSlowly(cut) + "</TD></TR>");
   return 0;
 }

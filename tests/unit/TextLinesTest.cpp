@@ -29,7 +29,24 @@ TEST(TextLines, SplitsAtEveryKindOfBreakAndStopsAtNul) {
       {std::string("\0abc", 4), {}},
       {"x\xE1\xFF\r\n", {"x\xE1\xFF"}},
   };
-  for (const auto& c : cases) EXPECT_EQ(SplitTextLines(c.bytes), c.lines) << c.bytes;
+  for (const auto& c : cases) {
+    EXPECT_EQ(SplitTextLines(c.bytes), c.lines) << c.bytes;
+    EXPECT_EQ(CrLfText(c.bytes), JoinTextLines(c.lines)) << c.bytes;
+  }
+}
+
+// The splitter searches ahead for the next CR and the next LF separately: breaks of
+// every kind next to each other, and long runs without one, must still come out in order.
+TEST(TextLines, MixedBreaksAcrossLongLines) {
+  const std::string longLine(100000, 'x');
+  const std::string bytes = "a\r" + longLine + "\n\r\n\rb\r\r\n\n" + longLine + "\r";
+  const TextLines expected = {"a", longLine, "", "", "b", "", "", longLine};
+  EXPECT_EQ(SplitTextLines(bytes), expected);
+  EXPECT_EQ(CrLfText(bytes), JoinTextLines(expected));
+  // Lines of CR LF only are copied through unchanged; a missing final break is added.
+  EXPECT_EQ(CrLfText("a\r\nb"), "a\r\nb\r\n");
+  EXPECT_EQ(CrLfText("a\r\nb\r\n"), "a\r\nb\r\n");
+  EXPECT_EQ(CrLfText(std::string("a\r\n\0b\r\n", 7)), "a\r\n");
 }
 
 TEST(TextLines, JoinPutsCrLfAfterEveryLine) {
@@ -63,6 +80,7 @@ TEST(TextLines, RealFilesKeepEveryLine) {
     EXPECT_EQ(lines.size(), c.lines) << c.file;
     // Rewriting changes only the line ends: the text of every line survives.
     EXPECT_EQ(SplitTextLines(JoinTextLines(lines)), lines) << c.file;
+    EXPECT_EQ(CrLfText(bytes), JoinTextLines(lines)) << c.file;
   }
 }
 

@@ -33,6 +33,18 @@ std::vector<HANDLE> RunningPrograms() {
   return handles;
 }
 
+// The launcher loads the window system only to show this box: starting the program
+// then costs no window-system set-up of the launcher's own.
+void ShowStartError(const std::string& text) {
+  using MessageBoxFn = int(WINAPI*)(HWND, LPCSTR, LPCSTR, UINT);
+  HMODULE user32 = ::LoadLibraryA("user32.dll");
+  if (!user32) return;
+  const auto box = reinterpret_cast<MessageBoxFn>(
+      reinterpret_cast<void (*)()>(::GetProcAddress(user32, "MessageBoxA")));
+  if (box) box(nullptr, text.c_str(), "Vorn Info", MB_OK | MB_ICONERROR);
+  ::FreeLibrary(user32);
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR args, int) {
@@ -47,8 +59,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR args, int) {
   PROCESS_INFORMATION pi{};
   if (!::CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         configDir.c_str(), &si, &pi)) {
-    ::MessageBoxA(nullptr, ("Cannot start " + configDir + "\\VConfig.exe").c_str(), "Vorn Info",
-                  MB_OK | MB_ICONERROR);
+    ShowStartError("Cannot start " + configDir + "\\VConfig.exe");
     if (mutex) ::CloseHandle(mutex);
     return 1;
   }

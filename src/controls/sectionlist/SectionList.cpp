@@ -50,10 +50,14 @@ void SectionListStrings::Insert(int index, const std::string& text, std::uint32_
 }
 
 void SectionListStrings::AddStrings(const std::vector<std::string>& texts) {
+  AddStrings(std::vector<std::string>(texts));
+}
+
+void SectionListStrings::AddStrings(std::vector<std::string>&& texts) {
   if (texts.empty()) return;
   const int first = Count();
   items_.reserve(items_.size() + texts.size());
-  for (const auto& t : texts) items_.push_back({t, 0});
+  for (auto& t : texts) items_.push_back({std::move(t), 0});
   if (owner_) owner_->SubItemsAdded(first, static_cast<int>(texts.size()));
 }
 

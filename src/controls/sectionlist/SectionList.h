@@ -80,6 +80,7 @@ class SectionListStrings {
   void Clear();
   // Adds many strings at once; an expanded section inserts their rows in one batch.
   void AddStrings(const std::vector<std::string>& texts);
+  void AddStrings(std::vector<std::string>&& texts);  // takes the strings over
   void Reserve(int count) { items_.reserve(static_cast<size_t>(count)); }
 
   const std::vector<Item>& Items() const { return items_; }

@@ -127,7 +127,7 @@ LRESULT SectionList::Impl::HandleList(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE:
       if (lb.wordWrap_) {
         const LRESULT r = CallList(msg, wp, lp);
-        lb.RecomputeHeights();
+        lb.ReflowHeights();
         return r;
       }
       break;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "controls/sectionlist/SectionListState_win.h"
+#include "controls/sectionlist/TextWidths_win.h"
 
 namespace vconfig {
 
@@ -16,49 +17,59 @@ int ClampHeight(int h) { return std::max(1, std::min(h, kMaxRowHeight)); }
 
 }  // namespace
 
-int SectionList::Impl::MeasureSubItem(HDC dc, const ListSection& s, const std::string& text) {
+struct SectionList::Impl::RowMetrics {
+  RowMetrics(Impl& impl, HDC measuring)
+      : dc(measuring), widths(measuring), stops(impl.lb.tabs_.PlatformStops()),
+        right((impl.lb.hwnd_ ? impl.ClientWidth() : 0) - impl.ScrollBarWidth()) {}
+  HDC dc;  // not owned; its font selected for the whole batch
+  TextWidths widths;
+  std::vector<int> stops;
+  int right;  // where wrapped text ends: the client width less the vertical scroll bar
+};
+
+int SectionList::Impl::MeasureSubItem(const RowMetrics& m, const ListSection& s,
+                                      const std::string& text) {
   // Rows that do not follow their text keep the section's line height.
   if (!s.AutoSize) return s.ItemHeight;
-  if (IsMarkupRow(text)) return MeasureMarkup(dc, s, text);
+  if (IsMarkupRow(text)) return MeasureMarkup(m.dc, s, text);
   // A single line needs no measuring: this keeps filling long lists cheap.
   const bool breaks = text.find_first_of("\r\n") != std::string::npos;
   if (!lb.wordWrap_ && !breaks) return s.ItemHeight;
-  const int right = (lb.hwnd_ ? ClientWidth() : 0) - ScrollBarWidth();
-  if (lb.wordWrap_ && !breaks) {
-    SIZE sz{};
-    ::GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &sz);
-    if (sz.cx <= right - lb.SubItemIndent) return s.ItemHeight;
-  }
+  const int right = m.right;
+  if (lb.wordWrap_ && !breaks && m.widths.Width(text) <= right - lb.SubItemIndent)
+    return s.ItemHeight;
   RECT rc{lb.SubItemIndent, 0, std::max(right, lb.SubItemIndent + 1), 0};
   UINT flags = DT_CALCRECT | DT_NOPREFIX;
   if (lb.wordWrap_) flags |= DT_WORDBREAK;
-  const int measured = ::DrawTextA(dc, text.data(), static_cast<int>(text.size()), &rc, flags);
-  const int lines = std::max(1, measured / TextHeight(dc));
+  const int measured = ::DrawTextA(m.dc, text.data(), static_cast<int>(text.size()), &rc, flags);
+  const int lines = std::max(1, measured / TextHeight(m.dc));
   return lines * s.ItemHeight;
 }
 
-int SectionList::Impl::RowExtent(HDC dc, const ListSection& s, const std::string& text,
-                                 bool header) {
+int SectionList::Impl::RowExtent(const RowMetrics& m, const ListSection& s,
+                                 const std::string& text, bool header) {
   if (lb.wordWrap_) return 0;
   if (!header && (s.EndEllipsis || IsMarkupRow(text))) return 0;
   const size_t end = text.find('\r');
-  const int len = static_cast<int>(end == std::string::npos ? text.size() : end);
+  const size_t len = end == std::string::npos ? text.size() : end;
   if (len == 0) return lb.SubItemIndent;
-  const auto stops = lb.tabs_.PlatformStops();
-  const DWORD ext = ::GetTabbedTextExtentA(dc, text.data(), len, static_cast<int>(stops.size()),
-                                           stops.empty() ? nullptr : stops.data());
-  return LOWORD(ext) + lb.SubItemIndent;
+  return m.widths.TabbedWidth(std::string_view(text.data(), len), m.stops.data(),
+                              static_cast<int>(m.stops.size())) +
+         lb.SubItemIndent;
 }
 
 void SectionList::Impl::InsertRow(int at, const std::string& text, bool header, int height,
                                   int width) {
   pendingHeight = ClampHeight(height);
-  const LRESULT r = ::SendMessageA(lb.hwnd_, LB_INSERTSTRING, static_cast<WPARAM>(at),
-                                   reinterpret_cast<LPARAM>(text.c_str()));
+  // Straight to the system list box: the list's own procedure has nothing to add to
+  // these, and long lists insert a row for every line.
+  const LRESULT r =
+      CallList(LB_INSERTSTRING, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(text.c_str()));
   if (r == LB_ERR || r == LB_ERRSPACE) throw AppError("Out of system resources");
   // New rows carry item data 0, which marks a sub-item row.
-  if (header) ::SendMessageA(lb.hwnd_, LB_SETITEMDATA, static_cast<WPARAM>(r), 1);
+  if (header) CallList(LB_SETITEMDATA, static_cast<WPARAM>(r), 1);
   rowWidth.insert(rowWidth.begin() + at, width);
+  rowHeight.insert(rowHeight.begin() + at, pendingHeight);
   if (width > extent) extent = width;
 }
 
@@ -69,6 +80,7 @@ void SectionList::RecomputeHeights() {
   BeginUpdate();
   ::SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
   impl_->rowWidth.clear();
+  impl_->rowHeight.clear();
   impl_->extent = 0;
   int row = 0;
   for (int j = 0; j < sections_.Count(); ++j) {
@@ -84,11 +96,39 @@ void SectionList::RecomputeHeights() {
   EndUpdate();
 }
 
+void SectionList::ReflowHeights() {
+  if (!hwnd_) return;
+  auto& heights = impl_->rowHeight;
+  if (static_cast<int>(heights.size()) != RowCount()) {
+    RecomputeHeights();
+    return;
+  }
+  BeginUpdate();
+  WindowDc dc(hwnd_);
+  int row = 0;
+  for (int j = 0; j < sections_.Count(); ++j) {
+    const ListSection& s = sections_[j];
+    ++row;  // header rows keep their height
+    if (!s.Expanded() || s.SubItems.Count() == 0) continue;
+    SelectObjectScope font(dc.get(), impl_->FontFor(impl_->SubItemFont(s)));
+    const Impl::RowMetrics metrics(*impl_, dc.get());
+    for (int i = 0; i < s.SubItems.Count(); ++i, ++row) {
+      const int h = ClampHeight(impl_->MeasureSubItem(metrics, s, s.SubItems.Strings(i)));
+      if (h == heights[static_cast<size_t>(row)]) continue;
+      impl_->CallList(LB_SETITEMHEIGHT, static_cast<WPARAM>(row), static_cast<LPARAM>(h));
+      heights[static_cast<size_t>(row)] = h;
+    }
+    impl_->EndMeasuring();
+  }
+  EndUpdate();
+}
+
 void SectionList::InsertHeaderRow(int at, const ListSection& section) {
   if (!hwnd_) return;
   WindowDc dc(hwnd_);
   SelectObjectScope font(dc.get(), impl_->FontFor(impl_->HeaderFont(section)));
-  const int width = impl_->RowExtent(dc.get(), section, section.Caption(), true);
+  const Impl::RowMetrics metrics(*impl_, dc.get());
+  const int width = impl_->RowExtent(metrics, section, section.Caption(), true);
   impl_->inserting = true;
   try {
     impl_->InsertRow(at, section.Caption(), true, sectionHeight_, width);
@@ -104,8 +144,10 @@ void SectionList::InsertSubItemRows(int at, const ListSection& section, int firs
   WindowDc dc(hwnd_);
   SelectObjectScope font(dc.get(), impl_->FontFor(impl_->SubItemFont(section)));
   BeginUpdate();
+  const Impl::RowMetrics metrics(*impl_, dc.get());
   impl_->inserting = true;
   impl_->rowWidth.reserve(impl_->rowWidth.size() + static_cast<size_t>(count));
+  impl_->rowHeight.reserve(impl_->rowHeight.size() + static_cast<size_t>(count));
   const int top0 = TopIndex();
   int top = top0;
   try {
@@ -115,8 +157,8 @@ void SectionList::InsertSubItemRows(int at, const ListSection& section, int firs
         top = TopIndex();
       }
       const std::string& text = section.SubItems.Strings(first + i);
-      impl_->InsertRow(at + i, text, false, impl_->MeasureSubItem(dc.get(), section, text),
-                       impl_->RowExtent(dc.get(), section, text, false));
+      impl_->InsertRow(at + i, text, false, impl_->MeasureSubItem(metrics, section, text),
+                       impl_->RowExtent(metrics, section, text, false));
     }
   } catch (...) {
     impl_->EndMeasuring();
@@ -151,15 +193,16 @@ void SectionList::DeleteRows(int at, int count) {
         SetTopRow(top);
         top = TopIndex();
       }
-      ::SendMessageA(hwnd_, LB_DELETESTRING, static_cast<WPARAM>(r), 0);
+      impl_->CallList(LB_DELETESTRING, static_cast<WPARAM>(r), 0);
     }
     const int wanted = top0 < at ? top0 : top0 >= at + count ? top0 - count : at;
     if (wanted != TopIndex()) SetTopRow(std::min(wanted, std::max(0, RowCount() - 1)));
   }
   impl_->inserting = false;
-  auto& widths = impl_->rowWidth;
-  const int end = std::min<int>(at + count, static_cast<int>(widths.size()));
-  if (at < end) widths.erase(widths.begin() + at, widths.begin() + end);
+  for (std::vector<int>* mirror : {&impl_->rowWidth, &impl_->rowHeight}) {
+    const int end = std::min<int>(at + count, static_cast<int>(mirror->size()));
+    if (at < end) mirror->erase(mirror->begin() + at, mirror->begin() + end);
+  }
   EndUpdate();
 }
 
@@ -175,9 +218,10 @@ void SectionList::SetRowText(int row, const std::string& text, bool header,
     WindowDc dc(hwnd_);
     SelectObjectScope font(dc.get(), impl_->FontFor(impl_->SubItemFont(section)));
     impl_->inserting = true;
-    const int height = impl_->MeasureSubItem(dc.get(), section, text);
+    const Impl::RowMetrics metrics(*impl_, dc.get());
+    const int height = impl_->MeasureSubItem(metrics, section, text);
     impl_->EndMeasuring();
-    impl_->InsertRow(row, text, false, height, impl_->RowExtent(dc.get(), section, text, false));
+    impl_->InsertRow(row, text, false, height, impl_->RowExtent(metrics, section, text, false));
     impl_->inserting = false;
   }
   if (sel == row) ::SendMessageA(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(row), 0);

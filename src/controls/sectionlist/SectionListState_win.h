@@ -26,8 +26,10 @@ class SectionList::Impl {
   // Height handed to the list box's WM_MEASUREITEM for the row being inserted.
   int pendingHeight = 0;
   bool inserting = false;
-  // Row widths for the horizontal extent (0 for rows that do not count).
+  // Row widths for the horizontal extent (0 for rows that do not count), and the
+  // heights the rows were given.
   std::vector<int> rowWidth;
+  std::vector<int> rowHeight;
   int extent = 0;
 
   // The surface that measures markup rows while a batch of rows is inserted.
@@ -49,10 +51,13 @@ class SectionList::Impl {
   int ClientWidth() const;
   int ScrollBarWidth() const { return ::GetSystemMetrics(SM_CXVSCROLL); }
 
-  // Heights and widths.
-  int MeasureSubItem(HDC dc, const ListSection& s, const std::string& text);
+  // Heights and widths. Rows are measured in batches of one DC and font: what every
+  // row of a batch shares (the wrap edge, the tab stops, the font's character widths)
+  // is read once per batch (SectionListRows_win.cpp).
+  struct RowMetrics;
+  int MeasureSubItem(const RowMetrics& m, const ListSection& s, const std::string& text);
   int MeasureMarkup(HDC dc, const ListSection& s, const std::string& text);
-  int RowExtent(HDC dc, const ListSection& s, const std::string& text, bool header);
+  int RowExtent(const RowMetrics& m, const ListSection& s, const std::string& text, bool header);
   void InsertRow(int at, const std::string& text, bool header, int height, int width);
   void UpdateExtent();
   void RebuildBackground();

@@ -158,6 +158,9 @@ class SectionList : private SectionRowHost {
   void Invalidate();
   // Recomputes every row height (after font or layout changes).
   void RecomputeHeights();
+  // Measures the sub-item rows again for a new width and sets the heights that changed
+  // (a resize with word wrap on); the rows themselves stay.
+  void ReflowHeights();
   // Paints one row into any DC (used by the list's own drawing; also for captures).
   void PaintRow(HDC dc, int row, const RECT& rc, UINT odsState);
 

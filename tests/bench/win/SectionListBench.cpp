@@ -1,21 +1,15 @@
 // Section list under Wine: expanding, scrolling, painting and contracting a section of
 // a 100 000-line file (read with the text-lines module, word wrap off and on) and of
 // 10 000 markup rows, in a window on the screen. Prints the fastest and the median of
-// several runs of each step. Run by scripts/bench-wine.sh.
-//
-//   win_bench.exe [--repetitions=N]    (3 by default)
+// several runs of each step (win_bench.exe --section-list).
 #include <windows.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "BenchFigures.h"
+#include "BenchPrograms.h"
 #include "SectionListFixture.h"
 #include "config/TextLines.h"
 #include "platform/FileSystem_win.h"
@@ -25,38 +19,10 @@ namespace {
 using namespace vconfig;
 using vtest::ListConfig;
 using vtest::SectionListHost;
+using vbench::Figures;
 
 constexpr int kFileLines = 100000;
 constexpr int kMarkupRows = 10000;
-
-// Milliseconds per step, in the order the steps first ran.
-class Figures {
- public:
-  // Runs `step` and records how long it took under `name`.
-  void Time(const std::string& name, const std::function<void()>& step) {
-    const auto start = std::chrono::steady_clock::now();
-    step();
-    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-    if (!times_.count(name)) order_.push_back(name);
-    times_[name].push_back(took.count());
-  }
-
-  void Print(int repetitions) const {
-    std::printf("%-44s %10s %10s   (%d run%s)\n", "Section list under Wine", "fastest", "median",
-                repetitions, repetitions == 1 ? "" : "s");
-    for (const std::string& name : order_) {
-      std::vector<double> t = times_.at(name);
-      std::sort(t.begin(), t.end());
-      const size_t n = t.size();
-      const double median = n % 2 ? t[n / 2] : (t[n / 2 - 1] + t[n / 2]) / 2;
-      std::printf("%-44s %7.1f ms %7.1f ms\n", name.c_str(), t.front(), median);
-    }
-  }
-
- private:
-  std::vector<std::string> order_;
-  std::map<std::string, std::vector<double>> times_;
-};
 
 // A text file of kFileLines driver lines in the temporary folder, deleted at the end.
 class BenchFile {
@@ -118,20 +84,9 @@ void MarkupRows(Figures& f) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  int repetitions = 3;
-  const char kRepetitions[] = "--repetitions=";
-  for (int i = 1; i < argc; ++i) {
-    if (std::strncmp(argv[i], kRepetitions, sizeof kRepetitions - 1) == 0) {
-      repetitions = std::atoi(argv[i] + sizeof kRepetitions - 1);
-    } else {
-      repetitions = 0;
-    }
-  }
-  if (repetitions < 1) {
-    std::fprintf(stderr, "usage: win_bench.exe [--repetitions=N]\n");
-    return 2;
-  }
+namespace vbench {
+
+int RunSectionListBench(int repetitions) {
   const BenchFile file;
   if (!file.ok()) {
     std::fprintf(stderr, "win_bench: cannot write %s\n", file.path().c_str());
@@ -151,6 +106,12 @@ int main(int argc, char** argv) {
     PlainRows(figures, lines, true);
     MarkupRows(figures);
   }
-  figures.Print(repetitions);
+  std::printf("%-44s %10s %10s   (%d run%s)\n", "Section list under Wine", "fastest", "median",
+              repetitions, repetitions == 1 ? "" : "s");
+  for (const std::string& name : figures.Names())
+    std::printf("%-44s %7.1f ms %7.1f ms\n", name.c_str(), figures.Fastest(name),
+                figures.Median(name));
   return 0;
 }
+
+}  // namespace vbench
