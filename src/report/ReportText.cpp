@@ -1,5 +1,7 @@
 #include "report/ReportText.h"
 
+#include "markup/MarkupColor.h"
+
 namespace vconfig {
 namespace {
 
@@ -26,19 +28,106 @@ char HtmlSizeFor(std::string_view digits) {
   return 0;
 }
 
+// The character of "&amp;", "&lt;", "&gt;" or "&quot;" at the start of `text`, with
+// the entity's length; 0 for anything else.
+char DecodeEntity(std::string_view text, size_t& length) {
+  static constexpr struct {
+    std::string_view name;
+    char c;
+  } kEntities[] = {{"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}};
+  for (const auto& e : kEntities) {
+    if (text.substr(0, e.name.size()) == e.name) {
+      length = e.name.size();
+      return e.c;
+    }
+  }
+  return 0;
+}
+
+bool IsColorName(std::string_view value) {
+  return value.size() > 2 && (value[0] == 'c' || value[0] == 'C') &&
+         (value[1] == 'l' || value[1] == 'L');
+}
+
+// "#RRGGBB" of a colour as the program draws it; system colours by the style's values.
+std::string HtmlColor(std::string_view name, const HtmlReportStyle& style) {
+  std::string lower(name);
+  for (char& c : lower)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  TColor color = MarkupColorByName(lower);
+  if (IsSystemColor(color)) {
+    const auto index = static_cast<size_t>(SystemColorIndex(color));
+    color = index < style.systemColors.size() ? style.systemColors[index] : clBlack;
+  }
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string out = "#";
+  for (int shift : {0, 8, 16}) {
+    const unsigned byte = (color >> shift) & 0xFFu;
+    out += kHex[byte >> 4];
+    out += kHex[byte & 0xF];
+  }
+  return out;
+}
+
+// Inside tags, every quoted value that is a report size becomes its HTML size and,
+// with a style, every colour name its "#RRGGBB"; everything else is copied.
+std::string MapTagValues(std::string_view line, const HtmlReportStyle* style) {
+  std::string out;
+  out.reserve(line.size() + 16);
+  bool inTag = false;
+  size_t i = 0;
+  while (i < line.size()) {
+    const char c = line[i];
+    if (c == '<') inTag = true;
+    if (c == '>') inTag = false;
+    if (!inTag || c != '"') {
+      out += c;
+      ++i;
+      continue;
+    }
+    // A quoted value ends at the next quote, within the tag.
+    const size_t close = line.find_first_of("\">", i + 1);
+    if (close == std::string_view::npos || line[close] != '"') {
+      out += c;
+      ++i;
+      continue;
+    }
+    const std::string_view value = line.substr(i + 1, close - i - 1);
+    out += '"';
+    if (const char size = HtmlSizeFor(value)) {
+      out += size;
+    } else if (style && IsColorName(value)) {
+      out += HtmlColor(value, *style);
+    } else {
+      out.append(value);
+    }
+    out += '"';
+    i = close + 1;
+  }
+  return out;
+}
+
 }  // namespace
 
 std::string StripMarkup(std::string_view line) {
   std::string out;
   out.reserve(line.size());
   bool inTag = false;
-  for (char c : line) {
+  for (size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
     if (c == '<') {
       inTag = true;
     } else if (c == '>') {
       inTag = false;
     } else if (!inTag) {
-      out += c;
+      size_t length = 0;
+      const char decoded = c == '&' ? DecodeEntity(line.substr(i), length) : 0;
+      if (decoded) {
+        out += decoded;
+        i += length - 1;
+      } else {
+        out += c;
+      }
     }
   }
   return out;
@@ -64,31 +153,7 @@ std::string RemoveImageTag(std::string_view line) {
   return out;
 }
 
-std::string MapFontSizes(std::string_view line) {
-  // One pass: a replacement keeps both quotes and puts no digit that could start a
-  // new match, so scanning on from its closing quote replaces each occurrence once,
-  // also those that share a quote with their neighbour.
-  std::string out;
-  out.reserve(line.size());
-  size_t i = 0;
-  while (i < line.size()) {
-    if (line[i] == '"') {
-      size_t n = 0;
-      while (n < 2 && i + 1 + n < line.size() && IsDigit(line[i + 1 + n])) ++n;
-      if (n > 0 && i + 1 + n < line.size() && line[i + 1 + n] == '"') {
-        const char size = HtmlSizeFor(line.substr(i + 1, n));
-        if (size) {
-          out += '"';
-          out += size;
-          i += 1 + n;  // continue at the closing quote
-          continue;
-        }
-      }
-    }
-    out += line[i++];
-  }
-  return out;
-}
+std::string MapFontSizes(std::string_view line) { return MapTagValues(line, nullptr); }
 
 std::optional<int> LineFontSize(std::string_view line) {
   const size_t at = line.find("size=\"");
@@ -104,14 +169,47 @@ void StripAllMarkup(std::vector<std::string>& lines) {
   for (auto& line : lines) line = StripMarkup(line);
 }
 
-void ConvertToHtml(std::vector<std::string>& lines) {
+std::array<TColor, 25> HtmlReportStyle::ClassicSystemColors() {
+  return {RgbColor(212, 208, 200), RgbColor(58, 110, 165),  RgbColor(10, 36, 106),
+          RgbColor(128, 128, 128), RgbColor(212, 208, 200), RgbColor(255, 255, 255),
+          RgbColor(0, 0, 0),       RgbColor(0, 0, 0),       RgbColor(0, 0, 0),
+          RgbColor(255, 255, 255), RgbColor(212, 208, 200), RgbColor(212, 208, 200),
+          RgbColor(128, 128, 128), RgbColor(10, 36, 106),   RgbColor(255, 255, 255),
+          RgbColor(212, 208, 200), RgbColor(128, 128, 128), RgbColor(128, 128, 128),
+          RgbColor(0, 0, 0),       RgbColor(212, 208, 200), RgbColor(255, 255, 255),
+          RgbColor(64, 64, 64),    RgbColor(212, 208, 200), RgbColor(0, 0, 0),
+          RgbColor(255, 255, 225)};
+}
+
+std::string HtmlCharsetName(unsigned codePage) {
+  switch (codePage) {
+    case 874: case 1250: case 1251: case 1252: case 1253: case 1254: case 1255: case 1256:
+    case 1257: case 1258:
+      return "windows-" + std::to_string(codePage);
+    case 932: return "shift_jis";
+    case 936: return "gbk";
+    case 949: return "euc-kr";
+    case 950: return "big5";
+    default: return "windows-1252";
+  }
+}
+
+std::string HtmlCell(std::string_view line, const HtmlReportStyle& style) {
+  return MapTagValues(RemoveImageTag(line), &style);
+}
+
+void ConvertToHtml(std::vector<std::string>& lines, const HtmlReportStyle& style) {
   for (auto& line : lines) {
     std::string row = "<TR><TD>";
-    row += MapFontSizes(RemoveImageTag(line));
+    row += HtmlCell(line, style);
     row += "</TD></TR>";
     line = std::move(row);
   }
-  lines.insert(lines.begin(), "<TABLE>");
+  lines.insert(lines.begin(), {"<HTML>", "<HEAD>",
+                               "<META http-equiv=\"Content-Type\" content=\"text/html; charset=" +
+                                   style.charset + "\">",
+                               "<TITLE>Vorn Info Report</TITLE>", "</HEAD>", "<BODY>", "<TABLE>"});
+  lines.insert(lines.end(), {"</TABLE>", "</BODY>", "</HTML>"});
 }
 
 }  // namespace vconfig
