@@ -44,17 +44,24 @@ char DecodeEntity(std::string_view text, size_t& length) {
   return 0;
 }
 
-bool IsColorName(std::string_view value) {
-  return value.size() > 2 && (value[0] == 'c' || value[0] == 'C') &&
-         (value[1] == 'l' || value[1] == 'L');
-}
-
-// "#RRGGBB" of a colour as the program draws it; system colours by the style's values.
-std::string HtmlColor(std::string_view name, const HtmlReportStyle& style) {
-  std::string lower(name);
+std::string LowerAscii(std::string_view text) {
+  std::string lower(text);
   for (char& c : lower)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  TColor color = MarkupColorByName(lower);
+  return lower;
+}
+
+// One of the markup's colour names, in any letter case.
+bool IsColorName(std::string_view value) {
+  if (value.size() < 5 || (value[0] != 'c' && value[0] != 'C')) return false;
+  const std::string lower = LowerAscii(value);
+  return MarkupColorByName(lower) != 0 || lower == "clblack";
+}
+
+// "#RRGGBB" of a colour name as the program draws it; system colours by the style's
+// values.
+std::string HtmlColor(std::string_view name, const HtmlReportStyle& style) {
+  TColor color = MarkupColorByName(LowerAscii(name));
   if (IsSystemColor(color)) {
     const auto index = static_cast<size_t>(SystemColorIndex(color));
     color = index < style.systemColors.size() ? style.systemColors[index] : clBlack;

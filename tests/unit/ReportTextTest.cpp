@@ -90,7 +90,8 @@ TEST(ReportText, HtmlDocumentWithCharsetRowsAndTheProgramsColours) {
   std::vector<std::string> lines = {kReportTitleLine, "files=40", kReportRuleLine,
                                     "a <IMG src=\"p\">b",
                                     "<FONT color=\"clBtnFace\" size=\"2\">x</FONT>",
-                                    "<FONT color=\"clMaroon\">&lt;z&gt;</FONT>"};
+                                    "<FONT color=\"clMaroon\">&lt;z&gt;</FONT>",
+                                    "<FONT face=\"Clarendon\" color=\"clblack\">y</FONT>"};
   ConvertToHtml(lines, style);
   EXPECT_EQ(lines, (std::vector<std::string>{
                        "<HTML>", "<HEAD>",
@@ -102,6 +103,7 @@ TEST(ReportText, HtmlDocumentWithCharsetRowsAndTheProgramsColours) {
                        "<TR><TD>a b</TD></TR>",
                        "<TR><TD><FONT color=\"#123456\" size=\"2\">x</FONT></TD></TR>",
                        "<TR><TD><FONT color=\"#800000\">&lt;z&gt;</FONT></TD></TR>",
+                       "<TR><TD><FONT face=\"Clarendon\" color=\"#000000\">y</FONT></TD></TR>",
                        "</TABLE>", "</BODY>", "</HTML>"}));
 }
 
