@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -164,6 +166,54 @@ TEST(ContentFidelity, ReportLinesConvertBackToTheLineAsTextAndAsHtml) {
                                      "/TITLE", "BODY", "/BODY", "TABLE", "/TABLE", "TR",
                                      "/TR", "TD", "/TD", "FONT", "/FONT"};
   for (const auto& e : parsed.elements) EXPECT_TRUE(own.count(e)) << "element " << e;
+}
+
+// Python's own HTML parser on the HTML report of the same lines: each cell's text
+// (one a line, as Latin-1 bytes) after a line of the start tags it met.
+TEST(ContentFidelity, PythonsHtmlParserReadsTheLinesBack) {
+  std::vector<std::string> html;
+  for (const char* line : kTexts) html.push_back(EscapeMarkup(line));
+  ConvertToHtml(html);
+  const std::string path = ::testing::TempDir() + "fidelity-report.htm";
+  {
+    FILE* f = fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    for (const auto& line : html) fprintf(f, "%s\r\n", line.c_str());
+    fclose(f);
+  }
+  const std::string script =
+      "import html.parser, sys\n"
+      "class P(html.parser.HTMLParser):\n"
+      "  def __init__(s): super().__init__(convert_charrefs=True); s.t=set(); s.c=[]; s.d=None\n"
+      "  def handle_starttag(s, tag, a):\n"
+      "    s.t.add(tag)\n"
+      "    if tag == 'td': s.d = ''\n"
+      "  def handle_endtag(s, tag):\n"
+      "    if tag == 'td' and s.d is not None: s.c.append(s.d); s.d = None\n"
+      "  def handle_data(s, d):\n"
+      "    if s.d is not None: s.d += d\n"
+      "p = P(); p.feed(open(sys.argv[1], 'rb').read().decode('latin-1')); p.close()\n"
+      "out = sys.stdout.buffer\n"
+      "out.write((' '.join(sorted(p.t)) + '\\n').encode())\n"
+      "for c in p.c: out.write(c.replace('\\n', '\\\\n').encode('latin-1') + b'\\n')\n";
+  const std::string scriptPath = ::testing::TempDir() + "fidelity-cells.py";
+  {
+    FILE* f = fopen(scriptPath.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    fputs(script.c_str(), f);
+    fclose(f);
+  }
+  FILE* pipe = popen(("python3 " + scriptPath + " " + path).c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::vector<std::string> out(1);
+  for (int c; (c = fgetc(pipe)) != EOF;) {
+    if (c == '\n') out.emplace_back(); else out.back() += static_cast<char>(c);
+  }
+  ASSERT_EQ(pclose(pipe), 0);
+  out.pop_back();  // after the last line break
+  ASSERT_EQ(out.size(), std::size(kTexts) + 1);
+  EXPECT_EQ(out[0], "body head html meta table td title tr");  // no element of the lines
+  for (size_t i = 0; i < std::size(kTexts); ++i) EXPECT_EQ(out[i + 1], kTexts[i]);
 }
 
 TEST(ContentFidelity, TextWithoutMarkupCharactersIsNotChanged) {
