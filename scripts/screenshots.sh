@@ -6,6 +6,9 @@
 # prefix of their own. Cleans up (Wine's servers, the display) also when interrupted.
 # Usage: screenshots.sh [NAME...]   only the pictures or samples named, such as
 #        about-box or saved-report (an unknown name makes it list the names)
+# With the HTML sample it also takes a picture of it in a browser (headless Chromium,
+# installed from Debian's packages when missing) and puts it beside the program's own
+# content list showing the same lines (docs/report-beside-content-list.png).
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 "$ROOT/scripts/build.sh"
@@ -64,4 +67,26 @@ for file in "$work"/*; do
   esac
   echo "${name%.*}"
 done | sort -u
+
+# The HTML sample as a browser shows it, beside the program's own content list.
+browser_picture() {
+  if ! command -v chromium >/dev/null; then
+    local sudo_cmd=""; [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
+      --no-install-recommends chromium >/dev/null
+  fi
+  # Its own profile, so that no user's browser settings or running instance take part.
+  chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --user-data-dir="$work/chromium" \
+    --window-size=700,1150 --screenshot="$shots/saved-report-in-browser.png" \
+    "file://$samples/saved-report.htm" >/dev/null 2>&1
+  convert "$shots/saved-report-in-browser.png" -strip "$shots/saved-report-in-browser.png"
+  echo saved-report-in-browser
+  if [ -f "$shots/content-autoexec.png" ] && [ -f "$shots/content-run.png" ]; then
+    convert "$shots/saved-report-in-browser.png" \
+      \( "$shots/content-autoexec.png" "$shots/content-run.png" -append \) \
+      -background white -gravity north +append -strip "$ROOT/docs/report-beside-content-list.png"
+    echo report-beside-content-list
+  fi
+}
+if [ -f "$work/saved-report.htm" ]; then browser_picture; fi
 exit $status

@@ -53,10 +53,15 @@ ReportOutput RenderConsoleReport(const ReportOptions& options, const ReportSubje
   // As the report window: an empty body produces nothing.
   if (lines.empty()) return out;
   CompleteReport(lines, stamp);
-  if (options.format == OutputFormat::Txt)
+  if (options.format == OutputFormat::Txt) {
     StripAllMarkup(lines);
-  else
-    ConvertToHtml(lines);
+  } else {
+    // The document says which code page its bytes are in: the one the texts were
+    // written in.
+    HtmlReportStyle style;
+    style.charset = HtmlCharsetName(static_cast<unsigned>(codePage));
+    ConvertToHtml(lines, style);
+  }
   out.text = JoinTextLines(lines);
   return out;
 }

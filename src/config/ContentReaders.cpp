@@ -2,16 +2,22 @@
 
 #include "config/TextLines.h"
 #include "diagnostics/Errors.h"
+#include "markup/MarkupEscape.h"
 
 namespace vconfig {
 
 std::string RunValueLine(const std::string& name, const std::string& data) {
-  return "<FONT color=\"clblue\" size=\"10\">" + name + " : <FONT color=\"clmaroon\">" + data +
-         "</FONT>";
+  return "<FONT color=\"clblue\" size=\"10\">" + EscapeMarkup(name) +
+         " : <FONT color=\"clmaroon\">" + EscapeMarkup(data) + "</FONT>";
 }
 
 std::string OtherFileRow(const std::string& otherFileCaption) {
-  return "<FONT color=\"clblue\" size=\"12\">" + otherFileCaption + "</FONT>";
+  return "<FONT color=\"clblue\" size=\"12\">" + EscapeMarkup(otherFileCaption) + "</FONT>";
+}
+
+std::string PlainTextRow(const std::string& text) {
+  if (text.find("</") == std::string::npos) return text;
+  return "<FONT>" + EscapeMarkup(text) + "</FONT>";
 }
 
 StringList getregconfig(Registry& registry, RegistryRoot root, const std::string& key,
@@ -50,16 +56,28 @@ StringList ReadSourceFile(FileSystem& files, const std::string& path) {
   return ReadTextLines(files, path);
 }
 
-StringList SourceRows(const ConfigSource& source, ContentEnvironment& env) {
+namespace {
+
+StringList AsRows(StringList texts, RowUse use) {
+  for (std::string& text : texts)
+    text = use == RowUse::Report ? EscapeMarkup(text) : PlainTextRow(text);
+  return texts;
+}
+
+}  // namespace
+
+StringList SourceRows(const ConfigSource& source, ContentEnvironment& env, RowUse use) {
   const SourceLocationInfo where = SourceLocation(source, env.locations);
   switch (source.kind) {
     case SourceKind::TextFile:
-      return ReadSourceFile(env.files, where.path);
+      return AsRows(ReadSourceFile(env.files, where.path), use);
     case SourceKind::RunKey:
       return getregconfig(env.registry, where.root, where.keyPath, where.view);
     case SourceKind::StartupFolder:
-      return source.folder == StartupFolderKind::User ? getrunutostringlst(env.files, env.locations)
-                                                      : getrunctostringlst(env.files, env.locations);
+      return AsRows(source.folder == StartupFolderKind::User
+                        ? getrunutostringlst(env.files, env.locations)
+                        : getrunctostringlst(env.files, env.locations),
+                    use);
     case SourceKind::OtherFile:
       return {OtherFileRow(env.otherFileCaption)};
   }

@@ -16,11 +16,17 @@ namespace vconfig {
 using StringList = std::vector<std::string>;
 
 // The markup row of one autostart value: name and separator blue at size 10 (the
-// first FONT is left open), the data maroon.
+// first FONT is left open), the data maroon. Name and data are escaped, so that
+// they show as they are stored whatever characters they hold.
 std::string RunValueLine(const std::string& name, const std::string& data);
 
 // The one row of the other-file section, from the other-file caption (language text 7).
 std::string OtherFileRow(const std::string& otherFileCaption);
+
+// The content list's row of a file line or a file name: the text itself, which the
+// list draws as plain text; but a text holding "</" would be drawn as markup, so it
+// is escaped inside an element that changes nothing.
+std::string PlainTextRow(const std::string& text);
 
 // The RunValueLine rows of a key in the given view, in the registry's enumeration order. The key is
 // opened for reading only, so that an account without administrative rights still
@@ -49,8 +55,13 @@ struct ContentEnvironment {
   std::string otherFileCaption;  // language text 7
 };
 
+// Who the rows are for: the content list shows plain rows as they are; a report is
+// markup throughout, so every file line and file name in it is escaped.
+enum class RowUse { ContentList, Report };
+
 // The rows of one source's section.
-StringList SourceRows(const ConfigSource& source, ContentEnvironment& env);
+StringList SourceRows(const ConfigSource& source, ContentEnvironment& env,
+                      RowUse use = RowUse::ContentList);
 
 // Receives the content list's sections while a group loads.
 class ContentSink {

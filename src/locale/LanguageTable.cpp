@@ -32,8 +32,8 @@ const LanguageText kCSY[] = {
     {50103, "Vybrat v\xC5""\xA1""e"},
     {50104, "Zru\xC5""\xA1""it v\xC3""\xBD""b\xC4""\x9B""r"},
     {50200, "Protokol"},
-    {50201, "Protokol vytvo\xC5""\x99""en"},
-    {50202, "Vytvo\xC5""\x99""il program"},
+    {50201, "Protokol vytvo\xC5""\x99""en "},
+    {50202, "Vytvo\xC5""\x99""il program "},
 };
 
 const LanguageText kDE[] = {
@@ -64,8 +64,8 @@ const LanguageText kDE[] = {
     {50103, "Alle ausw\xC3""\xA4""hlen"},
     {50104, "Auswahl aufheben"},
     {50200, "Bericht"},
-    {50201, "Bericht erstellt am"},
-    {50202, "Erstellt mit"},
+    {50201, "Bericht erstellt am "},
+    {50202, "Erstellt mit "},
 };
 
 const LanguageText kEN[] = {
@@ -96,8 +96,8 @@ const LanguageText kEN[] = {
     {50103, "Select all"},
     {50104, "Unselect all"},
     {50200, "Report"},
-    {50201, "Report created on"},
-    {50202, "Created by"},
+    {50201, "Report created on "},
+    {50202, "Created by "},
 };
 
 const LanguageText kES[] = {
@@ -128,8 +128,8 @@ const LanguageText kES[] = {
     {50103, "Seleccionar todo"},
     {50104, "Quitar selecci\xC3""\xB3""n"},
     {50200, "Informe"},
-    {50201, "Informe creado el"},
-    {50202, "Creado con"},
+    {50201, "Informe creado el "},
+    {50202, "Creado con "},
 };
 
 const LanguageText kFR[] = {
@@ -160,8 +160,8 @@ const LanguageText kFR[] = {
     {50103, "Tout s\xC3""\xA9""lectionner"},
     {50104, "Tout d\xC3""\xA9""s\xC3""\xA9""lectionner"},
     {50200, "Rapport"},
-    {50201, "Rapport cr\xC3""\xA9""\xC3""\xA9"" le"},
-    {50202, "Cr\xC3""\xA9""\xC3""\xA9"" avec"},
+    {50201, "Rapport cr\xC3""\xA9""\xC3""\xA9"" le "},
+    {50202, "Cr\xC3""\xA9""\xC3""\xA9"" avec "},
 };
 
 const LanguageText kIT[] = {
@@ -192,8 +192,8 @@ const LanguageText kIT[] = {
     {50103, "Seleziona tutto"},
     {50104, "Deseleziona tutto"},
     {50200, "Rapporto"},
-    {50201, "Rapporto creato il"},
-    {50202, "Creato con"},
+    {50201, "Rapporto creato il "},
+    {50202, "Creato con "},
 };
 
 const LanguageText kRUS[] = {
@@ -224,8 +224,8 @@ const LanguageText kRUS[] = {
     {50103, "\xD0""\x92""\xD1""\x8B""\xD0""\xB1""\xD1""\x80""\xD0""\xB0""\xD1""\x82""\xD1""\x8C"" \xD0""\xB2""\xD1""\x81""\xD1""\x91"""},
     {50104, "\xD0""\xA1""\xD0""\xBD""\xD1""\x8F""\xD1""\x82""\xD1""\x8C"" \xD0""\xB2""\xD1""\x8B""\xD0""\xB1""\xD0""\xBE""\xD1""\x80"""},
     {50200, "\xD0""\x9E""\xD1""\x82""\xD1""\x87""\xD1""\x91""\xD1""\x82"""},
-    {50201, "\xD0""\x9E""\xD1""\x82""\xD1""\x87""\xD1""\x91""\xD1""\x82"" \xD1""\x81""\xD0""\xBE""\xD0""\xB7""\xD0""\xB4""\xD0""\xB0""\xD0""\xBD"""},
-    {50202, "\xD0""\xA1""\xD0""\xBE""\xD0""\xB7""\xD0""\xB4""\xD0""\xB0""\xD0""\xBD""\xD0""\xBE"" \xD0""\xBF""\xD1""\x80""\xD0""\xBE""\xD0""\xB3""\xD1""\x80""\xD0""\xB0""\xD0""\xBC""\xD0""\xBC""\xD0""\xBE""\xD0""\xB9"""},
+    {50201, "\xD0""\x9E""\xD1""\x82""\xD1""\x87""\xD1""\x91""\xD1""\x82"" \xD1""\x81""\xD0""\xBE""\xD0""\xB7""\xD0""\xB4""\xD0""\xB0""\xD0""\xBD"" "},
+    {50202, "\xD0""\xA1""\xD0""\xBE""\xD0""\xB7""\xD0""\xB4""\xD0""\xB0""\xD0""\xBD""\xD0""\xBE"" \xD0""\xBF""\xD1""\x80""\xD0""\xBE""\xD0""\xB3""\xD1""\x80""\xD0""\xB0""\xD0""\xBC""\xD0""\xBC""\xD0""\xBE""\xD0""\xB9"" "},
 };
 
 const LanguageTexts kLanguages[] = {

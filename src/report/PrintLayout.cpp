@@ -1,5 +1,7 @@
 #include "report/PrintLayout.h"
 
+#include <algorithm>
+
 #include "report/ReportText.h"
 
 namespace vconfig {
@@ -10,10 +12,9 @@ int PrintSize(const std::string& line) {
   return size && *size > 0 ? *size : kPrintDefaultPoints;
 }
 
-void DrawFooter(PrinterSurface& printer, int page, int h, int gap) {
+void DrawFooter(PrinterSurface& printer, int page, int top) {
   printer.SetFontSize(kPrintFooterPoints);
-  printer.PrintText(printer.PageWidth() / 2, printer.PageHeight() - h - gap,
-                   "-" + std::to_string(page) + ".-");
+  printer.PrintText(printer.PageWidth() / 2, top, "-" + std::to_string(page) + ".-");
 }
 
 }  // namespace
@@ -28,30 +29,34 @@ bool printtext(std::vector<std::string> lines, PrinterSurface& printer) {
   const int width = printer.PageWidth();
   const int height = printer.PageHeight();
   const int margin = width / 20;
+  const int gap = printer.DotsPerInchY() / 10;
+  printer.SetFontSize(kPrintFooterPoints);
+  // The footer has a band of its own at the foot of the page: a line ends a gap above
+  // it (and above the bottom margin), so the two never overprint.
+  const int footerTop = height - printer.TextHeight("X") - gap;
+  const int lineLimit = std::min(height - margin, footerTop - gap);
   int page = 1;
-  int y = 0;
-  int gap = 0;
-  int h = 0;
+  int y = 0;  // top of the last printed line
+  bool pageHasLines = false;
   for (const auto& line : lines) {
     const int size = PrintSize(line);
     printer.SetFontSize(size);
     const std::string text = StripMarkup(line);
     // Measured in the printer's own pixels and the line's own font, so that lines
     // advance by what they really take on paper.
-    h = printer.TextHeight("X");
-    if (y + h < height - margin) {
-      gap = printer.DotsPerInchY() / 10;
-      y += h + gap;
-    } else {
-      DrawFooter(printer, page, h, gap);
+    const int h = printer.TextHeight("X");
+    y += h + gap;
+    if (pageHasLines && y + h > lineLimit) {
+      DrawFooter(printer, page, footerTop);
       printer.NewPage();
       ++page;
       y = h + gap;
       printer.SetFontSize(size);
     }
     printer.PrintText(margin, y, text);
+    pageHasLines = true;
   }
-  DrawFooter(printer, page, h, gap);
+  DrawFooter(printer, page, footerTop);
   printer.EndJob();
   return true;
 }

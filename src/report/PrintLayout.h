@@ -16,7 +16,8 @@ constexpr const char* kPrintJobTitle = "Vorn Info Report";
 // The title line that only the printed report carries.
 std::string PrintTitleLine();
 
-// Prints the lines, one per printed line, with a page-number footer on every page.
+// Prints the lines, one per printed line, with a page-number footer on every page,
+// in a band below the page's last line.
 // Returns false when the job was cancelled before anything was printed.
 bool printtext(std::vector<std::string> lines, PrinterSurface& printer);
 

@@ -1,10 +1,12 @@
 #include "report/ReportBody.h"
 
+#include "markup/MarkupEscape.h"
+
 namespace vconfig {
 
 std::string ReportHeading(const std::string& sectionCaption, const std::string& entryCaption) {
-  return "<FONT size=\"14\" color=\"clblue\">" + sectionCaption +
-         " - <FONT size=\"14\" color=\"clnavy\">" + entryCaption + ":</FONT>";
+  return "<FONT size=\"14\" color=\"clblue\">" + EscapeMarkup(sectionCaption) +
+         " - <FONT size=\"14\" color=\"clnavy\">" + EscapeMarkup(entryCaption) + ":</FONT>";
 }
 
 std::vector<std::string> BuildReportBody(const ReportRequest& request, const Catalogue& catalogue,
@@ -15,7 +17,7 @@ std::vector<std::string> BuildReportBody(const ReportRequest& request, const Cat
     body.emplace_back(" ");
     const ConfigSource* source = catalogue.Find(item.entryCaption);
     if (source && source->kind != SourceKind::OtherFile) {
-      StringList rows = SourceRows(*source, env);
+      StringList rows = SourceRows(*source, env, RowUse::Report);
       body.insert(body.end(), std::make_move_iterator(rows.begin()),
                   std::make_move_iterator(rows.end()));
     }

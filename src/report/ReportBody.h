@@ -1,5 +1,6 @@
 // The report body: for each chosen entry a heading, then its content as the content
-// list would show it at this moment.
+// list would show it at this moment. Every line is markup: captions, file lines and
+// file names are escaped, so the conversions give them back exactly.
 #pragma once
 
 #include <string>

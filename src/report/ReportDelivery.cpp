@@ -28,7 +28,7 @@ void SaveReport(std::vector<std::string>& lines, ReportServices& services) {
   if (EqualsNoCase(ext, ".txt")) {
     StripAllMarkup(lines);
   } else if (EqualsNoCase(ext, ".htm")) {
-    ConvertToHtml(lines);
+    ConvertToHtml(lines, services.HtmlStyle());
   } else {
     services.ShowInfo(kNotSavedText, services.ApplicationTitle());
     return;
@@ -44,11 +44,13 @@ void PrintReport(std::vector<std::string>& lines, ReportServices& services) {
 void SendReport(std::vector<std::string>& lines, ReportServices& services) {
   // Taken from the program's folder: every file dialog moves the current one.
   const std::string folder = MailFolder(services.ProgramFolder());
-  ConvertToHtml(lines);
+  // The text goes with the mail as a saved text report would read: made from the
+  // report's lines, not from the HTML document's.
+  std::vector<std::string> text = lines;
+  StripAllMarkup(text);
+  ConvertToHtml(lines, services.HtmlStyle());
   WriteReportFile(services.Files(), folder + "report.htm", lines);
-  // The text file is made from the HTML lines, sizes mapped.
-  StripAllMarkup(lines);
-  WriteReportFile(services.Files(), folder + "report.txt", lines);
+  WriteReportFile(services.Files(), folder + "report.txt", text);
   const std::string program = folder + "VnIMail.exe";
   if (!services.StartProgram(program, kMailParameters, folder.substr(0, folder.size() - 1)))
     services.ShowError(kMailStartFailed + program);

@@ -9,6 +9,7 @@
 #include "platform/FileSystem.h"
 #include "report/PrinterSurface.h"
 #include "report/ReportRequest.h"
+#include "report/ReportText.h"
 
 namespace vconfig {
 
@@ -32,6 +33,9 @@ class ReportServices {
   // The current date and time as the system formats them (short date, long time).
   virtual std::string DateText() = 0;
   virtual std::string TimeText() = 0;
+  // The character set and system colours of HTML reports; Western defaults unless
+  // the system says otherwise.
+  virtual HtmlReportStyle HtmlStyle() { return {}; }
   // The save dialog; empty when the user cancelled.
   virtual std::optional<std::string> ChooseSaveFile() = 0;
   // The print dialog; null when the user cancelled.

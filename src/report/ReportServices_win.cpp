@@ -46,6 +46,15 @@ std::string Win32ReportServices::TimeText() {
   });
 }
 
+HtmlReportStyle Win32ReportServices::HtmlStyle() {
+  HtmlReportStyle style;
+  // Report files carry the code page's bytes unconverted.
+  style.charset = HtmlCharsetName(::GetACP());
+  for (size_t i = 0; i < style.systemColors.size(); ++i)
+    style.systemColors[i] = ::GetSysColor(static_cast<int>(i));  // COLORREF: red low, as TColor
+  return style;
+}
+
 std::optional<std::string> Win32ReportServices::ChooseSaveFile() {
   SaveFileDialog SaveDialogEx1;
   SaveDialogEx1.owner = owner_;

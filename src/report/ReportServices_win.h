@@ -20,6 +20,7 @@ class Win32ReportServices : public ReportServices {
   std::string ApplicationTitle() override;
   std::string DateText() override;
   std::string TimeText() override;
+  HtmlReportStyle HtmlStyle() override;
   std::optional<std::string> ChooseSaveFile() override;
   std::unique_ptr<PrinterSurface> ChoosePrinter() override;
   bool StartProgram(const std::string& file, const std::string& parameters,

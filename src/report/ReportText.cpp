@@ -1,6 +1,6 @@
 #include "report/ReportText.h"
 
-#include <algorithm>
+#include "markup/MarkupColor.h"
 
 namespace vconfig {
 namespace {
@@ -28,12 +28,90 @@ char HtmlSizeFor(std::string_view digits) {
   return 0;
 }
 
-// The first "<" or ">" at or after from (npos when none): find_first_of would search
-// the two characters once for every character of the line.
-size_t FindTagChar(std::string_view line, size_t from) {
-  for (size_t i = from; i < line.size(); ++i)
-    if (line[i] == '<' || line[i] == '>') return i;
-  return std::string_view::npos;
+// The character of "&amp;", "&lt;", "&gt;" or "&quot;" at the start of `text`, with
+// the entity's length; 0 for anything else.
+char DecodeEntity(std::string_view text, size_t& length) {
+  static constexpr struct {
+    std::string_view name;
+    char c;
+  } kEntities[] = {{"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}};
+  for (const auto& e : kEntities) {
+    if (text.substr(0, e.name.size()) == e.name) {
+      length = e.name.size();
+      return e.c;
+    }
+  }
+  return 0;
+}
+
+std::string LowerAscii(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return lower;
+}
+
+// One of the markup's colour names, in any letter case.
+bool IsColorName(std::string_view value) {
+  if (value.size() < 5 || (value[0] != 'c' && value[0] != 'C')) return false;
+  const std::string lower = LowerAscii(value);
+  return MarkupColorByName(lower) != 0 || lower == "clblack";
+}
+
+// "#RRGGBB" of a colour name as the program draws it; system colours by the style's
+// values.
+std::string HtmlColor(std::string_view name, const HtmlReportStyle& style) {
+  TColor color = MarkupColorByName(LowerAscii(name));
+  if (IsSystemColor(color)) {
+    const auto index = static_cast<size_t>(SystemColorIndex(color));
+    color = index < style.systemColors.size() ? style.systemColors[index] : clBlack;
+  }
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string out = "#";
+  for (int shift : {0, 8, 16}) {
+    const unsigned byte = (color >> shift) & 0xFFu;
+    out += kHex[byte >> 4];
+    out += kHex[byte & 0xF];
+  }
+  return out;
+}
+
+// Inside tags, every quoted value that is a report size becomes its HTML size and,
+// with a style, every colour name its "#RRGGBB"; everything else is copied.
+std::string MapTagValues(std::string_view line, const HtmlReportStyle* style) {
+  std::string out;
+  out.reserve(line.size() + 16);
+  bool inTag = false;
+  size_t i = 0;
+  while (i < line.size()) {
+    const char c = line[i];
+    if (c == '<') inTag = true;
+    if (c == '>') inTag = false;
+    if (!inTag || c != '"') {
+      out += c;
+      ++i;
+      continue;
+    }
+    // A quoted value ends at the next quote, within the tag.
+    const size_t close = line.find_first_of("\">", i + 1);
+    if (close == std::string_view::npos || line[close] != '"') {
+      out += c;
+      ++i;
+      continue;
+    }
+    const std::string_view value = line.substr(i + 1, close - i - 1);
+    out += '"';
+    if (const char size = HtmlSizeFor(value)) {
+      out += size;
+    } else if (style && IsColorName(value)) {
+      out += HtmlColor(value, *style);
+    } else {
+      out.append(value);
+    }
+    out += '"';
+    i = close + 1;
+  }
+  return out;
 }
 
 }  // namespace
@@ -41,23 +119,23 @@ size_t FindTagChar(std::string_view line, size_t from) {
 std::string StripMarkup(std::string_view line) {
   std::string out;
   out.reserve(line.size());
-  // Text between tags is copied a run at a time; a ">" outside a tag vanishes, and a
-  // "<" that is never closed drops the rest.
-  size_t i = 0;
-  while (i < line.size()) {
-    const size_t stop = FindTagChar(line, i);
-    if (stop == std::string_view::npos) {
-      out.append(line.substr(i));
-      break;
+  bool inTag = false;
+  for (size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
+    if (c == '<') {
+      inTag = true;
+    } else if (c == '>') {
+      inTag = false;
+    } else if (!inTag) {
+      size_t length = 0;
+      const char decoded = c == '&' ? DecodeEntity(line.substr(i), length) : 0;
+      if (decoded) {
+        out += decoded;
+        i += length - 1;
+      } else {
+        out += c;
+      }
     }
-    out.append(line.substr(i, stop - i));
-    if (line[stop] == '>') {
-      i = stop + 1;
-      continue;
-    }
-    const size_t close = line.find('>', stop + 1);
-    if (close == std::string_view::npos) break;
-    i = close + 1;
   }
   return out;
 }
@@ -82,46 +160,7 @@ std::string RemoveImageTag(std::string_view line) {
   return out;
 }
 
-namespace {
-
-// MapFontSizes into out, which it extends.
-void AppendMappedFontSizes(std::string& out, std::string_view line) {
-  // One pass: a replacement keeps both quotes and puts no digit that could start a
-  // new match, so scanning on from its closing quote replaces each occurrence once,
-  // also those that share a quote with their neighbour. Text between quotes is copied
-  // a run at a time.
-  size_t i = 0;
-  while (i < line.size()) {
-    const size_t quote = line.find('"', i);
-    if (quote == std::string_view::npos) {
-      out.append(line.substr(i));
-      return;
-    }
-    out.append(line.substr(i, quote - i));
-    i = quote;
-    size_t n = 0;
-    while (n < 2 && i + 1 + n < line.size() && IsDigit(line[i + 1 + n])) ++n;
-    if (n > 0 && i + 1 + n < line.size() && line[i + 1 + n] == '"') {
-      const char size = HtmlSizeFor(line.substr(i + 1, n));
-      if (size) {
-        out += '"';
-        out += size;
-        i += 1 + n;  // continue at the closing quote
-        continue;
-      }
-    }
-    out += line[i++];
-  }
-}
-
-}  // namespace
-
-std::string MapFontSizes(std::string_view line) {
-  std::string out;
-  out.reserve(line.size());
-  AppendMappedFontSizes(out, line);
-  return out;
-}
+std::string MapFontSizes(std::string_view line) { return MapTagValues(line, nullptr); }
 
 std::optional<int> LineFontSize(std::string_view line) {
   const size_t at = line.find("size=\"");
@@ -134,41 +173,50 @@ std::optional<int> LineFontSize(std::string_view line) {
 }
 
 void StripAllMarkup(std::vector<std::string>& lines) {
-  // In place, as StripMarkup does it: the text kept moves to the front of the line.
-  for (auto& line : lines) {
-    size_t i = FindTagChar(line, 0);
-    if (i == std::string_view::npos) continue;
-    size_t kept = i;
-    while (i < line.size()) {
-      if (line[i] == '<') {
-        i = line.find('>', i + 1);
-        if (i == std::string::npos) break;
-      }
-      ++i;  // past the ">"
-      const size_t stop = std::min(FindTagChar(line, i), line.size());
-      std::char_traits<char>::move(&line[kept], line.data() + i, stop - i);
-      kept += stop - i;
-      i = stop;
-    }
-    line.resize(kept);
+  for (auto& line : lines) line = StripMarkup(line);
+}
+
+std::array<TColor, 25> HtmlReportStyle::ClassicSystemColors() {
+  return {RgbColor(212, 208, 200), RgbColor(58, 110, 165),  RgbColor(10, 36, 106),
+          RgbColor(128, 128, 128), RgbColor(212, 208, 200), RgbColor(255, 255, 255),
+          RgbColor(0, 0, 0),       RgbColor(0, 0, 0),       RgbColor(0, 0, 0),
+          RgbColor(255, 255, 255), RgbColor(212, 208, 200), RgbColor(212, 208, 200),
+          RgbColor(128, 128, 128), RgbColor(10, 36, 106),   RgbColor(255, 255, 255),
+          RgbColor(212, 208, 200), RgbColor(128, 128, 128), RgbColor(128, 128, 128),
+          RgbColor(0, 0, 0),       RgbColor(212, 208, 200), RgbColor(255, 255, 255),
+          RgbColor(64, 64, 64),    RgbColor(212, 208, 200), RgbColor(0, 0, 0),
+          RgbColor(255, 255, 225)};
+}
+
+std::string HtmlCharsetName(unsigned codePage) {
+  switch (codePage) {
+    case 874: case 1250: case 1251: case 1252: case 1253: case 1254: case 1255: case 1256:
+    case 1257: case 1258:
+      return "windows-" + std::to_string(codePage);
+    case 932: return "shift_jis";
+    case 936: return "gbk";
+    case 949: return "euc-kr";
+    case 950: return "big5";
+    default: return "windows-1252";
   }
 }
 
-void ConvertToHtml(std::vector<std::string>& lines) {
-  static constexpr std::string_view kOpen = "<TR><TD>", kClose = "</TD></TR>";
+std::string HtmlCell(std::string_view line, const HtmlReportStyle& style) {
+  return MapTagValues(RemoveImageTag(line), &style);
+}
+
+void ConvertToHtml(std::vector<std::string>& lines, const HtmlReportStyle& style) {
   for (auto& line : lines) {
-    // Only a line with a "<" can hold an image element.
-    const bool tags = line.find('<') != std::string::npos;
-    const std::string cut = tags ? RemoveImageTag(line) : std::string();
-    const std::string_view body = tags ? std::string_view(cut) : std::string_view(line);
-    std::string row;
-    row.reserve(kOpen.size() + body.size() + kClose.size());
-    row.append(kOpen);
-    AppendMappedFontSizes(row, body);
-    row.append(kClose);
+    std::string row = "<TR><TD>";
+    row += HtmlCell(line, style);
+    row += "</TD></TR>";
     line = std::move(row);
   }
-  lines.insert(lines.begin(), "<TABLE>");
+  lines.insert(lines.begin(), {"<HTML>", "<HEAD>",
+                               "<META http-equiv=\"Content-Type\" content=\"text/html; charset=" +
+                                   style.charset + "\">",
+                               "<TITLE>Vorn Info Report</TITLE>", "</HEAD>", "<BODY>", "<TABLE>"});
+  lines.insert(lines.end(), {"</TABLE>", "</BODY>", "</HTML>"});
 }
 
 }  // namespace vconfig

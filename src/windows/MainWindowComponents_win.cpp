@@ -14,6 +14,7 @@
 #include "controls/chrome/TiledBackground_win.h"
 #include "controls/sectionlist/SectionList_win.h"
 #include "locale/Language.h"
+#include "windows/ProgramLists_win.h"
 
 namespace vconfig {
 namespace {
@@ -140,32 +141,12 @@ void MainWindow::CreateSourceTree() {
   args.height = inner.bottom - inner.top;
   args.id = kSourceTreeId;
   tree.Create(listPanel_->hwnd(), args);
-  tree.SetColor(clInfoBk);
-  tree.SectionColor = 9621720;
-  tree.SetWallpaper(treeWallpaper_.get());
-  tree.SetSectionHeight(20);
-  tree.SetSubItemHeight(20);
-  tree.SectionIndent = 14;
-  tree.SubItemIndent = 14;
-  tree.TabPositions().Add(80, tableft);
-  tree.SetWordWrap(false);
-  tree.SetOneExpanded(false);
-  tree.SectionImages = images_.get();
-  tree.SubItemImages = images_.get();
-  tree.SelectionColor = clHighlight;
-  tree.SelectionTextColor = clNavy;
-  tree.ScrollWidth = 16;
-  SectionListFont sectionFont = tree.SectionFont();
-  sectionFont.Color = clBackground;
-  tree.SetSectionFont(sectionFont);
-  tree.FullFocus = true;
-  tree.SectionFocus = sfDash;
-  tree.ActiveSection = asFull;
-  tree.NodeType = lnGlyph;
-  tree.ExpandGlyph = expandGlyph_.get();
-  tree.ContractGlyph = contractGlyph_.get();
-  tree.SetScrollStyle(slsNormal);
-  tree.URLSettings().SetURLAware(false);
+  ListArtwork art;
+  art.wallpaper = treeWallpaper_.get();
+  art.expandGlyph = expandGlyph_.get();
+  art.contractGlyph = contractGlyph_.get();
+  art.sectionImages = art.subItemImages = images_.get();
+  ApplySourceTreeSettings(tree, art);
   tree.OnExpandSection = [this](SectionList*, int s) { OnGroupExpanded(s); };
   tree.OnContractSection = [this](SectionList*, int) { OnGroupContracted(); };
   tree.OnSubItemClick = [this](SectionList*, int s, int i) { OnSourceClicked(s, i); };
@@ -219,24 +200,12 @@ void MainWindow::CreateContentList() {
   args.height = 322;
   args.id = kContentListId;
   content.Create(listPanel_->hwnd(), args);
-  content.SetWordWrap(true);
-  content.SetWallpaper(contentWallpaper_.get());
-  content.SectionColor = 14408667;
-  content.ExpandDisable = true;
-  content.ContractDisable = true;
-  content.SetSectionHeight(20);
-  content.SetSubItemHeight(20);
-  content.ScrollWidth = 10;
-  content.SectionImages = images_.get();
-  content.SubItemImages = images_.get();
-  content.FullFocus = true;
-  content.SectionFocus = sfDash;
-  content.ActiveSection = asFull;
-  content.NodeType = lnGlyph;
-  content.ExpandGlyph = expandGlyph_.get();
-  content.ContractGlyph = contractGlyph_.get();
-  content.SetScrollStyle(slsNormal);
-  content.URLSettings().SetURLAware(false);
+  ListArtwork art;
+  art.wallpaper = contentWallpaper_.get();
+  art.expandGlyph = expandGlyph_.get();
+  art.contractGlyph = contractGlyph_.get();
+  art.sectionImages = art.subItemImages = images_.get();
+  ApplyContentListSettings(content, art);
   content.OnSectionClick = [this](SectionList*, int s) { ToggleContentSection(s); };
   content.OnSubItemClick = [this](SectionList*, int s, int i) { OnContentRowClicked(s, i); };
   content.OnMouseUp = [this](SectionList*, TMouseButton button, UINT, int x, int y) {

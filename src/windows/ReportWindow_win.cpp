@@ -9,6 +9,7 @@
 #include "controls/PopupMenu_win.h"
 #include "controls/sectionlist/SectionList_win.h"
 #include "locale/Language.h"
+#include "windows/ProgramLists_win.h"
 
 namespace vconfig {
 namespace {
@@ -17,7 +18,6 @@ constexpr int kWidth = 310;
 constexpr int kHeight = 375;
 constexpr int kMenuPanelWidth = 92;
 constexpr int kListId = 201;
-constexpr TColor kSectionColor = RgbColor(216, 208, 146);
 
 UniqueFont MakeFont(bool bold) {
   return UniqueFont(::CreateFontA(-11, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
@@ -94,31 +94,11 @@ void ReportWindow::CreateList() {
   args.height = 327;
   args.id = kListId;
   list.Create(listPanel_->hwnd(), args);
-  list.SetColor(clInfoBk);
-  SectionListFont font = list.Font();
-  font.Bold = true;
-  list.SetFont(font);
-  list.SetSectionFont(font);
-  list.TabPositions().Add(80, tableft);
-  list.SetSectionHeight(20);
-  list.SetSubItemHeight(20);
-  list.SectionIndent = 14;
-  list.SubItemIndent = 14;
-  list.SectionColor = kSectionColor;
-  list.SelectionColor = clHighlight;
-  list.SelectionTextColor = clNavy;
-  list.ScrollWidth = 16;
-  list.SetWallpaper(wallpaper_.get());
-  list.SetWordWrap(false);
-  list.SetOneExpanded(false);
-  list.FullFocus = true;
-  list.SectionFocus = sfDash;
-  list.ActiveSection = asFull;
-  list.NodeType = lnGlyph;
-  list.ExpandGlyph = expandGlyph_.get();
-  list.ContractGlyph = contractGlyph_.get();
-  list.SetScrollStyle(slsNormal);
-  list.URLSettings().SetURLAware(false);
+  ListArtwork art;
+  art.wallpaper = wallpaper_.get();
+  art.expandGlyph = expandGlyph_.get();
+  art.contractGlyph = contractGlyph_.get();
+  ApplyReportListSettings(list, art);
   list.OnMouseUp = [this](SectionList*, TMouseButton button, UINT, int x, int y) {
     OnListMouseUp(button == mbRight, x, y);
   };

@@ -63,11 +63,11 @@ TEST_F(ReportCli, ReportsAnXpInstallationAndChangesNothing) {
   EXPECT_NE(txt.out.find("Autostart - HCU\\Run (bob):\r\n"), std::string::npos);
   EXPECT_NE(txt.out.find("Flags : [REG_DWORD] 42 (0x0000002a)\r\n"), std::string::npos);
   const Outcome htm = Report({"--root", Root(), "--format", "htm", "--sources", "Boot.ini"});
-  EXPECT_EQ(
-      htm.out.rfind(
-          "<TABLE>\r\n<TR><TD><FONT color=\"clnavy\" size=\"4\">Vorn Info Report</FONT></TD></TR>",
-          0),
-      0u);
+  EXPECT_EQ(htm.out.rfind("<HTML>\r\n", 0), 0u);
+  EXPECT_NE(htm.out.find("charset=windows-1252\">"), std::string::npos);
+  EXPECT_NE(htm.out.find("<TABLE>\r\n<TR><TD><FONT color=\"#000080\" size=\"4\">Vorn Info Report"
+                         "</FONT></TD></TR>"),
+            std::string::npos);
   const Outcome json = Report({"--root", Root(), "--format=json", "--user", "alice"});
   EXPECT_EQ(json.status, 0);
   EXPECT_EQ(ParseJson(json.out).At("installation").At("description").text,

@@ -80,7 +80,9 @@ class ReportDelivery : public ::testing::Test {
   void SetUp() override { SetLanguageModule(std::make_unique<FakeStrings>()); }
   void TearDown() override { SetLanguageModule(nullptr); }
 
-  static std::vector<std::string> Body() { return {"a=\"8\"", "<IMG src=\"x\">b"}; }
+  // A file line with a quoted number, as the body carries it (escaped), and a line
+  // with an image element.
+  static std::vector<std::string> Body() { return {"a=&quot;8&quot;", "<IMG src=\"x\">b"}; }
 
   FakeServices services;
 };
@@ -95,14 +97,17 @@ const char* const kTextFile =
     "Made by Vorn Info Config\r\n";
 
 const char* const kHtmlFile =
-    "<TABLE>\r\n"
-    "<TR><TD><FONT color=\"clnavy\" size=\"4\">Vorn Info Report</FONT></TD></TR>\r\n"
-    "<TR><TD><FONT color=\"clblack\" size=\"3\">Created on 08.12.2026  7:05:09</FONT></TD></TR>\r\n"
-    "<TR><TD>a=\"2\"</TD></TR>\r\n"
+    "<HTML>\r\n<HEAD>\r\n"
+    "<META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">\r\n"
+    "<TITLE>Vorn Info Report</TITLE>\r\n</HEAD>\r\n<BODY>\r\n<TABLE>\r\n"
+    "<TR><TD><FONT color=\"#000080\" size=\"4\">Vorn Info Report</FONT></TD></TR>\r\n"
+    "<TR><TD><FONT color=\"#000000\" size=\"3\">Created on 08.12.2026  7:05:09</FONT></TD></TR>\r\n"
+    "<TR><TD>a=&quot;8&quot;</TD></TR>\r\n"  // the file's number stays as it is
     "<TR><TD>b</TD></TR>\r\n"
     "<TR><TD> </TD></TR>\r\n"
-    "<TR><TD><HR color-\"clblue\"></TD></TR>\r\n"
-    "<TR><TD><FONT color=\"clblack\" size=\"2\">Made by Vorn Info Config</FONT></TD></TR>\r\n";
+    "<TR><TD><HR color-\"#0000FF\"></TD></TR>\r\n"
+    "<TR><TD><FONT color=\"#000000\" size=\"2\">Made by Vorn Info Config</FONT></TD></TR>\r\n"
+    "</TABLE>\r\n</BODY>\r\n</HTML>\r\n";
 
 TEST_F(ReportDelivery, EmptyBodyOrNoActionProducesNothing) {
   for (auto action : {ReportAction::Save, ReportAction::Print, ReportAction::Send}) {
@@ -155,10 +160,8 @@ TEST_F(ReportDelivery, SendWritesBothFilesBesideTheProgramAndStartsTheMailModule
   auto body = Body();
   DeliverReport(ReportAction::Send, body, services);
   EXPECT_EQ(services.File("C:\\Suite\\Vmail\\report.htm"), kHtmlFile);
-  // Made from the HTML lines: the mapped size stays, the table tag leaves an empty line.
-  EXPECT_EQ(services.File("C:\\Suite\\Vmail\\report.txt"),
-            "\r\nVorn Info Report\r\nCreated on 08.12.2026  7:05:09\r\na=\"2\"\r\nb\r\n \r\n"
-            "\r\nMade by Vorn Info Config\r\n");
+  // The same text as a saved text report: the file's line as it is in the file.
+  EXPECT_EQ(services.File("C:\\Suite\\Vmail\\report.txt"), kTextFile);
   ASSERT_EQ(services.started.size(), 3u);
   EXPECT_EQ(services.started[0], "C:\\Suite\\Vmail\\VnIMail.exe");
   EXPECT_EQ(services.started[1],

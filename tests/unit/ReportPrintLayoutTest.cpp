@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "report/PrintLayout.h"
 #include "fakes/RecordingPrinterSurface.h"
 
@@ -38,7 +40,8 @@ TEST(ReportPrintLayout, TitlesSizesAndAdvanceOnOnePage) {
   EXPECT_EQ(t[5].text, "-1.-");
   EXPECT_EQ(t[5].points, kPrintFooterPoints);
   EXPECT_EQ(t[5].x, 2400);
-  EXPECT_EQ(t[5].y, 6600 - printer.HeightFor(2) - gap);
+  // In a band of its own at the foot of the page.
+  EXPECT_EQ(t[5].y, 6600 - printer.HeightFor(kPrintFooterPoints) - gap);
   EXPECT_EQ(printer.pages(), 1);
   EXPECT_TRUE(printer.jobEnded());
   EXPECT_EQ(printer.jobTitle(), kPrintJobTitle);
@@ -52,6 +55,7 @@ TEST(ReportPrintLayout, LongReportBreaksPagesWithFooters) {
                                 : "line " + std::to_string(i));
   ASSERT_TRUE(printtext(lines, printer));
   const int margin = 240, gap = 60;
+  const int footerTop = 6600 - printer.HeightFor(kPrintFooterPoints) - gap;
   std::vector<Text> footers, body;
   for (const auto& t : printer.texts()) (t.points == kPrintFooterPoints ? footers : body).push_back(t);
   ASSERT_EQ(body.size(), 151u);
@@ -61,6 +65,7 @@ TEST(ReportPrintLayout, LongReportBreaksPagesWithFooters) {
     EXPECT_EQ(footers[i].text, "-" + std::to_string(i + 1) + ".-");
     EXPECT_EQ(footers[i].page, static_cast<int>(i + 1));
     EXPECT_EQ(footers[i].x, 2400);
+    EXPECT_EQ(footers[i].y, footerTop);
   }
   for (size_t i = 1; i < body.size(); ++i) {
     const Text& a = body[i - 1];
@@ -71,14 +76,16 @@ TEST(ReportPrintLayout, LongReportBreaksPagesWithFooters) {
       EXPECT_EQ(b.y, a.y + printer.HeightFor(b.points) + gap);
       EXPECT_GE(b.y, a.y + printer.HeightFor(a.points)) << "overlaps the line before";
     } else {
-      // A page's first line: at its own height plus the gap, after the footer of the
-      // page before, which sits as high as the line that did not fit.
+      // A page's first line: at its own height plus the gap. The line did not fit
+      // below the last one without running into the footer's band or the margin.
       EXPECT_EQ(b.page, a.page + 1);
       EXPECT_EQ(b.y, printer.HeightFor(b.points) + gap);
-      EXPECT_EQ(footers[a.page - 1].y, 6600 - printer.HeightFor(b.points) - gap);
-      EXPECT_GE(a.y + printer.HeightFor(b.points), 6600 - margin);
+      const int wouldBe = a.y + printer.HeightFor(b.points) + gap;
+      EXPECT_GT(wouldBe + printer.HeightFor(b.points),
+                std::min(6600 - margin, footerTop - gap));
     }
-    EXPECT_LT(b.y + printer.HeightFor(b.points), 6600);
+    // Every line ends a gap above its page's footer: nothing overprints it.
+    EXPECT_LE(b.y + printer.HeightFor(b.points), footerTop - gap);
   }
 }
 

@@ -21,7 +21,11 @@ TEST(ReportText, StripMarkup) {
        "Tray : t.exe"},
       {"a > b", "a  b"},        // a lone ">" vanishes
       {"a <b c", "a "},         // an unclosed tag swallows the rest
-      {"x &amp; y", "x &amp; y"},  // entities stay
+      // The four entities of escaped text, once each; others stay as written.
+      {"x &amp; y &lt;&gt;&quot;", "x & y <>\""},
+      {"&amp;amp; &amp;<!---->lt;", "&amp; &lt;"},
+      {"&nbsp;&AMP;&amp &#38;", "&nbsp;&AMP;&amp &#38;"},
+      {"<FONT color=\"clblue\">a&amp;b</FONT>", "a&b"},
       {"", ""},
       {"\xE1\xB4<x>\xDC", "\xE1\xB4\xDC"},  // 8-bit text untouched
   };
@@ -44,15 +48,17 @@ TEST(ReportText, RemoveImageTag) {
   for (const auto& c : cases) EXPECT_EQ(RemoveImageTag(c.in), c.out) << c.in;
 }
 
-TEST(ReportText, MapFontSizes) {
+TEST(ReportText, MapFontSizesInsideTagsOnly) {
   const Case cases[] = {
-      {"size=\"15\" \"14\" \"13\" \"12\"", "size=\"4\" \"4\" \"4\" \"4\""},
-      {"\"11\"\"10\"\"9\"", "\"3\"\"3\"\"3\""},
-      {"port \"8\" \"7\" \"6\"", "port \"2\" \"2\" \"2\""},
-      {"\"2\" \"16\" \"5\" \"1\" \"123\" 14 \"\"", "\"2\" \"16\" \"5\" \"1\" \"123\" 14 \"\""},
-      // Neighbours sharing a quote are both replaced.
-      {"\"9\"15\"8\"", "\"3\"4\"2\""},
-      {"\"8", "\"8"},
+      {"<F size=\"15\" a=\"14\" b=\"13\" c=\"12\">", "<F size=\"4\" a=\"4\" b=\"4\" c=\"4\">"},
+      {"<F \"11\"\"10\"\"9\">", "<F \"3\"\"3\"\"3\">"},
+      {"<F \"8\" \"7\" \"6\">", "<F \"2\" \"2\" \"2\">"},
+      {"<F \"2\" \"16\" \"5\" \"1\" \"123\" 14 \"\">", "<F \"2\" \"16\" \"5\" \"1\" \"123\" 14 \"\">"},
+      // Text outside tags is never touched, escaped or not.
+      {"port \"8\" <F size=\"8\">\"8\"", "port \"8\" <F size=\"2\">\"8\""},
+      {"mode &quot;8&quot; &quot;14&quot;", "mode &quot;8&quot; &quot;14&quot;"},
+      {"<F size=\"8>\"9\"", "<F size=\"8>\"9\""},  // no closing quote within the tag
+      {"<\"8", "<\"8"},
       {"\"", "\""},
   };
   for (const auto& c : cases) EXPECT_EQ(MapFontSizes(c.in), c.out) << c.in;
@@ -77,22 +83,37 @@ TEST(ReportText, LineFontSize) {
   for (const auto& c : cases) EXPECT_EQ(LineFontSize(c.line), c.size) << c.line;
 }
 
-TEST(ReportText, HtmlConversionFramesEveryLineAsARow) {
-  std::vector<std::string> lines = {kReportTitleLine, "files=40", "x \"8\"", kReportRuleLine,
-                                    "a <IMG src=\"p\">b"};
-  ConvertToHtml(lines);
+TEST(ReportText, HtmlDocumentWithCharsetRowsAndTheProgramsColours) {
+  HtmlReportStyle style;
+  style.charset = HtmlCharsetName(1251);
+  style.systemColors[15] = RgbColor(0x12, 0x34, 0x56);  // clBtnFace
+  std::vector<std::string> lines = {kReportTitleLine, "files=40", kReportRuleLine,
+                                    "a <IMG src=\"p\">b",
+                                    "<FONT color=\"clBtnFace\" size=\"2\">x</FONT>",
+                                    "<FONT color=\"clMaroon\">&lt;z&gt;</FONT>",
+                                    "<FONT face=\"Clarendon\" color=\"clblack\">y</FONT>"};
+  ConvertToHtml(lines, style);
   EXPECT_EQ(lines, (std::vector<std::string>{
-                       "<TABLE>",
-                       "<TR><TD><FONT color=\"clnavy\" size=\"4\">Vorn Info Report</FONT></TD></TR>",
+                       "<HTML>", "<HEAD>",
+                       "<META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">",
+                       "<TITLE>Vorn Info Report</TITLE>", "</HEAD>", "<BODY>", "<TABLE>",
+                       "<TR><TD><FONT color=\"#000080\" size=\"4\">Vorn Info Report</FONT></TD></TR>",
                        "<TR><TD>files=40</TD></TR>",
-                       "<TR><TD>x \"2\"</TD></TR>",
-                       "<TR><TD><HR color-\"clblue\"></TD></TR>",
+                       "<TR><TD><HR color-\"#0000FF\"></TD></TR>",
                        "<TR><TD>a b</TD></TR>",
-                   }));
-  // The sent text file is made from these lines.
-  StripAllMarkup(lines);
-  EXPECT_EQ(lines, (std::vector<std::string>{"", "Vorn Info Report", "files=40", "x \"2\"", "",
-                                             "a b"}));
+                       "<TR><TD><FONT color=\"#123456\" size=\"2\">x</FONT></TD></TR>",
+                       "<TR><TD><FONT color=\"#800000\">&lt;z&gt;</FONT></TD></TR>",
+                       "<TR><TD><FONT face=\"Clarendon\" color=\"#000000\">y</FONT></TD></TR>",
+                       "</TABLE>", "</BODY>", "</HTML>"}));
+}
+
+TEST(ReportText, CharsetNamesOfAnsiCodePages) {
+  EXPECT_EQ(HtmlCharsetName(1252), "windows-1252");
+  EXPECT_EQ(HtmlCharsetName(1250), "windows-1250");
+  EXPECT_EQ(HtmlCharsetName(1251), "windows-1251");
+  EXPECT_EQ(HtmlCharsetName(950), "big5");
+  EXPECT_EQ(HtmlCharsetName(932), "shift_jis");
+  EXPECT_EQ(HtmlCharsetName(437), "windows-1252");  // not an ANSI code page
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ struct ModuleCheck {
 TEST(LanguageModules, EveryModuleHoldsEveryIdInItsOwnLanguage) {
   const ModuleCheck checks[] = {
       {"CSY", 7, L"Otev\u0159\u00edt jin\u00fd soubor..."},
-      {"CSY", 50201, L"Protokol vytvo\u0159en"},
+      {"CSY", 50201, L"Protokol vytvo\u0159en "},
       {"DE", 52, L"Schlie\u00dfen"},
       {"EN", 12, L"Language"},
       {"ES", 100, L"A\u00f1adir"},
@@ -44,6 +44,12 @@ TEST(LanguageModules, EveryModuleHoldsEveryIdInItsOwnLanguage) {
     ASSERT_TRUE(owner) << path;
     HMODULE module = owner.get();
     for (int id : kIds) EXPECT_FALSE(Text(module, id).empty()) << code << " id " << id;
+    // The report joins these directly with the date and the program's name.
+    for (int id : {50201, 50202}) {
+      const std::wstring text = Text(module, id);
+      EXPECT_TRUE(text.size() > 2 && text.back() == L' ' && text[text.size() - 2] != L' ')
+          << code << " id " << id << " ends in exactly one blank";
+    }
     // The English module is the only one that reads "Close".
     if (std::string(code) != "EN") {
       EXPECT_NE(Text(module, 52), L"Close") << code;

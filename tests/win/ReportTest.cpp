@@ -18,7 +18,7 @@ constexpr int kNetLogRow = 11;
 constexpr int kScandiskRow = 10;
 constexpr int kAutostartRowWithFilesOpen = 13;
 
-const char* const kClosing = "Created byVorn Info Config";
+const char* const kClosing = "Created by Vorn Info Config";
 
 // A configuration file of the demo machine for the length of a test.
 class DemoFile {
@@ -97,10 +97,10 @@ TEST(Report, TickedSourcesAreSavedAsTextOrHtmlByTheNamesExtension) {
   ASSERT_TRUE(SaveAs(p, out + "r.txt"));
   ASSERT_TRUE(WaitFor([&] { return FileExists(out + "r.txt"); }));
   const std::string text = ReadFileBytes(out + "r.txt");
-  const std::string header = "Vorn Info Report\r\nReport created on" + Today() + "  ";
+  const std::string header = "Vorn Info Report\r\nReport created on " + Today() + "  ";
   EXPECT_EQ(text.substr(0, header.size()), header);
   const std::string tail =
-      "\r\nConfiguration files - NetLog.txt:\r\n \r\na\xA4\xA5 \"8\"\r\nbc\r\n \r\n \r\n\r\n" +
+      "\r\nConfiguration files - NetLog.txt:\r\n \r\na\xA4\xA5 \"8\"\r\nb<x>c\r\n \r\n \r\n\r\n" +
       std::string(kClosing) + "\r\n";
   ASSERT_GT(text.size(), tail.size());
   EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
@@ -120,11 +120,18 @@ TEST(Report, TickedSourcesAreSavedAsTextOrHtmlByTheNamesExtension) {
   ASSERT_TRUE(SaveAs(p, out + "r.htm"));
   ASSERT_TRUE(WaitFor([&] { return FileExists(out + "r.htm"); }));
   const std::string html = ReadFileBytes(out + "r.htm");
-  EXPECT_EQ(html.substr(0, 82),
-            "<TABLE>\r\n<TR><TD><FONT color=\"clnavy\" size=\"4\">Vorn Info Report</FONT></TD></TR>\r\n");
-  EXPECT_NE(html.find("\r\n<TR><TD>a\xA4\xA5 \"2\"</TD></TR>\r\n<TR><TD>b<x>c</TD></TR>\r\n"),
+  EXPECT_EQ(html.rfind("<HTML>\r\n<HEAD>\r\n<META http-equiv=\"Content-Type\" content=\"text/html; "
+                       "charset=windows-1252\">\r\n",
+                       0),
+            0u);
+  EXPECT_NE(html.find("<TABLE>\r\n<TR><TD><FONT color=\"#000080\" size=\"4\">Vorn Info "
+                      "Report</FONT></TD></TR>\r\n"),
             std::string::npos);
-  EXPECT_NE(html.find("<TR><TD><HR color-\"clblue\"></TD></TR>\r\n"), std::string::npos);
+  EXPECT_NE(html.find("\r\n<TR><TD>a\xA4\xA5 &quot;8&quot;</TD></TR>\r\n<TR><TD>b&lt;x&gt;c</TD></TR>\r\n"),
+            std::string::npos);
+  EXPECT_NE(html.find("<TR><TD><HR color-\"#0000FF\"></TD></TR>\r\n"), std::string::npos);
+  const std::string end = "</TD></TR>\r\n</TABLE>\r\n</BODY>\r\n</HTML>\r\n";
+  EXPECT_EQ(html.substr(html.size() - end.size()), end);
 
   ASSERT_TRUE(RunReport(p, {kNetLogRow}, "Save"));
   ASSERT_TRUE(SaveAs(p, out + "r.html"));
@@ -183,16 +190,15 @@ TEST(Report, SelectAllAndSendAfterASaveIntoAnotherFolder) {
             "args=-vinfo \" \" \"..\\Vmail\\report.txt\" \"..\\Vmail\\report.htm\"\r\ncwd=" +
                 suite.root() + "Vmail\r\n");
   const std::string html = ReadFileBytes(vmail + "report.htm");
-  EXPECT_NE(html.find("<TR><TD><FONT size=\"4\" color=\"clblue\">Autostart - <FONT size=\"4\" "
-                      "color=\"clnavy\">HCU\\Run:</FONT></TD></TR>\r\n"),
+  EXPECT_NE(html.find("<TR><TD><FONT size=\"4\" color=\"#0000FF\">Autostart - <FONT size=\"4\" "
+                      "color=\"#000080\">HCU\\Run:</FONT></TD></TR>\r\n"),
             std::string::npos);
-  EXPECT_NE(html.find("<TR><TD><FONT color=\"clblue\" size=\"3\">Notepad : <FONT "
-                      "color=\"clmaroon\">C:\\windows\\notepad.exe C:\\autoexec.bat</FONT></TD></TR>"),
+  EXPECT_NE(html.find("<TR><TD><FONT color=\"#0000FF\" size=\"3\">Notepad : <FONT "
+                      "color=\"#800000\">C:\\windows\\notepad.exe C:\\autoexec.bat</FONT></TD></TR>"),
             std::string::npos);
   const auto text = SplitLines(ReadFileBytes(vmail + "report.txt"));
   ASSERT_GE(text.size(), 3u);
-  EXPECT_EQ(text[0], "");  // the table tag
-  EXPECT_EQ(text[1], "Vorn Info Report");
+  EXPECT_EQ(text[0], "Vorn Info Report");  // as a saved text report begins
   EXPECT_NE(std::find(text.begin(), text.end(), "Notepad : C:\\windows\\notepad.exe C:\\autoexec.bat"),
             text.end());
   EXPECT_EQ(text.back(), kClosing);
@@ -317,7 +323,7 @@ TEST(ReportPrint, PagesWithFootersOnAPostScriptPrinter) {
   const std::string text = PrintedText(ps);
   ASSERT_FALSE(text.empty()) << "Ghostscript read nothing";
   auto lines = SplitLines(text);
-  // Texts as printed, apart: a footer may share its height with the page's last line.
+  // Texts as printed, apart.
   std::vector<std::string> words;
   for (const auto& l : lines) {
     size_t at = 0;
@@ -339,6 +345,32 @@ TEST(ReportPrint, PagesWithFootersOnAPostScriptPrinter) {
   for (int i = 1; i <= 150; ++i)
     EXPECT_EQ(std::count(words.begin(), words.end(), "scan line " + std::to_string(1000 + i)), 1)
         << "line " << i << " printed once, not cut or overprinted";
+
+  // Each footer stands below its page's last line: its letters begin under that
+  // line's base line.
+  const auto spans = PrintedSpans(ps);
+  ASSERT_FALSE(spans.empty()) << "Ghostscript placed nothing";
+  for (int page = 1; page <= pages; ++page) {
+    SCOPED_TRACE(page);
+    const PrintedSpan* footer = nullptr;
+    double lastBaseline = -1;
+    for (const auto& span : spans) {
+      if (span.page != page) continue;
+      if (span.text == "-" + std::to_string(page) + ".-") {
+        footer = &span;
+      } else if (span.text.find_first_not_of(' ') != std::string::npos) {
+        lastBaseline = std::max(lastBaseline, span.baseline);
+      }
+    }
+    if (!footer) {
+      std::string dump;
+      for (const auto& span : spans)
+        if (span.page == page) dump += "[" + span.text + "] " + std::to_string(span.baseline) + "\n";
+      FAIL() << "no footer among\n" << dump;
+    }
+    ASSERT_GE(lastBaseline, 0);
+    EXPECT_GT(footer->baseline - footer->size, lastBaseline);
+  }
 
   // The close box after a printed report prints nothing again.
   ::DeleteFileA(ps.c_str());

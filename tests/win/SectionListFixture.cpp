@@ -1,5 +1,7 @@
 #include "SectionListFixture.h"
 
+#include "windows/ProgramLists_win.h"
+
 using namespace vconfig;
 
 namespace vtest {
@@ -47,24 +49,24 @@ SectionListHost::SectionListHost(ListConfig config, int width, int height, bool 
   expandGlyph_ = MakeBitmap(10, 10, RGB(255, 255, 255), RGB(255, 0, 0), true);
   contractGlyph_ = MakeBitmap(10, 10, RGB(255, 255, 255), RGB(0, 0, 255), false);
   wallpaper_ = MakeBitmap(16, 20, RGB(0xF0, 0xF8, 0xE0), RGB(0xF0, 0xF8, 0xE0), false);
-  lb.NodeType = lnGlyph;
-  lb.ExpandGlyph = expandGlyph_.get();
-  lb.ContractGlyph = contractGlyph_.get();
-  lb.SetSectionHeight(20);
-  lb.SetSubItemHeight(20);
-  lb.SelectionTextColor = clNavy;
   SectionListArgs args;
   args.x = 0;
   args.y = 0;
   args.width = width;
   args.height = height;
   lb.Create(window_.hwnd(), args);
+  // The program's own settings of the list it stands in for; the wallpaper comes last.
+  ListArtwork art;
+  art.expandGlyph = expandGlyph_.get();
+  art.contractGlyph = contractGlyph_.get();
+  switch (config) {
+    case ListConfig::Sources: ApplySourceTreeSettings(lb, art); break;
+    case ListConfig::Content: ApplyContentListSettings(lb, art); break;
+    case ListConfig::Report: ApplyReportListSettings(lb, art); break;
+  }
   lb.BeginUpdate();
   switch (config) {
     case ListConfig::Sources: {
-      lb.SetColor(clInfoBk);
-      lb.SectionColor = 0x92D0D8;
-      lb.TabPositions().Add(80);
       const char* names[2][3] = {{"Autoexec.bat", "Config.sys", "Win.ini"},
                                  {"HKL\\Run", "HCU\\Run", "RunOnce"}};
       for (int j = 0; j < 2; ++j) {
@@ -78,10 +80,6 @@ SectionListHost::SectionListHost(ListConfig config, int width, int height, bool 
       break;
     }
     case ListConfig::Content: {
-      lb.SetWordWrap(true);
-      lb.SectionColor = 0xDBDBDB;
-      lb.ExpandDisable = true;
-      lb.ContractDisable = true;
       auto& a = lb.Sections().Add();
       a.SetCaption("Win.ini");
       a.SubItems.Add("[windows]");
@@ -94,9 +92,6 @@ SectionListHost::SectionListHost(ListConfig config, int width, int height, bool 
       break;
     }
     case ListConfig::Report: {
-      lb.SetColor(clInfoBk);
-      lb.SectionColor = 0x92D0D8;
-      lb.TabPositions().Add(80);
       auto& a = lb.Sections().Add();
       a.SetCaption("Files");
       a.ControlType = scCheckbox;

@@ -226,6 +226,24 @@ TEST(SectionListTest, SelectedMarkupRowTakesTheSelectionTextColour) {
   EXPECT_GT(::SendMessageA(lb.hwnd(), LB_GETITEMHEIGHT, row, 0), 2);
 }
 
+// The program's lists show a selected row only by its text colour over their
+// wallpaper: navy in all three, never the system's near-white highlight text.
+TEST(SectionListTest, SelectedPlainRowIsNavyOverTheWallpaperInEveryList) {
+  const COLORREF navy = RGB(0, 0, 128), highlightText = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
+  for (ListConfig config : {ListConfig::Sources, ListConfig::Content, ListConfig::Report}) {
+    SCOPED_TRACE(static_cast<int>(config));
+    SectionListHost host(config);
+    auto& lb = host.list();
+    lb.Sections()[0].SetState(lssExpanded);
+    const int row = 1;  // the first section's first plain row
+    ASSERT_EQ(lb.RowText(row).find("</"), std::string::npos);
+    EXPECT_EQ(CountPixels(host, row, 0, navy), 0);
+    EXPECT_GT(CountPixels(host, row, ODS_SELECTED, navy), 0);
+    EXPECT_EQ(CountPixels(host, row, ODS_SELECTED, highlightText),
+              CountPixels(host, row, 0, highlightText));  // a check box's white stays
+  }
+}
+
 // Several lists on one form, which a tiled background also takes over: the form
 // hands each list its own measure and colour messages, whichever goes first.
 TEST(SectionListTest, ListsAndABackgroundShareTheirParent) {

@@ -51,8 +51,8 @@ EN = {
     50103: "Select all",
     50104: "Unselect all",
     50200: "Report",
-    50201: "Report created on",
-    50202: "Created by",
+    50201: "Report created on ",
+    50202: "Created by ",
 }
 
 CSY = {
@@ -83,8 +83,8 @@ CSY = {
     50103: "Vybrat vše",
     50104: "Zrušit výběr",
     50200: "Protokol",
-    50201: "Protokol vytvořen",
-    50202: "Vytvořil program",
+    50201: "Protokol vytvořen ",
+    50202: "Vytvořil program ",
 }
 
 DE = {
@@ -115,8 +115,8 @@ DE = {
     50103: "Alle auswählen",
     50104: "Auswahl aufheben",
     50200: "Bericht",
-    50201: "Bericht erstellt am",
-    50202: "Erstellt mit",
+    50201: "Bericht erstellt am ",
+    50202: "Erstellt mit ",
 }
 
 ES = {
@@ -147,8 +147,8 @@ ES = {
     50103: "Seleccionar todo",
     50104: "Quitar selección",
     50200: "Informe",
-    50201: "Informe creado el",
-    50202: "Creado con",
+    50201: "Informe creado el ",
+    50202: "Creado con ",
 }
 
 FR = {
@@ -179,8 +179,8 @@ FR = {
     50103: "Tout sélectionner",
     50104: "Tout désélectionner",
     50200: "Rapport",
-    50201: "Rapport créé le",
-    50202: "Créé avec",
+    50201: "Rapport créé le ",
+    50202: "Créé avec ",
 }
 
 IT = {
@@ -211,8 +211,8 @@ IT = {
     50103: "Seleziona tutto",
     50104: "Deseleziona tutto",
     50200: "Rapporto",
-    50201: "Rapporto creato il",
-    50202: "Creato con",
+    50201: "Rapporto creato il ",
+    50202: "Creato con ",
 }
 
 RUS = {
@@ -243,8 +243,8 @@ RUS = {
     50103: "Выбрать всё",
     50104: "Снять выбор",
     50200: "Отчёт",
-    50201: "Отчёт создан",
-    50202: "Создано программой",
+    50201: "Отчёт создан ",
+    50202: "Создано программой ",
 }
 
 TEXTS = {

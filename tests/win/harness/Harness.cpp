@@ -377,6 +377,10 @@ AssertionResult SendClick(HWND hwnd, int x, int y, bool right, std::chrono::mill
 }
 
 AssertionResult FillFileDialog(HWND dialog, const std::string& path) {
+  // A dialog found as soon as it exists may still be setting itself up, which would
+  // empty the field again or drop the button press: it shows once it is ready.
+  if (!WaitFor([dialog] { return ::IsWindowVisible(dialog) != FALSE; }))
+    return AssertionFailure() << "the file dialog was never shown";
   // The file name field is the combo box 0x47C (edit 0x480 in older templates).
   HWND edit = ::GetDlgItem(dialog, 0x47C);
   if (edit) {

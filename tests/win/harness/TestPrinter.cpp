@@ -4,6 +4,10 @@
 
 #include <winspool.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
 namespace vtest {
 namespace {
 
@@ -184,15 +188,9 @@ bool Ghostscript(const std::string& psPath, const std::string& device, const std
   return RunUnixCommand(cmd, out);
 }
 
-}  // namespace
-
-std::string PrintedText(const std::string& psPath) {
-  const std::string out = psPath + ".txt";
-  if (!Ghostscript(psPath, "txtwrite", out)) return {};
-  std::string text = ReadFileBytes(out);
-  ::DeleteFileA(out.c_str());
-  // Ghostscript writes UTF-8, with the space glyph as a no-break space (C2 A0) and
-  // the hyphen as a soft hyphen (C2 AD).
+// Ghostscript writes UTF-8, with the space glyph as a no-break space (C2 A0) and
+// the hyphen as a soft hyphen (C2 AD).
+std::string PlainGlyphs(const std::string& text) {
   std::string plain;
   for (size_t i = 0; i < text.size(); ++i) {
     const bool c2 = static_cast<unsigned char>(text[i]) == 0xC2 && i + 1 < text.size();
@@ -207,6 +205,72 @@ std::string PrintedText(const std::string& psPath) {
     }
   }
   return plain;
+}
+
+// The value of attribute `name` in an XML element's text.
+std::string Attribute(const std::string& element, const std::string& name) {
+  const size_t at = element.find(" " + name + "=\"");
+  if (at == std::string::npos) return {};
+  const size_t begin = at + name.size() + 3;
+  const size_t end = element.find('"', begin);
+  std::string value = element.substr(begin, end == std::string::npos ? end : end - begin);
+  // Character references: the no-break space and the soft hyphen Ghostscript writes
+  // for the space and the hyphen, and the ASCII ones.
+  for (size_t p = value.find("&#x"); p != std::string::npos; p = value.find("&#x", p + 1)) {
+    const size_t semi = value.find(';', p);
+    if (semi == std::string::npos) break;
+    const unsigned long code = strtoul(value.substr(p + 3, semi - p - 3).c_str(), nullptr, 16);
+    const char c = code == 0xA0 ? ' ' : code == 0xAD ? '-' : code < 0x80 ? char(code) : '?';
+    value.replace(p, semi - p + 1, 1, c);
+  }
+  for (const auto& [entity, c] : {std::pair<const char*, const char*>{"&quot;", "\""},
+                                  {"&lt;", "<"}, {"&gt;", ">"}, {"&apos;", "'"}, {"&amp;", "&"}}) {
+    for (size_t p = value.find(entity); p != std::string::npos; p = value.find(entity, p + 1))
+      value.replace(p, strlen(entity), c);
+  }
+  return value;
+}
+
+}  // namespace
+
+std::string PrintedText(const std::string& psPath) {
+  const std::string out = psPath + ".txt";
+  if (!Ghostscript(psPath, "txtwrite", out)) return {};
+  std::string text = ReadFileBytes(out);
+  ::DeleteFileA(out.c_str());
+  return PlainGlyphs(text);
+}
+
+std::vector<PrintedSpan> PrintedSpans(const std::string& psPath) {
+  const std::string out = psPath + ".xml";
+  std::vector<PrintedSpan> spans;
+  if (!Ghostscript(psPath, "txtwrite", out, "-dTextFormat=0")) return spans;
+  const std::string xml = ReadFileBytes(out);
+  ::DeleteFileA(out.c_str());
+  int page = 0;
+  for (size_t at = xml.find('<'); at != std::string::npos; at = xml.find('<', at + 1)) {
+    const size_t end = xml.find('>', at);
+    if (end == std::string::npos) break;
+    const std::string element = xml.substr(at, end - at + 1);
+    if (element.rfind("<page", 0) == 0) {
+      ++page;
+    } else if (element.rfind("<span", 0) == 0) {
+      PrintedSpan span;
+      span.page = page;
+      double x0 = 0, y0 = 0;
+      sscanf(Attribute(element, "bbox").c_str(), "%lf %lf", &x0, &y0);
+      span.baseline = y0;
+      span.size = atof(Attribute(element, "size").c_str());
+      // The driver places glyph by glyph: runs in a row on one base line in one size
+      // are one printed text.
+      const bool goesOn = !spans.empty() && spans.back().page == page &&
+                          spans.back().baseline == span.baseline && spans.back().size == span.size;
+      if (!goesOn) spans.push_back(span);
+    } else if (element.rfind("<char", 0) == 0 && !spans.empty()) {
+      spans.back().text += PlainGlyphs(Attribute(element, "c"));
+    }
+  }
+  return spans;
 }
 
 int PrintedPages(const std::string& psPath) {

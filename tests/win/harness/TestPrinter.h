@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <string>
+#include <vector>
 
 #include "harness/Harness.h"
 
@@ -46,6 +47,17 @@ bool RunUnixCommand(const std::string& shellCommand, const std::string& resultPa
 
 // The text Ghostscript finds on the printed pages, page after page.
 std::string PrintedText(const std::string& psPath);
+// A text as Ghostscript places it on a printed page, runs that follow each other on
+// one base line in one size joined: the base line from the page's top and the font
+// size, both in points.
+struct PrintedSpan {
+  int page = 0;  // from 1
+  std::string text;
+  double baseline = 0;
+  double size = 0;
+};
+std::vector<PrintedSpan> PrintedSpans(const std::string& psPath);
+
 // The number of pages of a PostScript file.
 int PrintedPages(const std::string& psPath);
 // Converts a printout to PDF and its first page to PNG (Windows paths).

@@ -2,6 +2,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
+#include <string>
 
 #include "harness/AboutDriver.h"
 #include "harness/EditingDriver.h"
@@ -61,14 +63,6 @@ HWND RunReport(RunningProgram& p, int row, const char* button) {
        "tick a source");
   if (button) Need(PressReportButton(form, button), "press the report button");
   return form;
-}
-
-// Saves a report of `row` through the save dialog as `path`.
-void SaveReport(RunningProgram& p, int row, const std::string& path) {
-  RunReport(p, row, "Save");
-  HWND dialog = Need(WaitForWindow(p.pid, "#32770", nullptr), "show the save dialog");
-  Need(FillFileDialog(dialog, path), "fill the save dialog");
-  Need(WaitFor([&] { return FileExists(path); }), "save the report");
 }
 
 }  // namespace
@@ -155,21 +149,128 @@ void EditingScene(Shots& shots) {
   Need(ClickButton(value, "Cancel"), "cancel the value dialog");
 }
 
+namespace {
+
+// A demo machine's configuration for the report samples: start-up files, win.ini and
+// Run values as real ones look, with the characters that markup could misread.
+const char* const kDemoAutoexec =
+    "@ECHO OFF\r\n"
+    "REM Start-up of the demo machine\r\n"
+    "SET TEMP=C:\\WINDOWS\\TEMP\r\n"
+    "SET BLASTER=A220 I5 D1 H5 P330 T6\r\n"
+    "PATH C:\\WINDOWS;C:\\WINDOWS\\COMMAND;C:\\TOOLS\r\n"
+    "LH C:\\WINDOWS\\COMMAND\\MSCDEX.EXE /D:CDROM001 /L:E > NUL\r\n"
+    "MODE CON CODEPAGE PREPARE=((850) C:\\WINDOWS\\COMMAND\\EGA.CPI) > NUL\r\n"
+    "IF EXIST C:\\TEMP\\*.TMP DEL C:\\TEMP\\*.TMP > NUL\r\n"
+    "CALL C:\\TOOLS\\NETSTART.BAT < C:\\TOOLS\\YES.TXT\r\n"
+    "ECHO \"Ready\" & PAUSE\r\n";
+const char* const kDemoConfig =
+    "DEVICE=C:\\WINDOWS\\HIMEM.SYS\r\n"
+    "DEVICE=C:\\WINDOWS\\EMM386.EXE NOEMS\r\n"
+    "DOS=HIGH,UMB\r\n"
+    "FILES=40\r\n"
+    "BUFFERS=30\r\n"
+    "DEVICE=C:\\WINDOWS\\COMMAND\\DISPLAY.SYS CON=(EGA,,1)\r\n"
+    "COUNTRY=049,850,C:\\WINDOWS\\COMMAND\\COUNTRY.SYS\r\n"
+    "SHELL=C:\\COMMAND.COM C:\\ /E:1024 /P\r\n";
+const char* const kDemoWinIni =
+    "[windows]\r\n"
+    "load=\r\n"
+    "run=C:\\TOOLS\\CLOCK.EXE\r\n"
+    "device=HP LaserJet 4L,HPPCL5MS,LPT1:\r\n"
+    "[Desktop]\r\n"
+    "Wallpaper=(None)\r\n"
+    "[intl]\r\n"
+    "sCountry=\xD6sterreich\r\n"
+    "sCurrency=\x80\r\n"
+    "[R&D Tools]\r\n"
+    "Editor=\"C:\\Program Files\\R&D Tools\\edit.exe\" \"%1\"\r\n"
+    "Banner=<b>Welcome</b> &amp; more\r\n"
+    "Screen=mode \"8\" \"14\"\r\n";
+
+constexpr int kAutoexecRow = 1, kConfigRow = 2, kWinIniRow = 4;  // report list, files open
+constexpr int kReportAutostartTitle = 13;
+constexpr int kReportHcuRun = 15;
+
+void SetRunValue(const char* name, const char* data) {
+  HKEY key = nullptr;
+  ::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", 0,
+                    nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+  ::RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(data),
+                   static_cast<DWORD>(strlen(data) + 1));
+  ::RegCloseKey(key);
+}
+
+// The demo configuration while it lives; the machine's own afterwards.
+class DemoConfiguration {
+ public:
+  DemoConfiguration()
+      : autoexec_("C:\\autoexec.bat"), config_("C:\\config.sys"), winIni_(WinIni()),
+        run_(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Run") {
+    Need(WriteFileBytes("C:\\autoexec.bat", kDemoAutoexec), "write autoexec.bat");
+    Need(WriteFileBytes("C:\\config.sys", kDemoConfig), "write config.sys");
+    Need(WriteFileBytes(WinIni(), kDemoWinIni), "write win.ini");
+    SetRunValue("AT&T Net Manager", "\"C:\\Program Files\\AT&T\\netmgr.exe\" /tray");
+    SetRunValue("Q&A Reminder", "C:\\Tools\\remind.exe --title \"Q&A\" <quiet>");
+  }
+  static std::string WinIni() {
+    char dir[MAX_PATH] = {};
+    ::GetWindowsDirectoryA(dir, MAX_PATH);
+    return std::string(dir) + "\\win.ini";
+  }
+
+ private:
+  FileKeeper autoexec_, config_, winIni_;
+  KeyKeeper run_;
+};
+
+// Saves a report of the demo's files and HCU\Run through the save dialog as `path`.
+void SaveDemoReport(RunningProgram& p, const std::string& path) {
+  HWND form = Need(OpenReportWindow(p), "open the report window");
+  HWND list = Need(ReportList(form), "find the report list");
+  Need(ToggleReportSection(list, 0), "open the file group");
+  for (int row : {kAutoexecRow, kConfigRow, kWinIniRow}) ClickCheckBox(list, row);
+  Need(ToggleReportSection(list, kReportAutostartTitle), "open the autostart group");
+  ClickCheckBox(list, kReportHcuRun);
+  Need(WaitFor([list] { return ::SendMessageA(list, LB_GETCURSEL, 0, 0) == kReportHcuRun; }),
+       "tick the sources");
+  Need(PressReportButton(form, "Save"), "press Save");
+  HWND dialog = Need(WaitForWindow(p.pid, "#32770", nullptr), "show the save dialog");
+  Need(FillFileDialog(dialog, path), "fill the save dialog");
+  Need(WaitFor([&] { return FileExists(path); }), "save the report");
+}
+
+}  // namespace
+
 void ReportScene(Shots& shots) {
   constexpr int kNetLogRow = 11;  // with the file group open
-  // A network log with bytes above 127, a quoted digit and markup, for the samples.
-  FileKeeper keep("C:\\netlog.txt");
-  Need(WriteFileBytes("C:\\netlog.txt", "a\xA4\xA5 \"8\"\nb<x>c\n"), "write the log");
+  DemoConfiguration demo;
   ShownProgram p;
   HWND form = RunReport(*p, kNetLogRow, nullptr);
   shots.Save("report-window", WholeScreen(), p->pid);
   Need(PressReportButton(form, "Close"), "press Close");
   Need(WaitForReportClosed(form), "close the report window");
   if (shots.Wants("saved-report")) {
-    SaveReport(*p, kNetLogRow, shots.PathOf("saved-report", "txt"));
-    SaveReport(*p, kNetLogRow, shots.PathOf("saved-report", "htm"));
+    SaveDemoReport(*p, shots.PathOf("saved-report", "txt"));
+    SaveDemoReport(*p, shots.PathOf("saved-report", "htm"));
     shots.Saved("saved-report");
   }
+  // The same lines in the program's own content list.
+  ClickRow(p->tree, kTreeFiles);
+  Need(WaitForRows(p->content, [](const auto& rows) { return rows.size() == kFileGroupRows; }),
+       "show the file group");
+  ClickRow(p->tree, 1);  // "Autoexec.bat"
+  Need(WaitForRows(p->content, [](const auto& rows) { return rows.size() > kFileGroupRows; }),
+       "open Autoexec.bat");
+  shots.Save("content-autoexec", WindowArea(p->main), p->pid);
+  ClickRow(p->tree, kTreeFiles);  // contract the files
+  ClickRow(p->tree, kTreeAutostart);
+  Need(WaitForRows(p->content, [](const auto& rows) { return rows.size() == kAutostartGroupRows; }),
+       "show the autostart group");
+  ClickRow(p->tree, 3);  // "HCU\Run"
+  Need(WaitForRows(p->content, [](const auto& rows) { return rows.size() > kAutostartGroupRows; }),
+       "open HCU\\Run");
+  shots.Save("content-run", WindowArea(p->main), p->pid);
 }
 
 void PrintScene(Shots& shots) {
