@@ -20,13 +20,23 @@ bool StartsWithEntityTail(std::string_view rest) {
   return false;
 }
 
+bool IsEscaped(char c) { return c == '&' || c == '<' || c == '>' || c == '"'; }
+
+// The first of "&<>\"" in text from i on, or its size.
+size_t FindEscaped(std::string_view text, size_t i) {
+  while (i < text.size() && !IsEscaped(text[i])) ++i;
+  return i;
+}
+
 }  // namespace
 
 std::string EscapeMarkup(std::string_view text) {
-  if (text.find_first_of("&<>\"") == std::string_view::npos) return std::string(text);
+  size_t i = FindEscaped(text, 0);
+  if (i == text.size()) return std::string(text);
   std::string out;
   out.reserve(text.size() + text.size() / 4 + 8);
-  for (size_t i = 0; i < text.size(); ++i) {
+  out.append(text.substr(0, i));
+  while (i < text.size()) {
     switch (text[i]) {
       case '&':
         out += "&amp;";
@@ -34,11 +44,17 @@ std::string EscapeMarkup(std::string_view text) {
         break;
       case '<': out += "&lt;"; break;
       case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += text[i];
+      default: out += "&quot;";
     }
+    const size_t next = FindEscaped(text, i + 1);
+    out.append(text.substr(i + 1, next - i - 1));
+    i = next;
   }
   return out;
+}
+
+void EscapeMarkupInPlace(std::string& text) {
+  if (FindEscaped(text, 0) != text.size()) text = EscapeMarkup(text);
 }
 
 }  // namespace vconfig
