@@ -1,5 +1,7 @@
 #include "markup/MarkupEscape.h"
 
+#include "markup/ByteSearch.h"
+
 namespace vconfig {
 namespace {
 
@@ -20,12 +22,10 @@ bool StartsWithEntityTail(std::string_view rest) {
   return false;
 }
 
-bool IsEscaped(char c) { return c == '&' || c == '<' || c == '>' || c == '"'; }
-
 // The first of "&<>\"" in text from i on, or its size.
 size_t FindEscaped(std::string_view text, size_t i) {
-  while (i < text.size() && !IsEscaped(text[i])) ++i;
-  return i;
+  const char* const end = text.data() + text.size();
+  return static_cast<size_t>(FindAnyOf(text.data() + i, end, '&', '<', '>', '"') - text.data());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "markup/ByteSearch.h"
 #include "markup/MarkupColor.h"
 
 namespace vconfig {
@@ -80,8 +81,8 @@ std::string HtmlColor(std::string_view name, const HtmlReportStyle& style) {
 
 // The first '"' or '>' in line from i on, or its size.
 size_t FindQuoteOrClose(std::string_view line, size_t i) {
-  while (i < line.size() && line[i] != '"' && line[i] != '>') ++i;
-  return i;
+  const char* const begin = line.data();
+  return static_cast<size_t>(FindAnyOf(begin + i, begin + line.size(), '"', '>', '"', '>') - begin);
 }
 
 // One quoted value: a report size becomes its HTML size and, with a style, a colour
@@ -167,7 +168,7 @@ bool FindImageCut(std::string_view line, size_t& open, size_t& end) {
 char* StripInto(const char* p, const char* const end, char* out) {
   while (p != end) {
     const char* run = p;
-    while (p != end && *p != '<' && *p != '>' && *p != '&') ++p;
+    p = FindAnyOf(p, end, '<', '>', '&', '&');
     if (out != run) std::memmove(out, run, static_cast<size_t>(p - run));
     out += p - run;
     if (p == end) break;
