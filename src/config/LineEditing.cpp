@@ -1,8 +1,21 @@
 #include "config/LineEditing.h"
 
+#include "config/ContentReaders.h"
 #include "diagnostics/Errors.h"
 
 namespace vconfig {
+namespace {
+
+// Whether the lines give exactly the rows shown: the list shows a line holding "</"
+// escaped, every other line as it is.
+bool ShowsAs(const TextLines& lines, const TextLines& shown) {
+  if (lines.size() != shown.size()) return false;
+  for (size_t i = 0; i < lines.size(); ++i)
+    if (PlainTextRow(lines[i]) != shown[i]) return false;
+  return true;
+}
+
+}  // namespace
 
 TextLines ReadLinesForChange(FileSystem& fs, const std::string& path) {
   if (!fs.FileExists(path)) return {};
@@ -35,7 +48,7 @@ void ApplyLineChange(TextLines& lines, LineEditMode mode, int index, const std::
 
 TextLines ReadShownLines(FileSystem& fs, const std::string& path, const TextLines& shown) {
   TextLines lines = ReadLinesForChange(fs, path);
-  if (lines != shown) throw EFileChangedError(path);
+  if (!ShowsAs(lines, shown)) throw EFileChangedError(path);
   return lines;
 }
 

@@ -26,8 +26,8 @@ TextLines ReadLinesForChange(FileSystem& fs, const std::string& path);
 // lies beyond the lines, as happens when the file changed behind the list.
 void ApplyLineChange(TextLines& lines, LineEditMode mode, int index, const std::string& text);
 
-// The file's current lines, checked against the lines the list shows for it: a
-// command writes only over the lines the user saw. Throws EFileChangedError when they
+// The file's current lines, checked against the rows the list shows for it
+// (PlainTextRow of each line): a command writes only over the lines the user saw. Throws EFileChangedError when they
 // differ (the file was changed behind the list), besides the errors of
 // ReadLinesForChange.
 TextLines ReadShownLines(FileSystem& fs, const std::string& path, const TextLines& shown);

@@ -151,6 +151,14 @@ TEST(LineEditing, AFileChangedBehindTheListIsNeverWritten) {
   fs.Put(kPath, "[windows]\nload=\rrun=");
   EXPECT_EQ(PrepareLineChange(fs, kPath, shown, LineEditMode::Edit, 1, "load=y"),
             (TextLines{"[windows]", "load=y", "run="}));
+
+  // A line holding "</" is shown escaped: the file still is what the list shows.
+  fs.Put(kPath, "<b>x</b>\r\nrun=\r\n");
+  const TextLines escaped = {"<FONT>&lt;b&gt;x&lt;/b&gt;</FONT>", "run="};
+  EXPECT_EQ(PrepareLineChange(fs, kPath, escaped, LineEditMode::Edit, 1, "run=y"),
+            (TextLines{"<b>x</b>", "run=y"}));
+  EXPECT_THROW(PrepareLineChange(fs, kPath, {"<b>x</b>", "run="}, LineEditMode::Edit, 1, "y"),
+               EFileChangedError);
 }
 
 TEST(LineEditing, AFileChangedWhileTheRemovalQuestionWaitsIsNotWritten) {
