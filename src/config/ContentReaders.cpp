@@ -59,8 +59,12 @@ StringList ReadSourceFile(FileSystem& files, const std::string& path) {
 namespace {
 
 StringList AsRows(StringList texts, RowUse use) {
-  for (std::string& text : texts)
-    text = use == RowUse::Report ? EscapeMarkup(text) : PlainTextRow(text);
+  for (std::string& text : texts) {
+    if (use == RowUse::Report)
+      EscapeMarkupInPlace(text);
+    else if (text.find("</") != std::string::npos)
+      text = PlainTextRow(text);
+  }
   return texts;
 }
 

@@ -1,6 +1,9 @@
 #include "config/TextLines.h"
 
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "diagnostics/Errors.h"
 
@@ -18,6 +21,60 @@ size_t Count(const char* p, const char* end, char c) {
   for (p = Find(p, end, c); p != end; p = Find(p + 1, end, c)) ++n;
   return n;
 }
+
+#if defined(__SSE2__)
+
+// The first CR or LF in [p, end), or end: sixteen bytes at a time.
+const char* FindBreak(const char* p, const char* end) {
+  const __m128i cr = _mm_set1_epi8('\r');
+  const __m128i lf = _mm_set1_epi8('\n');
+  for (; end - p >= 16; p += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const int hits =
+        _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)));
+    if (hits != 0) return p + __builtin_ctz(static_cast<unsigned>(hits));
+  }
+  while (p != end && *p != '\r' && *p != '\n') ++p;
+  return p;
+}
+
+size_t CountLineFeeds(const char* p, const char* end) {
+  const __m128i lf = _mm_set1_epi8('\n');
+  const __m128i zero = _mm_setzero_si128();
+  size_t n = 0;
+  while (end - p >= 16) {
+    // Each byte of the sum counts up to 255 hits, then the sums are added up.
+    __m128i sums = zero;
+    for (int block = 0; block < 255 && end - p >= 16; ++block, p += 16) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+      sums = _mm_sub_epi8(sums, _mm_cmpeq_epi8(bytes, lf));
+    }
+    const __m128i total = _mm_sad_epu8(sums, zero);
+    n += static_cast<size_t>(_mm_cvtsi128_si32(total)) +
+         static_cast<size_t>(_mm_cvtsi128_si32(_mm_srli_si128(total, 8)));
+  }
+  return n + Count(p, end, '\n');
+}
+
+// The line breaks of a text (CR LF, a lone CR, a lone LF) from front to back.
+class LineBreaks {
+ public:
+  LineBreaks(const char*, const char* end) : end_(end) {}
+
+  // The first break at or after p (end when there is none), and its length.
+  const char* Next(const char* p, size_t& length) {
+    const char* const at = FindBreak(p, end_);
+    length = at != end_ && *at == '\r' && at + 1 != end_ && at[1] == '\n' ? 2 : 1;
+    return at;
+  }
+
+ private:
+  const char* end_;
+};
+
+#else
+
+size_t CountLineFeeds(const char* p, const char* end) { return Count(p, end, '\n'); }
 
 // The line breaks of a text (CR LF, a lone CR, a lone LF) from front to back. It keeps
 // the next CR and the next LF and searches for each again only once the scan has passed
@@ -42,6 +99,8 @@ class LineBreaks {
   const char* lf_;
 };
 
+#endif
+
 // The text up to its first NUL.
 std::string_view BeforeNul(std::string_view bytes) {
   if (bytes.empty()) return bytes;
@@ -58,7 +117,7 @@ TextLines SplitTextLines(std::string_view bytes) {
   const char* p = bytes.data();
   const char* const end = p + bytes.size();
   // One allocation for the list: a line per LF, or per CR in a file of CRs only.
-  size_t breaks = Count(p, end, '\n');
+  size_t breaks = CountLineFeeds(p, end);
   if (breaks == 0) breaks = Count(p, end, '\r');
   lines.reserve(breaks + 1);
   LineBreaks scan(p, end);

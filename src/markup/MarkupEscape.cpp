@@ -1,5 +1,7 @@
 #include "markup/MarkupEscape.h"
 
+#include "markup/ByteSearch.h"
+
 namespace vconfig {
 namespace {
 
@@ -20,13 +22,21 @@ bool StartsWithEntityTail(std::string_view rest) {
   return false;
 }
 
+// The first of "&<>\"" in text from i on, or its size.
+size_t FindEscaped(std::string_view text, size_t i) {
+  const char* const end = text.data() + text.size();
+  return static_cast<size_t>(FindAnyOf(text.data() + i, end, '&', '<', '>', '"') - text.data());
+}
+
 }  // namespace
 
 std::string EscapeMarkup(std::string_view text) {
-  if (text.find_first_of("&<>\"") == std::string_view::npos) return std::string(text);
+  size_t i = FindEscaped(text, 0);
+  if (i == text.size()) return std::string(text);
   std::string out;
   out.reserve(text.size() + text.size() / 4 + 8);
-  for (size_t i = 0; i < text.size(); ++i) {
+  out.append(text.substr(0, i));
+  while (i < text.size()) {
     switch (text[i]) {
       case '&':
         out += "&amp;";
@@ -34,11 +44,17 @@ std::string EscapeMarkup(std::string_view text) {
         break;
       case '<': out += "&lt;"; break;
       case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += text[i];
+      default: out += "&quot;";
     }
+    const size_t next = FindEscaped(text, i + 1);
+    out.append(text.substr(i + 1, next - i - 1));
+    i = next;
   }
   return out;
+}
+
+void EscapeMarkupInPlace(std::string& text) {
+  if (FindEscaped(text, 0) != text.size()) text = EscapeMarkup(text);
 }
 
 }  // namespace vconfig

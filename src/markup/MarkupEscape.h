@@ -15,4 +15,7 @@ namespace vconfig {
 // returned unchanged.
 std::string EscapeMarkup(std::string_view text);
 
+// The same in place: text without those four characters is left as it is, uncopied.
+void EscapeMarkupInPlace(std::string& text);
+
 }  // namespace vconfig

@@ -1,5 +1,7 @@
 #include "report/ReportBody.h"
 
+#include <algorithm>
+
 #include "markup/MarkupEscape.h"
 
 namespace vconfig {
@@ -18,6 +20,9 @@ std::vector<std::string> BuildReportBody(const ReportRequest& request, const Cat
     const ConfigSource* source = catalogue.Find(item.entryCaption);
     if (source && source->kind != SourceKind::OtherFile) {
       StringList rows = SourceRows(*source, env, RowUse::Report);
+      // Grown once for a big source rather than doubled (and its strings moved) twice.
+      const size_t needed = body.size() + rows.size() + 1;
+      if (needed > body.capacity()) body.reserve(std::max(needed, 2 * body.capacity()));
       body.insert(body.end(), std::make_move_iterator(rows.begin()),
                   std::make_move_iterator(rows.end()));
     }

@@ -21,6 +21,10 @@ bool EqualsNoCase(const std::string& a, const char* b) {
   return i == a.size() && !b[i];
 }
 
+void WriteFileBytes(FileSystem& files, const std::string& path, const std::string& bytes) {
+  if (!files.ReplaceContent(path, bytes)) throw EFileCreateError(path);
+}
+
 void SaveReport(std::vector<std::string>& lines, ReportServices& services) {
   const auto path = services.ChooseSaveFile();
   if (!path) return;
@@ -46,11 +50,8 @@ void SendReport(std::vector<std::string>& lines, ReportServices& services) {
   const std::string folder = MailFolder(services.ProgramFolder());
   // The text goes with the mail as a saved text report would read: made from the
   // report's lines, not from the HTML document's.
-  std::vector<std::string> text = lines;
-  StripAllMarkup(text);
-  ConvertToHtml(lines, services.HtmlStyle());
-  WriteReportFile(services.Files(), folder + "report.htm", lines);
-  WriteReportFile(services.Files(), folder + "report.txt", text);
+  WriteFileBytes(services.Files(), folder + "report.htm", HtmlReport(lines, services.HtmlStyle()));
+  WriteFileBytes(services.Files(), folder + "report.txt", PlainTextReport(lines));
   const std::string program = folder + "VnIMail.exe";
   if (!services.StartProgram(program, kMailParameters, folder.substr(0, folder.size() - 1)))
     services.ShowError(kMailStartFailed + program);

@@ -1,5 +1,8 @@
 #include "report/ReportText.h"
 
+#include <cstring>
+
+#include "markup/ByteSearch.h"
 #include "markup/MarkupColor.h"
 
 namespace vconfig {
@@ -76,40 +79,111 @@ std::string HtmlColor(std::string_view name, const HtmlReportStyle& style) {
   return out;
 }
 
-// Inside tags, every quoted value that is a report size becomes its HTML size and,
-// with a style, every colour name its "#RRGGBB"; everything else is copied.
-std::string MapTagValues(std::string_view line, const HtmlReportStyle* style) {
-  std::string out;
-  out.reserve(line.size() + 16);
-  bool inTag = false;
+// The first '"' or '>' in line from i on, or its size.
+size_t FindQuoteOrClose(std::string_view line, size_t i) {
+  const char* const begin = line.data();
+  return static_cast<size_t>(FindAnyOf(begin + i, begin + line.size(), '"', '>', '"', '>') - begin);
+}
+
+// One quoted value: a report size becomes its HTML size and, with a style, a colour
+// name its "#RRGGBB"; everything else is copied.
+void AppendTagValue(std::string& out, std::string_view value, const HtmlReportStyle* style) {
+  out += '"';
+  if (const char size = HtmlSizeFor(value)) {
+    out += size;
+  } else if (style && IsColorName(value)) {
+    out += HtmlColor(value, *style);
+  } else {
+    out.append(value);
+  }
+  out += '"';
+}
+
+// Appends the line with every quoted value inside a tag mapped (AppendTagValue);
+// everything else is copied a run at a time. A tag runs from "<" to the next ">"; a
+// quoted value ends at the next quote within the tag.
+void AppendTagValues(std::string& out, std::string_view line, const HtmlReportStyle* style) {
   size_t i = 0;
   while (i < line.size()) {
-    const char c = line[i];
-    if (c == '<') inTag = true;
-    if (c == '>') inTag = false;
-    if (!inTag || c != '"') {
-      out += c;
-      ++i;
-      continue;
+    const size_t open = line.find('<', i);
+    if (open == std::string_view::npos) {
+      out.append(line.substr(i));
+      return;
     }
-    // A quoted value ends at the next quote, within the tag.
-    const size_t close = line.find_first_of("\">", i + 1);
-    if (close == std::string_view::npos || line[close] != '"') {
-      out += c;
-      ++i;
-      continue;
+    out.append(line.substr(i, open + 1 - i));
+    i = open + 1;
+    while (i < line.size()) {
+      const size_t mark = FindQuoteOrClose(line, i);
+      out.append(line.substr(i, mark - i));
+      if (mark == line.size()) return;
+      if (line[mark] == '>') {
+        out += '>';
+        i = mark + 1;
+        break;
+      }
+      const size_t close = FindQuoteOrClose(line, mark + 1);
+      if (close == line.size() || line[close] != '"') {
+        out += '"';
+        i = mark + 1;
+        continue;
+      }
+      AppendTagValue(out, line.substr(mark + 1, close - mark - 1), style);
+      i = close + 1;
     }
-    const std::string_view value = line.substr(i + 1, close - i - 1);
-    out += '"';
-    if (const char size = HtmlSizeFor(value)) {
-      out += size;
-    } else if (style && IsColorName(value)) {
-      out += HtmlColor(value, *style);
+  }
+}
+
+// The first occurrence of `upper` (upper-case, starting with "<") in line from `from`
+// on, letters in any case; npos when there is none.
+size_t FindTagNoCase(std::string_view line, std::string_view upper, size_t from) {
+  for (size_t at = line.find('<', from); at != std::string_view::npos;
+       at = line.find('<', at + 1)) {
+    if (line.size() - at < upper.size()) return std::string_view::npos;
+    size_t k = 1;
+    while (k < upper.size() && UpperAscii(line[at + k]) == upper[k]) ++k;
+    if (k == upper.size()) return at;
+  }
+  return std::string_view::npos;
+}
+
+// Where the first image element starts and one past its end; false when the line has
+// none to cut.
+bool FindImageCut(std::string_view line, size_t& open, size_t& end) {
+  open = FindTagNoCase(line, "<IMG", 0);
+  if (open == std::string_view::npos) return false;
+  end = std::string_view::npos;
+  const size_t close = FindTagNoCase(line, "</IMG>", 0);
+  // A closing tag that stands before the element does not close it.
+  if (close != std::string_view::npos && close > open) {
+    end = close + 6;
+  } else {
+    const size_t gt = line.find('>', open);
+    if (gt != std::string_view::npos) end = gt + 1;
+  }
+  return end != std::string_view::npos;
+}
+
+// Writes the text of [p, end) without its tags and with its entities decoded to `out`,
+// which may be p itself (the text never grows); returns the end of what was written.
+char* StripInto(const char* p, const char* const end, char* out) {
+  while (p != end) {
+    const char* run = p;
+    p = FindAnyOf(p, end, '<', '>', '&', '&');
+    if (out != run) std::memmove(out, run, static_cast<size_t>(p - run));
+    out += p - run;
+    if (p == end) break;
+    if (*p == '<') {
+      const void* gt = std::memchr(p + 1, '>', static_cast<size_t>(end - p - 1));
+      if (!gt) break;
+      p = static_cast<const char*>(gt) + 1;
+    } else if (*p == '>') {
+      ++p;
     } else {
-      out.append(value);
+      size_t length = 0;
+      const char decoded = DecodeEntity(std::string_view(p, static_cast<size_t>(end - p)), length);
+      *out++ = decoded ? decoded : '&';
+      p += decoded ? length : 1;
     }
-    out += '"';
-    i = close + 1;
   }
   return out;
 }
@@ -117,50 +191,27 @@ std::string MapTagValues(std::string_view line, const HtmlReportStyle* style) {
 }  // namespace
 
 std::string StripMarkup(std::string_view line) {
-  std::string out;
-  out.reserve(line.size());
-  bool inTag = false;
-  for (size_t i = 0; i < line.size(); ++i) {
-    const char c = line[i];
-    if (c == '<') {
-      inTag = true;
-    } else if (c == '>') {
-      inTag = false;
-    } else if (!inTag) {
-      size_t length = 0;
-      const char decoded = c == '&' ? DecodeEntity(line.substr(i), length) : 0;
-      if (decoded) {
-        out += decoded;
-        i += length - 1;
-      } else {
-        out += c;
-      }
-    }
-  }
+  std::string out(line.size(), '\0');
+  out.resize(static_cast<size_t>(StripInto(line.data(), line.data() + line.size(), out.data()) -
+                                 out.data()));
   return out;
 }
 
 std::string RemoveImageTag(std::string_view line) {
-  std::string upper(line);
-  for (char& c : upper) c = UpperAscii(c);
-  const size_t open = upper.find("<IMG");
-  if (open == std::string::npos) return std::string(line);
-  size_t end = std::string::npos;  // one past the cut
-  const size_t close = upper.find("</IMG>");
-  // A closing tag that stands before the element does not close it.
-  if (close != std::string::npos && close > open) {
-    end = close + 6;
-  } else {
-    const size_t gt = upper.find('>', open);
-    if (gt != std::string::npos) end = gt + 1;
-  }
-  if (end == std::string::npos) return std::string(line);
+  size_t open = 0;
+  size_t end = 0;
+  if (!FindImageCut(line, open, end)) return std::string(line);
   std::string out(line.substr(0, open));
   out.append(line.substr(end));
   return out;
 }
 
-std::string MapFontSizes(std::string_view line) { return MapTagValues(line, nullptr); }
+std::string MapFontSizes(std::string_view line) {
+  std::string out;
+  out.reserve(line.size() + 16);
+  AppendTagValues(out, line, nullptr);
+  return out;
+}
 
 std::optional<int> LineFontSize(std::string_view line) {
   const size_t at = line.find("size=\"");
@@ -173,7 +224,10 @@ std::optional<int> LineFontSize(std::string_view line) {
 }
 
 void StripAllMarkup(std::vector<std::string>& lines) {
-  for (auto& line : lines) line = StripMarkup(line);
+  for (auto& line : lines) {
+    char* const begin = line.data();
+    line.resize(static_cast<size_t>(StripInto(begin, begin + line.size(), begin) - begin));
+  }
 }
 
 std::array<TColor, 25> HtmlReportStyle::ClassicSystemColors() {
@@ -201,22 +255,94 @@ std::string HtmlCharsetName(unsigned codePage) {
   }
 }
 
-std::string HtmlCell(std::string_view line, const HtmlReportStyle& style) {
-  return MapTagValues(RemoveImageTag(line), &style);
+namespace {
+
+// Appends the cell of one line (see HtmlCell).
+void AppendHtmlCell(std::string& out, std::string_view line, const HtmlReportStyle& style) {
+  size_t open = 0;
+  size_t end = 0;
+  if (!FindImageCut(line, open, end)) return AppendTagValues(out, line, &style);
+  std::string cut(line.substr(0, open));
+  cut.append(line.substr(end));
+  AppendTagValues(out, cut, &style);
 }
 
+}  // namespace
+
+std::string HtmlCell(std::string_view line, const HtmlReportStyle& style) {
+  std::string out;
+  out.reserve(line.size() + 16);
+  AppendHtmlCell(out, line, style);
+  return out;
+}
+
+namespace {
+
+std::vector<std::string> HtmlHead(const HtmlReportStyle& style) {
+  return {"<HTML>", "<HEAD>",
+          "<META http-equiv=\"Content-Type\" content=\"text/html; charset=" + style.charset +
+              "\">",
+          "<TITLE>Vorn Info Report</TITLE>", "</HEAD>", "<BODY>", "<TABLE>"};
+}
+
+constexpr std::string_view kHtmlFoot[] = {"</TABLE>", "</BODY>", "</HTML>"};
+constexpr std::string_view kRowOpen = "<TR><TD>";
+constexpr std::string_view kRowClose = "</TD></TR>";
+
+// Appends one table row; lines without a tag (most of a file's rows) have nothing to
+// map or cut.
+void AppendHtmlRow(std::string& out, std::string_view line, const HtmlReportStyle& style) {
+  out.append(kRowOpen);
+  if (line.find('<') == std::string_view::npos)
+    out.append(line);
+  else
+    AppendHtmlCell(out, line, style);
+  out.append(kRowClose);
+}
+
+}  // namespace
+
 void ConvertToHtml(std::vector<std::string>& lines, const HtmlReportStyle& style) {
+  std::string row;
   for (auto& line : lines) {
-    std::string row = "<TR><TD>";
-    row += HtmlCell(line, style);
-    row += "</TD></TR>";
-    line = std::move(row);
+    row.reserve(kRowOpen.size() + line.size() + kRowClose.size() + 16);
+    AppendHtmlRow(row, line, style);
+    line.swap(row);
+    row.clear();
   }
-  lines.insert(lines.begin(), {"<HTML>", "<HEAD>",
-                               "<META http-equiv=\"Content-Type\" content=\"text/html; charset=" +
-                                   style.charset + "\">",
-                               "<TITLE>Vorn Info Report</TITLE>", "</HEAD>", "<BODY>", "<TABLE>"});
-  lines.insert(lines.end(), {"</TABLE>", "</BODY>", "</HTML>"});
+  const std::vector<std::string> head = HtmlHead(style);
+  lines.insert(lines.begin(), head.begin(), head.end());
+  lines.insert(lines.end(), std::begin(kHtmlFoot), std::end(kHtmlFoot));
+}
+
+std::string PlainTextReport(const std::vector<std::string>& lines) {
+  size_t size = 0;
+  for (const auto& line : lines) size += line.size() + 2;
+  std::string out(size, '\0');
+  char* w = out.data();
+  for (const auto& line : lines) {
+    w = StripInto(line.data(), line.data() + line.size(), w);
+    *w++ = '\r';
+    *w++ = '\n';
+  }
+  out.resize(static_cast<size_t>(w - out.data()));
+  return out;
+}
+
+std::string HtmlReport(const std::vector<std::string>& lines, const HtmlReportStyle& style) {
+  const std::vector<std::string> head = HtmlHead(style);
+  size_t size = 64;
+  for (const auto& line : head) size += line.size() + 2;
+  for (const auto& line : lines) size += kRowOpen.size() + line.size() + kRowClose.size() + 2;
+  std::string out;
+  out.reserve(size);
+  for (const auto& line : head) out.append(line).append("\r\n", 2);
+  for (const auto& line : lines) {
+    AppendHtmlRow(out, line, style);
+    out.append("\r\n", 2);
+  }
+  for (std::string_view line : kHtmlFoot) out.append(line).append("\r\n", 2);
+  return out;
 }
 
 }  // namespace vconfig

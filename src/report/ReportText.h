@@ -57,4 +57,12 @@ std::string HtmlCell(std::string_view line, const HtmlReportStyle& style);
 // through HtmlCell), the table and the document closed.
 void ConvertToHtml(std::vector<std::string>& lines, const HtmlReportStyle& style = {});
 
+// The text file of a report, in one buffer: the bytes of
+// JoinTextLines(lines after StripAllMarkup), without changing the lines.
+std::string PlainTextReport(const std::vector<std::string>& lines);
+
+// The HTML file of a report, in one buffer: the bytes of
+// JoinTextLines(lines after ConvertToHtml), without changing the lines.
+std::string HtmlReport(const std::vector<std::string>& lines, const HtmlReportStyle& style = {});
+
 }  // namespace vconfig

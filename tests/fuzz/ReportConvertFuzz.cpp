@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fakes/RecordingSurface.h"
+#include "config/TextLines.h"
 #include "markup/Markup.h"
 #include "markup/MarkupEscape.h"
 #include "report/ReportText.h"
@@ -49,6 +50,52 @@ std::string MapFontSizesSlowly(const std::string& line) {
   return out;
 }
 
+// The text conversion a character at a time.
+std::string StripMarkupSlowly(const std::string& line) {
+  std::string out;
+  bool inTag = false;
+  for (size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
+    if (c == '<') {
+      inTag = true;
+    } else if (c == '>') {
+      inTag = false;
+    } else if (!inTag) {
+      bool decoded = false;
+      for (const auto& e : {std::pair<const char*, char>{"&amp;", '&'}, {"&lt;", '<'},
+                            {"&gt;", '>'}, {"&quot;", '"'}}) {
+        const std::string name = e.first;
+        if (!decoded && line.compare(i, name.size(), name) == 0) {
+          out += e.second;
+          i += name.size() - 1;
+          decoded = true;
+        }
+      }
+      if (!decoded) out += c;
+    }
+  }
+  return out;
+}
+
+// The image cut on an upper-case copy of the line.
+std::string RemoveImageTagSlowly(const std::string& line) {
+  std::string upper = line;
+  for (char& c : upper)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  const size_t open = upper.find("<IMG");
+  if (open == std::string::npos) return line;
+  size_t end = std::string::npos;
+  const size_t close = upper.find("</IMG>");
+  if (close != std::string::npos && close > open) {
+    end = close + 6;
+  } else {
+    const size_t gt = upper.find('>', open);
+    if (gt != std::string::npos) end = gt + 1;
+  }
+  if (end == std::string::npos) return line;
+  return line.substr(0, open) + line.substr(end);
+}
+
 bool HasImageOpen(const std::string& line) {
   std::string upper = line;
   for (char& c : upper)
@@ -78,6 +125,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const std::string text = vconfig::StripMarkup(line);
   Check(text.size() <= line.size());
+  Check(text == StripMarkupSlowly(line));
+  std::vector<std::string> stripped{line, line};
+  vconfig::StripAllMarkup(stripped);
+  Check(stripped[0] == text && stripped[1] == text);
 
   // Any bytes from a file or a value, escaped into a report line, come back exactly
   // as text, and give the HTML cell nothing to change.
@@ -97,6 +148,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const size_t rest = cut.size() - prefix;
   Check(line.compare(line.size() - rest, rest, cut, prefix, rest) == 0);
   if (!HasImageOpen(line)) Check(cut == line);
+  Check(cut == RemoveImageTagSlowly(line));
 
   Check(vconfig::MapFontSizes(line) == MapFontSizesSlowly(line));
 
@@ -104,8 +156,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Check(points.has_value() == (line.find("size=\"") != std::string::npos));
   if (points) Check(*points >= 0 && *points <= 99);
 
+  // The report files in one buffer are the joined lines of the conversions.
   std::vector<std::string> lines{line, text, cut};
-  vconfig::ConvertToHtml(lines);
+  const vconfig::HtmlReportStyle style;
+  std::vector<std::string> textLines = lines;
+  vconfig::StripAllMarkup(textLines);
+  Check(vconfig::PlainTextReport(lines) == vconfig::JoinTextLines(textLines));
+  const std::string html = vconfig::HtmlReport(lines, style);
+  vconfig::ConvertToHtml(lines, style);
+  Check(html == vconfig::JoinTextLines(lines));
   Check(lines.size() == 3 + 10 && lines[6] == "<TABLE>" && lines[10] == "</TABLE>");
   for (size_t i = 7; i < 10; ++i)
     Check(lines[i].compare(0, 8, "<TR><TD>") == 0 && lines[i].size() >= 18 &&

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "config/TextLines.h"
 #include "report/ReportCompletion.h"
 
 namespace vconfig {
@@ -92,7 +93,16 @@ TEST(ReportText, HtmlDocumentWithCharsetRowsAndTheProgramsColours) {
                                     "<FONT color=\"clBtnFace\" size=\"2\">x</FONT>",
                                     "<FONT color=\"clMaroon\">&lt;z&gt;</FONT>",
                                     "<FONT face=\"Clarendon\" color=\"clblack\">y</FONT>"};
+  const std::vector<std::string> original = lines;
   ConvertToHtml(lines, style);
+  // The file written in one buffer holds the same bytes as the converted lines.
+  EXPECT_EQ(HtmlReport(original, style), JoinTextLines(lines));
+  std::vector<std::string> text = original;
+  StripAllMarkup(text);
+  EXPECT_EQ(text[3], "a b");
+  EXPECT_EQ(text[5], "<z>");
+  EXPECT_EQ(PlainTextReport(original), JoinTextLines(text));
+  EXPECT_EQ(PlainTextReport({}), "");
   EXPECT_EQ(lines, (std::vector<std::string>{
                        "<HTML>", "<HEAD>",
                        "<META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">",
