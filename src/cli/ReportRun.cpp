@@ -1,5 +1,8 @@
 #include "cli/ReportRun.h"
 
+#include <fstream>
+#include <iostream>
+
 #include "config/TextLines.h"
 #include "locale/LanguageTable.h"
 #include "report/ReportText.h"
@@ -64,6 +67,62 @@ ReportOutput RenderConsoleReport(const ReportOptions& options, const ReportSubje
   }
   out.text = JoinTextLines(lines);
   return out;
+}
+
+int ReportFailure(int status, const std::string& message) {
+  std::cerr << "vconfig-report: " << message << "\n";
+  return status;
+}
+
+std::optional<ReportOptions> ParseCommandLine(const std::vector<std::string>& args,
+                                              bool canReadHives, const char* version,
+                                              int& exitStatus) {
+  exitStatus = kExitDone;
+  ReportOptions options;
+  try {
+    options = ParseReportOptions(args);
+  } catch (const EUsageError& e) {
+    exitStatus =
+        ReportFailure(kExitUsage, std::string(e.what()) + "\nTry 'vconfig-report --help'.");
+    return std::nullopt;
+  }
+  if (options.help) {
+    std::cout << ReportUsage(canReadHives);
+    return std::nullopt;
+  }
+  if (options.version) {
+    std::cout << "vconfig-report " << version << "\n";
+    return std::nullopt;
+  }
+  return options;
+}
+
+int DeliverConsoleReport(const ReportOptions& options, const std::string& text,
+                         const std::vector<std::string>& problems,
+                         const std::function<bool(const std::string&)>& writeStdout) {
+  bool written = false;
+  if (options.output.empty()) {
+    written = writeStdout(text);
+  } else {
+    std::ofstream out(options.output, std::ios::binary | std::ios::trunc);
+    out << text;
+    out.close();
+    written = static_cast<bool>(out);
+  }
+  if (!written)
+    return ReportFailure(kExitUsage,
+                         "cannot write " + (options.output.empty() ? std::string("standard output")
+                                                                   : options.output));
+  for (const std::string& problem : problems) ReportFailure(kExitSourceUnreadable, problem);
+  return problems.empty() ? kExitDone : kExitSourceUnreadable;
+}
+
+int RunConsoleMain(int argc, char** argv, int (*run)(const std::vector<std::string>& args)) {
+  try {
+    return run(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const std::exception& e) {
+    return ReportFailure(kExitSourceUnreadable, e.what());
+  }
 }
 
 }  // namespace vconfig

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,5 +46,23 @@ struct ReportOutput {
 // save formats: its body, completed with the stamp, converted as it converts.
 ReportOutput RenderConsoleReport(const ReportOptions& options, const ReportSubject& subject,
                                  const ReportStamp& stamp, const ReportFacts& facts, int codePage);
+
+// "vconfig-report: MESSAGE" on standard error; returns the status.
+int ReportFailure(int status, const std::string& message);
+
+// Parses the command line, and answers bad usage, --help and --version itself: then
+// it sets the exit status and gives nothing, and the caller ends with that status.
+std::optional<ReportOptions> ParseCommandLine(const std::vector<std::string>& args,
+                                              bool canReadHives, const char* version,
+                                              int& exitStatus);
+
+// Writes the report to -o's file or through writeStdout, names every problem on
+// standard error and gives the exit status.
+int DeliverConsoleReport(const ReportOptions& options, const std::string& text,
+                         const std::vector<std::string>& problems,
+                         const std::function<bool(const std::string&)>& writeStdout);
+
+// Runs the program's body; an error that escapes it ends with exit status 1.
+int RunConsoleMain(int argc, char** argv, int (*run)(const std::vector<std::string>& args));
 
 }  // namespace vconfig

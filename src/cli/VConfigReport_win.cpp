@@ -5,8 +5,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <fstream>
-#include <iostream>
 
 #include "app/SystemLocations.h"
 #include "cli/ReportRun.h"
@@ -21,11 +19,6 @@
 
 namespace vconfig {
 namespace {
-
-int Fail(int status, const std::string& message) {
-  std::cerr << "vconfig-report: " << message << "\n";
-  return status;
-}
 
 // UTF-8 to the ANSI code page, as the language modules' texts reach the program.
 std::string ToAnsi(std::string_view utf8) {
@@ -55,40 +48,25 @@ ReportStamp Stamp() {
           GetLangString(50202), kReportAppTitle};
 }
 
-bool WriteOutput(const std::string& path, const std::string& text) {
-  if (path.empty()) {
-    // The report's own CR LF, not doubled by the text mode of the stream.
-    _setmode(_fileno(stdout), _O_BINARY);
-    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
-    return std::fflush(stdout) == 0 && written;
-  }
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << text;
-  out.close();
-  return static_cast<bool>(out);
+// The report's own CR LF, not doubled by the text mode of the stream.
+bool WriteBinaryStdout(const std::string& text) {
+  _setmode(_fileno(stdout), _O_BINARY);
+  const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+  return std::fflush(stdout) == 0 && written;
 }
 
 int Run(const std::vector<std::string>& args) {
-  ReportOptions options;
-  try {
-    options = ParseReportOptions(args);
-  } catch (const EUsageError& e) {
-    return Fail(kExitUsage, std::string(e.what()) + "\nTry 'vconfig-report --help'.");
-  }
-  if (options.help) {
-    std::cout << ReportUsage(false);
-    return kExitDone;
-  }
-  if (options.version) {
-    std::cout << "vconfig-report " << VCONFIG_VERSION << "\n";
-    return kExitDone;
-  }
+  int status = kExitDone;
+  const auto parsed = ParseCommandLine(args, false, VCONFIG_VERSION, status);
+  if (!parsed) return status;
+  const ReportOptions& options = *parsed;
   if (options.root)
-    return Fail(kExitUsage,
-                "--root needs the registry hive reader (libhivex) of the Linux build; "
-                "this build reports the running system");
+    return ReportFailure(kExitUsage,
+                         "--root needs the registry hive reader (libhivex) of the Linux build; "
+                         "this build reports the running system");
   if (options.codePage)
-    return Fail(kExitUsage, "--codepage: this build reports in the system's ANSI code page");
+    return ReportFailure(kExitUsage,
+                         "--codepage: this build reports in the system's ANSI code page");
   SetLanguageModule(std::make_unique<TableStringModule>(options.language, ToAnsi));
 
   SystemInfo& system = TheSystemInfo();
@@ -102,27 +80,16 @@ int Run(const std::vector<std::string>& args) {
   subject.scopes.push_back(
       {"", ReadSystemLocationsFrom(system, SystemRegistry()), &SystemRegistry()});
   const auto unknown = UnknownCaptions(subject, options.sources);
-  if (!unknown.empty()) return Fail(kExitUsage, "no source captioned '" + unknown.front() + "'");
+  if (!unknown.empty())
+    return ReportFailure(kExitUsage, "no source captioned '" + unknown.front() + "'");
 
   const ReportFacts facts{"", subject.scopes[0].locations.windowsDir, "Windows (running system)"};
   const ReportOutput out =
       RenderConsoleReport(options, subject, Stamp(), facts, static_cast<int>(::GetACP()));
-  if (!WriteOutput(options.output, out.text))
-    return Fail(kExitUsage,
-                "cannot write " + (options.output.empty() ? "standard output" : options.output));
-  for (const std::string& problem : out.problems)
-    std::cerr << "vconfig-report: " << problem << "\n";
-  return out.problems.empty() ? kExitDone : kExitSourceUnreadable;
+  return DeliverConsoleReport(options, out.text, out.problems, WriteBinaryStdout);
 }
 
 }  // namespace
 }  // namespace vconfig
 
-int main(int argc, char** argv) {
-  try {
-    return vconfig::Run(std::vector<std::string>(argv + 1, argv + argc));
-  } catch (const std::exception& e) {
-    std::cerr << "vconfig-report: " << e.what() << "\n";
-    return vconfig::kExitSourceUnreadable;
-  }
-}
+int main(int argc, char** argv) { return vconfig::RunConsoleMain(argc, argv, vconfig::Run); }
