@@ -33,7 +33,8 @@ void RemoveStrayTempFiles(FileSystem& fs, const std::string& folder) {
   if (folder.empty()) return;
   const std::string prefix =
       folder.back() == '\\' || folder.back() == '/' ? folder : folder + "\\";
-  for (const FolderEntry& entry : fs.ListFolder(prefix + "*.*")) {
+  // Only the temporary files' names: the folders include the system folder.
+  for (const FolderEntry& entry : fs.ListFolder(prefix + "*" + kTempFileMark + "*")) {
     if ((entry.attributes & kAttrDirectory) || !IsTempFileName(entry.name)) continue;
     const std::string target = entry.name.substr(0, entry.name.rfind(kTempFileMark));
     if (!fs.FileExists(prefix + target)) continue;

@@ -11,6 +11,29 @@ std::string Key(const std::string& path) {
   return s;
 }
 
+// Whether a name matches a pattern whose only wildcard is "*" (as the system matches
+// "*.*" and "*.vcfg-new*").
+bool Matches(const std::string& name, const std::string& pattern) {
+  if (pattern == "*.*") return true;
+  size_t n = 0, p = 0, star = std::string::npos, resume = 0;
+  while (n < name.size()) {
+    if (p < pattern.size() && pattern[p] == '*') {
+      star = p++;
+      resume = n;
+    } else if (p < pattern.size() && pattern[p] == name[n]) {
+      ++p;
+      ++n;
+    } else if (star != std::string::npos) {
+      p = star + 1;
+      n = ++resume;
+    } else {
+      return false;
+    }
+  }
+  while (p < pattern.size() && pattern[p] == '*') ++p;
+  return p == pattern.size();
+}
+
 }  // namespace
 
 void MemoryFileSystem::Put(const std::string& path, std::string content, uint32_t attributes) {
@@ -66,17 +89,16 @@ bool MemoryFileSystem::SetAttributes(const std::string& path, uint32_t attribute
 }
 
 std::vector<FolderEntry> MemoryFileSystem::ListFolder(const std::string& pattern) {
-  // Only "<folder>\*.*" patterns are needed by the features.
-  std::string folder = Key(pattern);
-  const std::string star = "\\*.*";
-  if (folder.size() >= star.size() && folder.compare(folder.size() - star.size(), star.size(), star) == 0)
-    folder.resize(folder.size() - star.size());
-  folder += '\\';
+  // "<folder>\<name pattern>", the name pattern with "*" as its only wildcard.
+  const std::string key = Key(pattern);
+  const size_t slash = key.rfind('\\');
+  const std::string folder = key.substr(0, slash + 1);
+  const std::string names = key.substr(slash + 1);
   std::vector<FolderEntry> out;
-  for (const auto& [key, file] : files_) {
-    if (key.compare(0, folder.size(), folder) != 0) continue;
-    std::string rest = key.substr(folder.size());
-    if (rest.empty() || rest.find('\\') != std::string::npos) continue;
+  for (const auto& [path, file] : files_) {
+    if (path.compare(0, folder.size(), folder) != 0) continue;
+    const std::string rest = path.substr(folder.size());
+    if (rest.empty() || rest.find('\\') != std::string::npos || !Matches(rest, names)) continue;
     out.push_back({file.path.substr(folder.size()), file.attributes});
   }
   return out;
