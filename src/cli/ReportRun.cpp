@@ -3,7 +3,6 @@
 #include <fstream>
 #include <iostream>
 
-#include "config/TextLines.h"
 #include "locale/LanguageTable.h"
 #include "report/ReportText.h"
 
@@ -57,15 +56,14 @@ ReportOutput RenderConsoleReport(const ReportOptions& options, const ReportSubje
   if (lines.empty()) return out;
   CompleteReport(lines, stamp);
   if (options.format == OutputFormat::Txt) {
-    StripAllMarkup(lines);
+    out.text = PlainTextReport(lines);
   } else {
     // The document says which code page its bytes are in: the one the texts were
     // written in.
     HtmlReportStyle style;
     style.charset = HtmlCharsetName(static_cast<unsigned>(codePage));
-    ConvertToHtml(lines, style);
+    out.text = HtmlReport(lines, style);
   }
-  out.text = JoinTextLines(lines);
   return out;
 }
 

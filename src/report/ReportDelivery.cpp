@@ -1,6 +1,5 @@
 #include "report/ReportDelivery.h"
 
-#include "config/TextLines.h"
 #include "diagnostics/Errors.h"
 #include "locale/Language.h"
 #include "report/PrintLayout.h"
@@ -30,14 +29,12 @@ void SaveReport(std::vector<std::string>& lines, ReportServices& services) {
   if (!path) return;
   const std::string ext = FileExtension(*path);
   if (EqualsNoCase(ext, ".txt")) {
-    StripAllMarkup(lines);
+    WriteFileBytes(services.Files(), *path, PlainTextReport(lines));
   } else if (EqualsNoCase(ext, ".htm")) {
-    ConvertToHtml(lines, services.HtmlStyle());
+    WriteFileBytes(services.Files(), *path, HtmlReport(lines, services.HtmlStyle()));
   } else {
     services.ShowInfo(kNotSavedText, services.ApplicationTitle());
-    return;
   }
-  WriteReportFile(services.Files(), *path, lines);
 }
 
 void PrintReport(std::vector<std::string>& lines, ReportServices& services) {
@@ -74,11 +71,6 @@ std::string MailFolder(const std::string& programFolder) {
 std::string FileExtension(const std::string& path) {
   const size_t dot = path.find_last_of('.');
   return dot == std::string::npos ? std::string() : path.substr(dot);
-}
-
-void WriteReportFile(FileSystem& files, const std::string& path,
-                     const std::vector<std::string>& lines) {
-  if (!files.ReplaceContent(path, JoinTextLines(lines))) throw EFileCreateError(path);
 }
 
 void DeliverReport(ReportAction action, std::vector<std::string>& lines,

@@ -54,10 +54,6 @@ std::string MailFolder(const std::string& programFolder);
 // The extension of a file name from its last dot, or empty.
 std::string FileExtension(const std::string& path);
 
-// Writes the lines with CR LF after each; throws EFileCreateError when it cannot.
-void WriteReportFile(FileSystem& files, const std::string& path,
-                     const std::vector<std::string>& lines);
-
 // Completes the lines in place and performs the action. An empty body produces
 // nothing. File errors propagate as exceptions.
 void DeliverReport(ReportAction action, std::vector<std::string>& lines,
