@@ -1,0 +1,26 @@
+// What a row of the content list stands for, as plain text: the text the user copies
+// and reads in a row's tooltip. And the full path by which the Registry Editor finds
+// a Run key.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/Registry.h"
+
+namespace vconfig {
+
+// The text a content row stands for, exactly as it is stored. A plain row (a file
+// line, a file name, a section title) is itself. A markup row is one the content list
+// built around escaped text (a Run value, a file line holding "</", the other-file
+// row): its tags go and its escapes are undone, so a Run value gives "name : data"
+// and an escaped file line its bytes as they are in the file.
+std::string RowPlainText(std::string_view row);
+
+// The key as the Registry Editor names it: the root's full name, then the path. A
+// key of the 32-bit view on 64-bit Windows lies under SOFTWARE\WOW6432Node there,
+// since the Registry Editor shows the 64-bit view.
+std::string RegistryEditorKeyPath(RegistryRoot root, std::string_view keyPath,
+                                  RegistryView view, bool wow64);
+
+}  // namespace vconfig
