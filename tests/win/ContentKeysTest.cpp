@@ -17,6 +17,8 @@ using ::testing::AssertionSuccess;
 constexpr const char* kFiles = "Configuration files";
 constexpr const char* kAutostart = "Autostart";
 const std::string kRun = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+// "Open in Registry Editor", last of the Run keys' menu: third on a title row.
+constexpr int kRegedit2OnTitle = 2;
 
 // Presses keys as the keyboard does (the modifiers first, released last), into the
 // program's window, which is brought to the front for them.
@@ -271,6 +273,100 @@ TEST(ContentKeys, CtrlCCopiesTheRowAsStored) {
   EXPECT_TRUE(WaitFor([&] { return ClipboardText(CF_TEXT) == line; })) << ClipboardText(CF_TEXT);
   EXPECT_EQ(ClipboardText(CF_UNICODETEXT), line);
   EmptyTheClipboard();
+}
+
+const std::string kRegeditKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Regedit";
+
+BOOL CALLBACK CollectRegistryEditor(HWND hwnd, LPARAM found) {
+  if (::IsWindowVisible(hwnd) && WindowText(hwnd).rfind("Registry Editor", 0) == 0)
+    reinterpret_cast<std::vector<HWND>*>(found)->push_back(hwnd);
+  return TRUE;
+}
+
+std::vector<HWND> RegistryEditorWindows() {
+  std::vector<HWND> found;
+  ::EnumWindows(&CollectRegistryEditor, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// Leaves no Registry Editor behind: each one is asked to close, and ended when it
+// does not go.
+class RegistryEditorCloser {
+ public:
+  ~RegistryEditorCloser() {
+    for (HWND window : RegistryEditorWindows()) {
+      DWORD pid = 0;
+      ::GetWindowThreadProcessId(window, &pid);
+      vconfig::UniqueHandleK process(::OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, pid));
+      ::PostMessageA(window, WM_CLOSE, 0, 0);
+      if (process && ::WaitForSingleObject(process.get(), 10000) != WAIT_OBJECT_0) {
+        ::TerminateProcess(process.get(), 1);
+        ::WaitForSingleObject(process.get(), 10000);
+      }
+    }
+  }
+};
+
+// Moves a file aside for the test and back afterwards.
+class FileMovedAside {
+ public:
+  explicit FileMovedAside(std::string path) : path_(std::move(path)), aside_(path_ + ".aside") {
+    moved_ = ::MoveFileA(path_.c_str(), aside_.c_str()) != FALSE;
+  }
+  ~FileMovedAside() {
+    if (moved_) ::MoveFileA(aside_.c_str(), path_.c_str());
+  }
+  bool moved() const { return moved_; }
+
+ private:
+  std::string path_, aside_;
+  bool moved_ = false;
+};
+
+std::string WindowsDir() {
+  char dir[MAX_PATH] = {};
+  ::GetWindowsDirectoryA(dir, MAX_PATH);
+  return dir;
+}
+
+TEST(ContentKeys, OpenInRegistryEditorWritesLastKeyAndStartsTheEditor) {
+  KeyKeeper keepRegedit(HKEY_CURRENT_USER, kRegeditKey);
+  RegistryEditorCloser closeEditors;  // before the settings are put back
+  ASSERT_TRUE(RegistryEditorWindows().empty()) << "a Registry Editor is already open";
+  {
+    HKEY key = nullptr;
+    ::RegCreateKeyExA(HKEY_CURRENT_USER, kRegeditKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                      nullptr, &key, nullptr);
+    const std::string before = "HKEY_LOCAL_MACHINE\\Software";
+    ::RegSetValueExA(key, "LastKey", 0, REG_SZ, reinterpret_cast<const BYTE*>(before.c_str()),
+                     static_cast<DWORD>(before.size() + 1));
+    ::RegCloseKey(key);
+  }
+  EditingSession program;
+  ASSERT_TRUE(program.ok());
+  ASSERT_TRUE(program.OpenSource(kAutostart, "HCU\\Run"));
+
+  // Without the editor's program: the user is told, and where it would open stays.
+  {
+    FileMovedAside aside(WindowsDir() + "\\regedit.exe");
+    ASSERT_TRUE(aside.moved());
+    ASSERT_TRUE(program.PopupCommand("HCU\\Run", -1, kRegedit2OnTitle));
+    std::string shown;
+    ASSERT_TRUE(AnswerBox(program.pid(), "OK", &shown));
+    EXPECT_NE(shown.find("Cannot start the Registry Editor"), std::string::npos) << shown;
+    EXPECT_EQ(ReadRegValue(HKEY_CURRENT_USER, kRegeditKey, "LastKey").data,
+              std::string("HKEY_LOCAL_MACHINE\\Software") + '\0');
+  }
+
+  ASSERT_TRUE(program.PopupCommand("HCU\\Run", -1, kRegedit2OnTitle));
+  const std::string expected =
+      "HKEY_CURRENT_USER\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run" + std::string(1, '\0');
+  EXPECT_TRUE(WaitFor([&] {
+    return ReadRegValue(HKEY_CURRENT_USER, kRegeditKey, "LastKey").data == expected;
+  }));
+  EXPECT_TRUE(WaitFor([] { return !RegistryEditorWindows().empty(); }, 15s))
+      << "no Registry Editor window";
+  EXPECT_TRUE(program.Sync());
 }
 
 }  // namespace
