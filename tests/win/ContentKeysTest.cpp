@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "harness/EditingDriver.h"
+#include "harness/RegistryEditorDriver.h"
 
 namespace vtest {
 namespace {
@@ -275,38 +276,6 @@ TEST(ContentKeys, CtrlCCopiesTheRowAsStored) {
   EmptyTheClipboard();
 }
 
-const std::string kRegeditKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Regedit";
-
-BOOL CALLBACK CollectRegistryEditor(HWND hwnd, LPARAM found) {
-  if (::IsWindowVisible(hwnd) && WindowText(hwnd).rfind("Registry Editor", 0) == 0)
-    reinterpret_cast<std::vector<HWND>*>(found)->push_back(hwnd);
-  return TRUE;
-}
-
-std::vector<HWND> RegistryEditorWindows() {
-  std::vector<HWND> found;
-  ::EnumWindows(&CollectRegistryEditor, reinterpret_cast<LPARAM>(&found));
-  return found;
-}
-
-// Leaves no Registry Editor behind: each one is asked to close, and ended when it
-// does not go.
-class RegistryEditorCloser {
- public:
-  ~RegistryEditorCloser() {
-    for (HWND window : RegistryEditorWindows()) {
-      DWORD pid = 0;
-      ::GetWindowThreadProcessId(window, &pid);
-      vconfig::UniqueHandleK process(::OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, pid));
-      ::PostMessageA(window, WM_CLOSE, 0, 0);
-      if (process && ::WaitForSingleObject(process.get(), 10000) != WAIT_OBJECT_0) {
-        ::TerminateProcess(process.get(), 1);
-        ::WaitForSingleObject(process.get(), 10000);
-      }
-    }
-  }
-};
-
 // Moves a file aside for the test and back afterwards.
 class FileMovedAside {
  public:
@@ -330,12 +299,12 @@ std::string WindowsDir() {
 }
 
 TEST(ContentKeys, OpenInRegistryEditorWritesLastKeyAndStartsTheEditor) {
-  KeyKeeper keepRegedit(HKEY_CURRENT_USER, kRegeditKey);
+  KeyKeeper keepRegedit(HKEY_CURRENT_USER, kRegeditSettingsKey);
   RegistryEditorCloser closeEditors;  // before the settings are put back
   ASSERT_TRUE(RegistryEditorWindows().empty()) << "a Registry Editor is already open";
   {
     HKEY key = nullptr;
-    ::RegCreateKeyExA(HKEY_CURRENT_USER, kRegeditKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+    ::RegCreateKeyExA(HKEY_CURRENT_USER, kRegeditSettingsKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
                       nullptr, &key, nullptr);
     const std::string before = "HKEY_LOCAL_MACHINE\\Software";
     ::RegSetValueExA(key, "LastKey", 0, REG_SZ, reinterpret_cast<const BYTE*>(before.c_str()),
@@ -354,7 +323,7 @@ TEST(ContentKeys, OpenInRegistryEditorWritesLastKeyAndStartsTheEditor) {
     std::string shown;
     ASSERT_TRUE(AnswerBox(program.pid(), "OK", &shown));
     EXPECT_NE(shown.find("Cannot start the Registry Editor"), std::string::npos) << shown;
-    EXPECT_EQ(ReadRegValue(HKEY_CURRENT_USER, kRegeditKey, "LastKey").data,
+    EXPECT_EQ(ReadRegValue(HKEY_CURRENT_USER, kRegeditSettingsKey, "LastKey").data,
               std::string("HKEY_LOCAL_MACHINE\\Software") + '\0');
   }
 
@@ -362,7 +331,7 @@ TEST(ContentKeys, OpenInRegistryEditorWritesLastKeyAndStartsTheEditor) {
   const std::string expected =
       "HKEY_CURRENT_USER\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run" + std::string(1, '\0');
   EXPECT_TRUE(WaitFor([&] {
-    return ReadRegValue(HKEY_CURRENT_USER, kRegeditKey, "LastKey").data == expected;
+    return ReadRegValue(HKEY_CURRENT_USER, kRegeditSettingsKey, "LastKey").data == expected;
   }));
   EXPECT_TRUE(WaitFor([] { return !RegistryEditorWindows().empty(); }, 15s))
       << "no Registry Editor window";
