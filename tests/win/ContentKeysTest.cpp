@@ -174,7 +174,19 @@ TEST(ContentKeys, EnterEditsTheSelectedLineOrValue) {
   EXPECT_EQ(WindowText(fields[0]), "Agent");
   EXPECT_EQ(WindowText(fields[1]), "C:\\agent.exe /q");
   EXPECT_TRUE(ClickButton(dialog, "Cancel"));
-  EXPECT_TRUE(program.Sync());
+
+  // On a section's title Enter closes (and opens) the section, as a click does. The
+  // title is reached with the arrow key: a click on it would toggle it already.
+  ASSERT_TRUE(SelectRow(program, "HCU\\Run", 0));
+  ::PostMessageA(list, WM_KEYDOWN, VK_UP, 0);
+  ASSERT_TRUE(WaitFor([&] {
+    return ::SendMessageA(list, LB_GETCURSEL, 0, 0) == program.ContentRow("HCU\\Run");
+  }));
+  ::PostMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_TRUE(WaitFor([&] { return program.ContentRow("HCU\\Run", 0) < 0; }));
+  ::PostMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_TRUE(WaitFor([&] { return program.ContentRow("HCU\\Run", 0) >= 0; }));
+  EXPECT_TRUE(ShowsNothingModal(program.main()));
 }
 
 TEST(ContentKeys, F5ShowsAChangeBehindTheListAndKeepsTheSelection) {
