@@ -23,16 +23,6 @@ bool DecodeEntity(std::string_view rest, char& decoded, size_t& length) {
   return false;
 }
 
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  if (text.size() < prefix.size()) return false;
-  for (size_t i = 0; i < prefix.size(); ++i) {
-    char c = text[i];
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    if (c != prefix[i]) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 std::string RowPlainText(std::string_view row) {
@@ -64,28 +54,6 @@ std::string RowPlainText(std::string_view row) {
     ++i;
   }
   return text;
-}
-
-std::string RegistryEditorKeyPath(RegistryRoot root, std::string_view keyPath,
-                                  RegistryView view, bool wow64) {
-  std::string path =
-      root == RegistryRoot::LocalMachine ? "HKEY_LOCAL_MACHINE" : "HKEY_CURRENT_USER";
-  std::string_view rest = keyPath;
-  while (!rest.empty() && rest.front() == '\\') rest.remove_prefix(1);
-  constexpr std::string_view kSoftware = "SOFTWARE\\";
-  if (view == RegistryView::Bit32 && wow64 && root == RegistryRoot::LocalMachine &&
-      StartsWithNoCase(rest, kSoftware)) {
-    path += '\\';
-    path += rest.substr(0, kSoftware.size());
-    path += "WOW6432Node\\";
-    path += rest.substr(kSoftware.size());
-    return path;
-  }
-  if (!rest.empty()) {
-    path += '\\';
-    path += rest;
-  }
-  return path;
 }
 
 }  // namespace vconfig

@@ -1,12 +1,9 @@
 // What a row of the content list stands for, as plain text: the text the user copies
-// and reads in a row's tooltip. And the full path by which the Registry Editor finds
-// a Run key.
+// and reads in a row's tooltip.
 #pragma once
 
 #include <string>
 #include <string_view>
-
-#include "platform/Registry.h"
 
 namespace vconfig {
 
@@ -16,11 +13,5 @@ namespace vconfig {
 // row): its tags go and its escapes are undone, so a Run value gives "name : data"
 // and an escaped file line its bytes as they are in the file.
 std::string RowPlainText(std::string_view row);
-
-// The key as the Registry Editor names it: the root's full name, then the path. A
-// key of the 32-bit view on 64-bit Windows lies under SOFTWARE\WOW6432Node there,
-// since the Registry Editor shows the 64-bit view.
-std::string RegistryEditorKeyPath(RegistryRoot root, std::string_view keyPath,
-                                  RegistryView view, bool wow64);
 
 }  // namespace vconfig

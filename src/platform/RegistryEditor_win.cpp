@@ -1,10 +1,13 @@
 #include "platform/RegistryEditor_win.h"
 
+#include "platform/RegistryEditor.h"
+
 #include <windows.h>
 
 #include <shellapi.h>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/Handles_win.h"
@@ -28,6 +31,13 @@ struct StoredValue {
   DWORD type = REG_SZ;
   std::vector<BYTE> data;
 };
+
+// The text of a string value, up to its first NUL.
+std::string TextOf(const std::optional<StoredValue>& value) {
+  if (!value || (value->type != REG_SZ && value->type != REG_EXPAND_SZ)) return {};
+  const std::string bytes(value->data.begin(), value->data.end());
+  return bytes.substr(0, bytes.find('\0'));
+}
 
 std::optional<StoredValue> ReadValue(HKEY key) {
   DWORD type = 0, size = 0;
@@ -83,7 +93,7 @@ bool OpenRegistryEditorAt(const std::string& windowsDir, const std::string& keyP
   if (settings) {
     before = ReadValue(settings.get());
     // Without its remembered key the editor still opens, only elsewhere.
-    WriteString(settings.get(), keyPath);
+    WriteString(settings.get(), RegistryEditorLastKey(TextOf(before), keyPath));
   }
   if (StartEditor(windowsDir)) return true;
   if (!settings) return false;

@@ -11,7 +11,8 @@ constexpr const char* kRegeditSettingsKey =
 constexpr const char* kRegeditLastKeyValue = "LastKey";
 
 // Sets the Registry Editor's remembered key (HKEY_CURRENT_USER, LastKey) to keyPath,
-// the full path as the editor names it, and starts windowsDir\regedit.exe. False when
+// the full path as the editor names it (after the tree's root when the editor wrote
+// one there), and starts windowsDir\regedit.exe. False when
 // the editor does not start: the remembered key is then put back as it was.
 bool OpenRegistryEditorAt(const std::string& windowsDir, const std::string& keyPath);
 

@@ -10,7 +10,6 @@
 #include "app/Application_win.h"
 #include "config/AutostartEditing.h"
 #include "config/LineEditing.h"
-#include "config/RowText.h"
 #include "controls/sectionlist/SectionList_win.h"
 #include "diagnostics/Errors.h"
 #include "windows/ValueDialog_win.h"
@@ -19,6 +18,7 @@
 #include "windows/MainWindow_win.h"
 #include "locale/Language.h"
 #include "platform/FileSystem_win.h"
+#include "platform/RegistryEditor.h"
 #include "platform/RegistryEditor_win.h"
 #include "platform/SystemInfo_win.h"
 

@@ -1,6 +1,6 @@
 // The plain text of each kind of content row (what Ctrl+C copies and a tooltip shows),
-// the Registry Editor's name of a Run key, and where a popup opened from the keyboard
-// stands.
+// the Registry Editor's name of a Run key and what it remembers, and where a popup
+// opened from the keyboard stands.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,6 +10,7 @@
 #include "config/ContentReaders.h"
 #include "config/RowText.h"
 #include "controls/PopupPlacement.h"
+#include "platform/RegistryEditor.h"
 
 namespace vconfig {
 namespace {
@@ -95,6 +96,21 @@ TEST(RegistryEditorKeyPath, RootsAndTheThirtyTwoBitView) {
             "HKEY_LOCAL_MACHINE\\Software\\WOW6432Node\\Run");
   EXPECT_EQ(RegistryEditorKeyPath(RegistryRoot::CurrentUser, "", RegistryView::Default, false),
             "HKEY_CURRENT_USER");
+}
+
+TEST(RegistryEditorLastKey, KeepsTheRootTheEditorWroteBeforeTheKey) {
+  const std::string key = "HKEY_CURRENT_USER\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+  EXPECT_EQ(RegistryEditorLastKey("", key), key);
+  EXPECT_EQ(RegistryEditorLastKey("HKEY_LOCAL_MACHINE\\Software", key), key);
+  EXPECT_EQ(RegistryEditorLastKey("Computer\\HKEY_LOCAL_MACHINE\\SOFTWARE", key), "Computer\\" + key);
+  EXPECT_EQ(RegistryEditorLastKey("My Computer\\HKEY_USERS", key), "My Computer\\" + key);
+  EXPECT_EQ(RegistryEditorLastKey("Po\xE8\xEDta\xE8\\hkey_classes_root\\.txt", key),
+            "Po\xE8\xEDta\xE8\\" + key);
+  // Nothing that names a root key: the path alone.
+  EXPECT_EQ(RegistryEditorLastKey("Computer", key), key);
+  EXPECT_EQ(RegistryEditorLastKey("Computer\\HKEY_X", key), key);
+  EXPECT_EQ(RegistryEditorLastKey("Computer\\Software\\HKEY_USERS", key), key);
+  EXPECT_EQ(RegistryEditorLastKey("\\HKEY_USERS", key), key);
 }
 
 TEST(PlaceKeyboardPopup, AtTheRowInsideTheList) {
