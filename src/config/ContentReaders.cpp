@@ -122,8 +122,9 @@ PopupItems PopupMenu2Items(const PopupTarget& target) {
   if (target.section == 0) return items;
   items.add = items.view = true;
   items.edit = items.rem = target.row != -1;
+  items.registryEditor = true;
   if (target.sectionTitle == "Startup(User)" || target.sectionTitle == "Startup(Common)")
-    items = PopupItems{false, false, false, true};
+    items = PopupItems{false, false, false, true, false};
   return items;
 }
 

@@ -102,13 +102,15 @@ struct PopupItems {
   bool rem = false;
   bool edit = false;
   bool view = false;
+  bool registryEditor = false;  // the autostart menu's "Open in Registry Editor"
 };
 
 // Configuration-file menu: nothing on the group's title section or the other-file
 // section; Add and View on a file's title row; all four on a line.
 PopupItems PopupMenu1Items(const PopupTarget& target, const std::string& otherFileCaption);
 // Autostart menu: nothing on the group's title section; Add and View on a title row,
-// all four on a value; View alone anywhere in a start-up folder's section.
+// all four on a value; View alone anywhere in a start-up folder's section. Opening the
+// Registry Editor goes with Add: wherever a Run key's section is.
 PopupItems PopupMenu2Items(const PopupTarget& target);
 
 }  // namespace vconfig

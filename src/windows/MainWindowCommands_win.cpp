@@ -18,6 +18,9 @@
 #include "windows/MainWindow_win.h"
 #include "locale/Language.h"
 #include "platform/FileSystem_win.h"
+#include "platform/RegistryEditor.h"
+#include "platform/RegistryEditor_win.h"
+#include "platform/SystemInfo_win.h"
 
 namespace vconfig {
 namespace {
@@ -175,6 +178,19 @@ void MainWindow::ExploreFolder() {
   // Exploring an empty path would open some other folder.
   if (folder.empty()) return;
   ::ShellExecuteA(nullptr, "explore", folder.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+// The Registry Editor opens where it remembers having been: that is set to the Run
+// key of the row's section first.
+void MainWindow::OpenInRegistryEditor() {
+  const PopupTarget target = TargetAtPopupPoint();
+  const ConfigSource* source = TargetSource(target, SourceKind::RunKey);
+  if (!source) return;
+  const SourceLocationInfo place = SourceLocation(*source, locations_);
+  const std::string key =
+      RegistryEditorKeyPath(place.root, place.keyPath, place.view, RunsUnderWow64());
+  if (!OpenRegistryEditorAt(locations_.windowsDir, key))
+    ShowErrorBox("Cannot start the Registry Editor");
 }
 
 }  // namespace vconfig

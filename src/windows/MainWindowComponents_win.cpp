@@ -211,6 +211,10 @@ void MainWindow::CreateContentList() {
   content.OnMouseUp = [this](SectionList*, TMouseButton button, UINT, int x, int y) {
     OnContentMouseUp(button == mbRight, x, y);
   };
+  content.OnContextMenuKey = [this](SectionList*) { OnContentMenuKey(); };
+  content.OnKeyDown = [this](SectionList*, WPARAM key) { return OnContentKey(key); };
+  content.RowTips = true;
+  content.OnRowTipText = [this](SectionList*, int s, int i) { return RowPlainTextOf(s, i); };
 }
 
 void MainWindow::CreateMenus() {
@@ -226,6 +230,7 @@ void MainWindow::CreateMenus() {
   autostartMenu_->Add("Edit2").OnClick = [this] { EditValue(); };
   autostartMenu_->Add("Rem2").OnClick = [this] { DeleteValue(); };
   autostartMenu_->Add("View2").OnClick = [this] { ExploreFolder(); };
+  autostartMenu_->Add("Regedit2").OnClick = [this] { OpenInRegistryEditor(); };
   autostartMenu_->OnPopup = [this] { PrepareAutostartMenu(); };
 }
 
@@ -244,6 +249,7 @@ void MainWindow::SetCaptions() {
   autostartMenu_->Item("Rem2").Caption = GetLangString(101);
   autostartMenu_->Item("Edit2").Caption = GetLangString(102);
   autostartMenu_->Item("View2").Caption = GetLangString(103);
+  autostartMenu_->Item("Regedit2").Caption = GetLangString(110);
 }
 
 void MainWindow::ShowHoverImage(ExplorerButton& button) {

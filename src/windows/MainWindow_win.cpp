@@ -221,8 +221,10 @@ void MainWindow::OnContentMouseUp(bool rightButton, int x, int y) {
   RECT window{};
   ::GetWindowRect(hwnd(), &window);
   // A fixed offset from the window's corner, close to the list's own origin.
-  const int screenX = window.left + 200 + x;
-  const int screenY = window.top + 100 + y;
+  ShowPopupMenus(window.left + 200 + x, window.top + 100 + y);
+}
+
+void MainWindow::ShowPopupMenus(int screenX, int screenY) {
   const std::string& title = contentList_->Sections()[0].Caption();
   const PopupChoice choice = ChoosePopupMenus(title, GetLangString(20), GetLangString(21));
   if (choice.configMenu) fileMenu_->Popup(hwnd(), screenX, screenY);
@@ -259,8 +261,9 @@ void MainWindow::PrepareFileMenu() {
 }
 
 void MainWindow::PrepareAutostartMenu() {
-  ApplyItems(*autostartMenu_, PopupMenu2Items(TargetAtPopupPoint()), "Add2", "Rem2", "Edit2",
-             "View2");
+  const PopupItems items = PopupMenu2Items(TargetAtPopupPoint());
+  ApplyItems(*autostartMenu_, items, "Add2", "Rem2", "Edit2", "View2");
+  autostartMenu_->Item("Regedit2").Visible = items.registryEditor;
 }
 
 void MainWindow::ReloadSection(const std::string& caption) {

@@ -68,6 +68,15 @@ class MainWindow : public Form {
   void PrepareFileMenu();       // shows the items that apply at the popup point
   void PrepareAutostartMenu();
 
+  // The keyboard on the content list (MainWindowKeys_win.cpp).
+  void OnContentMenuKey();           // Shift+F10, the menu key: the popup at the selected row
+  bool OnContentKey(WPARAM key);     // Enter, F5, Ctrl+C; false for other keys
+  void RunSelectedRowCommand();      // Enter: Edit on a line or a Run value
+  void RefreshContent();             // F5: the open sections read again
+  void CopySelectedRow();            // Ctrl+C
+  // What a content row stands for as plain text (copied, and shown in its tooltip).
+  std::string RowPlainTextOf(int section, int row) const;
+
   // Popup commands (their own file).
   void AddLine();
   void EditLine();
@@ -77,6 +86,7 @@ class MainWindow : public Form {
   void EditValue();
   void DeleteValue();
   void ExploreFolder();
+  void OpenInRegistryEditor();
 
   // Top bar.
   void MakeReport();
@@ -102,6 +112,12 @@ class MainWindow : public Form {
   void CreateContentList();
   void CreateMenus();
   void SetCaptions();
+  // Opens the popup menu (or menus) of the loaded group at a screen point; its items
+  // follow the row at the popup point.
+  void ShowPopupMenus(int screenX, int screenY);
+  // Points the popup point at the selected row, scrolled into view; false when no
+  // row is selected. menuAt receives where a menu for that row opens (screen).
+  bool PopupPointAtSelectedRow(POINT* menuAt);
   void FillSourceTree();
   // Readers over the real system and this window's locations.
   ContentEnvironment Environment() const;

@@ -222,6 +222,7 @@ std::string Shown(const PopupItems& i) {
   if (i.edit) s += "E";
   if (i.rem) s += "R";
   if (i.view) s += "V";
+  if (i.registryEditor) s += "G";
   return s;
 }
 
@@ -236,11 +237,11 @@ TEST(ContentReaders, PopupItemVisibility) {
   const Case cases[] = {
       {0, -1, "Configuration files", "", ""},   // the group's title row
       {0, 0, "Configuration files", "", ""},    // a miss
-      {7, -1, "Boot.ini", "AV", "AV"},          // a file's title row
-      {7, 3, "Boot.ini", "AERV", "AERV"},       // one of its lines
-      {12, -1, "Open other file...", "", "AV"},  // the other-file section
-      {12, 0, "Open other file...", "", "AERV"},
-      {2, 0, "HCU\\Run", "AERV", "AERV"},       // a value row
+      {7, -1, "Boot.ini", "AV", "AVG"},          // a file's title row
+      {7, 3, "Boot.ini", "AERV", "AERVG"},       // one of its lines
+      {12, -1, "Open other file...", "", "AVG"},  // the other-file section
+      {12, 0, "Open other file...", "", "AERVG"},
+      {2, 0, "HCU\\Run", "AERV", "AERVG"},       // a value row
       {4, -1, "Startup(User)", "AV", "V"},
       {4, 1, "Startup(User)", "AERV", "V"},
       {5, 0, "Startup(Common)", "AERV", "V"},

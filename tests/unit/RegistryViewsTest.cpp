@@ -82,6 +82,7 @@ TEST_F(RegistryViews, EachMachineSectionListsItsOwnViewAndTheUserKeyOnce) {
   EXPECT_TRUE(onTitle.add && onTitle.view && !onTitle.edit && !onTitle.rem);
   const PopupItems onValue = PopupMenu2Items({2, 1, "HKL\\Run (32-bit)"});
   EXPECT_TRUE(onValue.add && onValue.edit && onValue.rem && onValue.view);
+  EXPECT_TRUE(onTitle.registryEditor && onValue.registryEditor);
 }
 
 TEST_F(RegistryViews, AddEditAndRemoveChangeOnlyTheViewTheRowCameFrom) {

@@ -90,8 +90,8 @@ TEST_F(MainWindowPopup, AutostartMenuItemsFollowTheRow) {
   ASSERT_EQ(content.Sections()[2].Caption(), "HCU\\Run");
   frm.ToggleContentSection(2);
   EXPECT_EQ(ItemsAt(0, true), Items{});
-  EXPECT_EQ(ItemsAt(Header(2), true), (Items{"Add2", "View2"}));
-  EXPECT_EQ(ItemsAt(Header(2) + 1, true), (Items{"Add2", "Edit2", "Rem2", "View2"}));
+  EXPECT_EQ(ItemsAt(Header(2), true), (Items{"Add2", "View2", "Regedit2"}));
+  EXPECT_EQ(ItemsAt(Header(2) + 1, true), (Items{"Add2", "Edit2", "Rem2", "View2", "Regedit2"}));
   EXPECT_EQ(ItemsAt(Header(4), true), Items{"View2"});  // "Startup(User)"
   ::RegDeleteValueA(key, "PopupTest");
   ::RegCloseKey(key);

@@ -10,6 +10,7 @@
 
 #include "config/ContentReaders.h"
 #include "harness/EditingDriver.h"
+#include "harness/RegistryEditorDriver.h"
 #include "harness/ReportDriver.h"
 #include "platform/Registry_win.h"
 #include "platform/SystemInfo_win.h"
@@ -251,6 +252,32 @@ TEST_F(Wow64, AddEditAndRemoveChangeOnlyTheViewTheRowCameFrom) {
   ASSERT_TRUE(RemoveRow(program, kRun64, RowOf("Mixer", k64)));
   EXPECT_TRUE(WaitFor([] { return Names(k64) == std::vector<std::string>{"Agent64", "New64"}; }));
   EXPECT_EQ(Names(k32), (std::vector<std::string>{"Expand32", "New32"}));
+}
+
+// The Registry Editor shows the 64-bit view: the 32-bit key is its WOW6432Node.
+TEST_F(Wow64, OpenInRegistryEditorNamesTheKeyOfTheRowsView) {
+  KeyKeeper keepRegedit(HKEY_CURRENT_USER, kRegeditSettingsKey);
+  RegistryEditorCloser closeEditors;
+  EditingSession program;
+  ASSERT_TRUE(program.ok());
+  const struct {
+    const char* caption;
+    std::string lastKey;
+  } cases[] = {
+      {kRun32, "HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Run"},
+      {kRun64, "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run"},
+  };
+  constexpr int kRegedit2OnTitle = 2;  // after Add and View
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.caption);
+    ASSERT_TRUE(program.OpenSource(kAutostart, c.caption));
+    ASSERT_TRUE(program.PopupCommand(c.caption, -1, kRegedit2OnTitle));
+    EXPECT_TRUE(WaitFor([&] {
+      return ReadRegValue(HKEY_CURRENT_USER, kRegeditSettingsKey, "LastKey").data == Sz(c.lastKey);
+    })) << ReadRegValue(HKEY_CURRENT_USER, kRegeditSettingsKey, "LastKey").data;
+    EXPECT_TRUE(WaitFor([] { return !RegistryEditorWindows().empty(); }, 15s));
+    CloseRegistryEditors();  // before the next one opens
+  }
 }
 
 }  // namespace

@@ -210,6 +210,20 @@ bool SectionList::Impl::KeyDown(WPARAM key) {
   return true;
 }
 
+// The menu key and Shift+F10 open the program's context menu; their key-up messages
+// are taken too, so that the system's default handling makes no second one. Other
+// keys go to the program first.
+bool SectionList::Impl::ProgramKey(UINT msg, WPARAM key) {
+  const bool shift = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
+  const bool menuKey = key == VK_APPS || (key == VK_F10 && shift);
+  if (menuKey && lb.OnContextMenuKey) {
+    if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) lb.OnContextMenuKey(&lb);
+    return true;
+  }
+  if (msg != WM_KEYDOWN || !lb.OnKeyDown) return false;
+  return lb.OnKeyDown(&lb, key);
+}
+
 bool SectionList::Impl::Char(WPARAM ch) {
   if (ch != ' ') return false;
   const int row = lb.ItemIndex();

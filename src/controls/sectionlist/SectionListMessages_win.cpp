@@ -61,6 +61,7 @@ LRESULT SectionList::Impl::HandleList(UINT msg, WPARAM wp, LPARAM lp) {
   HWND hwnd = lb.hwnd_;
   const int x = static_cast<short>(LOWORD(lp));
   const int y = static_cast<short>(HIWORD(lp));
+  if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) RelayToTip(msg, wp, lp);
   switch (msg) {
     case WM_ERASEBKGND:
       // While updating, a plain background is left alone so the list does not flicker.
@@ -103,12 +104,29 @@ LRESULT SectionList::Impl::HandleList(UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     case WM_KEYDOWN:
-      if (KeyDown(wp)) return 0;
+      if (KeyDown(wp) || ProgramKey(msg, wp)) return 0;
+      break;
+    case WM_KEYUP:
+    case WM_SYSKEYDOWN:
+    case WM_SYSKEYUP:
+      if (ProgramKey(msg, wp)) return 0;
+      break;
+    case WM_CONTEXTMENU:
+      // (-1, -1): asked for from the keyboard by some other way than the keys above.
+      if (lp == -1 && lb.OnContextMenuKey) {
+        lb.OnContextMenuKey(&lb);
+        return 0;
+      }
+      break;
+    case WM_DESTROY:
+      // The tooltip is the list's own window: it goes first.
+      tip.reset();
       break;
     case WM_CHAR:
       if (Char(wp)) return 0;
       break;
     case WM_VSCROLL:
+      ForgetTipRow();
       if (LOWORD(wp) == SB_THUMBTRACK && !lb.ScrollTrack) return 0;
       if (lb.wallpaper_) {
         // The list scrolls its pixels; the tiled wallpaper must stay put.
@@ -118,6 +136,7 @@ LRESULT SectionList::Impl::HandleList(UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     case WM_MOUSEWHEEL:
+      ForgetTipRow();
       if (lb.wallpaper_) {
         const LRESULT r = CallList(msg, wp, lp);
         ::InvalidateRect(hwnd, nullptr, TRUE);

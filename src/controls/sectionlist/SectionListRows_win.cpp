@@ -238,7 +238,11 @@ void SectionList::RepaintRow(int row) {
 
 void SectionList::Repaint() { Invalidate(); }
 
-void SectionList::SectionsChanged() { impl_->UpdateExtent(); }
+void SectionList::SectionsChanged() {
+  impl_->UpdateExtent();
+  // The rows under the mouse may be others now.
+  impl_->ForgetTipRow();
+}
 
 void SectionList::Invalidate() {
   if (hwnd_ && updateCount_ == 0) ::InvalidateRect(hwnd_, nullptr, TRUE);

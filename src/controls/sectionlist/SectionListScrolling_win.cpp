@@ -19,6 +19,11 @@ int SectionList::TopIndex() const {
   return hwnd_ ? static_cast<int>(::SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0)) : 0;
 }
 
+void SectionList::SetTopIndex(int row) {
+  if (!hwnd_ || RowCount() == 0) return;
+  SetTopRow(std::min(row, RowCount() - 1));
+}
+
 void SectionList::ShowSectionAtTop(int SectionIdx) {
   if (!hwnd_ || SectionIdx < 0 || SectionIdx >= sections_.Count()) return;
   ::SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(sections_.HeaderRow(SectionIdx)), 0);

@@ -91,10 +91,23 @@ class SectionList::Impl {
   bool ToggleCheck(int section, int subitem);
   bool ProbeAnchor(int row, int x, int y, std::string& href);
   void SelectionChanged();
+  // The keys the list hands the program, and the context menu from the keyboard.
+  bool ProgramKey(UINT msg, WPARAM key);
   // The hand cursor over anchors, and the anchor enter and exit events.
   bool SetCursorForPoint(int x, int y);
   int hoverRow = -1;
   std::string hoverAnchor;
+
+  // Tooltips of rows too wide for the list (SectionListTips_win.cpp): one tool that
+  // follows the row under the mouse.
+  UniqueWindow tip;
+  int tipRow = -1;
+  std::string tipText;  // what the tool shows, kept while it shows it
+  void RelayToTip(UINT msg, WPARAM wp, LPARAM lp);
+  void FollowTipRow(int row);
+  void ForgetTipRow();
+  bool EnsureTip();
+  bool RowOverflows(int row);
 
   // The list box's own messages, and those it sends its parent, which the parent's
   // routing hands back (SectionListMessages_win.cpp).

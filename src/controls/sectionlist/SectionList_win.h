@@ -95,6 +95,9 @@ class SectionList : private SectionRowHost {
   int ScrollWidth = 0;  // 0: the system's scroll bar width
   TColor SelectionColor = clHighlight;
   TColor SelectionTextColor = clHighlightText;
+  // Rows whose text does not fit the list show it whole in a tooltip while the mouse
+  // rests on them (the text from OnRowTipText, else the row's own).
+  bool RowTips = false;
 
   // ---- Events (the sender first; unassigned ones are skipped) ----
   std::function<void(Sender, int SectionIdx)> OnExpandSection;
@@ -121,6 +124,13 @@ class SectionList : private SectionRowHost {
   std::function<void(Sender, int index, const std::string& anchor)> OnAnchorClick;
   std::function<void(Sender, int index, const std::string& anchor)> OnAnchorEnter;
   std::function<void(Sender, int index, const std::string& anchor)> OnAnchorExit;
+  // Keys the list leaves to the program (Space, Escape, Insert and Delete stay the
+  // list's own): true when the handler took the key, which then goes no further.
+  std::function<bool(Sender, WPARAM key)> OnKeyDown;
+  // The context menu asked for from the keyboard: Shift+F10 or the menu key.
+  std::function<void(Sender)> OnContextMenuKey;
+  // The whole text of a row for its tooltip.
+  std::function<std::string(Sender, int SectionIdx, int subitemidx)> OnRowTipText;
   // The standard mouse events, client coordinates.
   std::function<void(Sender, TMouseButton button, UINT keys, int x, int y)> OnMouseDown;
   std::function<void(Sender, TMouseButton button, UINT keys, int x, int y)> OnMouseUp;
@@ -153,9 +163,12 @@ class SectionList : private SectionRowHost {
   int ItemIndex() const;  // the selected row, -1 when none
   void SetItemIndex(int row);
   int TopIndex() const;
+  void SetTopIndex(int row);  // clamped to the rows there are
   RECT RowRect(int row) const;
   std::string RowText(int row) const;
   void Invalidate();
+  // The text a row's tooltip shows; empty when the row fits the list (or no tips).
+  std::string RowTipText(int row);
   // Recomputes every row height (after font or layout changes).
   void RecomputeHeights();
   // Measures the sub-item rows again for a new width and sets the heights that changed

@@ -77,6 +77,8 @@ void MainWindowScene(Shots& shots);
 void Wow64MainWindowScene(Shots& shots);
 void AboutScene(Shots& shots);
 void EditingScene(Shots& shots);
+// The content list's popup menu opened from the keyboard, and a row's tooltip.
+void ContentKeysScene(Shots& shots);
 void ReportScene(Shots& shots);
 void PrintScene(Shots& shots);
 // The exception reporter's dialog in its test program.

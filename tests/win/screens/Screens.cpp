@@ -45,6 +45,7 @@ const Scene kScenes[] = {
     {"main window", {"main-window-group0", "main-window-group1", "editor-window"}, MainWindowScene},
     {"about", {"about-box", "language-dialog"}, AboutScene},
     {"editing", {"line-dialog", "line-removal-question", "value-dialog"}, EditingScene},
+    {"content keys", {"popup-menu", "row-tooltip"}, ContentKeysScene},
     {"report", {"report-window", "saved-report", "content-autoexec", "content-run"}, ReportScene},
     {"print", {"printed-page1", "printed-report"}, PrintScene},
     {"error dialog", {"exc-dialog-details", "exc-dialog-registers"}, ErrorDialogScene},
