@@ -15,8 +15,8 @@ std::string OtherFileRow(const std::string& otherFileCaption) {
   return "<FONT color=\"clblue\" size=\"12\">" + EscapeMarkup(otherFileCaption) + "</FONT>";
 }
 
-std::string PlainTextRow(const std::string& text) {
-  if (text.find("</") == std::string::npos) return text;
+std::string PlainTextRow(std::string_view text) {
+  if (text.find("</") == std::string_view::npos) return std::string(text);
   return "<FONT>" + EscapeMarkup(text) + "</FONT>";
 }
 
@@ -53,7 +53,7 @@ StringList getrunctostringlst(FileSystem& files, const SystemLocations& location
 
 StringList ReadSourceFile(FileSystem& files, const std::string& path) {
   if (!files.FileExists(path)) return {};
-  return ReadTextLines(files, path);
+  return ReadTextLines(files, path).Strings();
 }
 
 namespace {
@@ -86,6 +86,21 @@ StringList SourceRows(const ConfigSource& source, ContentEnvironment& env, RowUs
       return {OtherFileRow(env.otherFileCaption)};
   }
   return {};
+}
+
+void AppendReportRows(const ConfigSource& source, ContentEnvironment& env, TextLines& lines) {
+  if (source.kind != SourceKind::TextFile) {
+    for (const std::string& row : SourceRows(source, env, RowUse::Report)) lines.push_back(row);
+    return;
+  }
+  const std::string path = SourceLocation(source, env.locations).path;
+  if (!env.files.FileExists(path)) return;
+  const std::string bytes = ReadShownFileBytes(env.files, path);
+  // Room for the text with a little escaping; the lines grow as they need.
+  lines.ReserveMore(bytes.size() / 32 + 16, bytes.size() + bytes.size() / 16);
+  LineScanner scan(bytes);
+  for (std::string_view line; scan.Next(line);)
+    lines.AppendLine([line](std::string& text) { AppendEscapedMarkup(text, line); });
 }
 
 void LoadGroupSections(const Catalogue& catalogue, int group, ContentEnvironment& env,

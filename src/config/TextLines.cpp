@@ -1,6 +1,10 @@
 #include "config/TextLines.h"
 
+#include <algorithm>
 #include <cstring>
+#include <limits>
+#include <ostream>
+#include <stdexcept>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -56,50 +60,49 @@ size_t CountLineFeeds(const char* p, const char* end) {
   return n + Count(p, end, '\n');
 }
 
-// The line breaks of a text (CR LF, a lone CR, a lone LF) from front to back.
-class LineBreaks {
- public:
-  LineBreaks(const char*, const char* end) : end_(end) {}
-
-  // The first break at or after p (end when there is none), and its length.
-  const char* Next(const char* p, size_t& length) {
-    const char* const at = FindBreak(p, end_);
-    length = at != end_ && *at == '\r' && at + 1 != end_ && at[1] == '\n' ? 2 : 1;
-    return at;
-  }
-
- private:
-  const char* end_;
-};
+// The first break at or after p (end when there is none); cr and lf are not needed
+// when the breaks are found sixteen bytes at a time.
+const char* NextBreak(const char* p, const char* end, const char*&, const char*&) {
+  return FindBreak(p, end);
+}
 
 #else
 
 size_t CountLineFeeds(const char* p, const char* end) { return Count(p, end, '\n'); }
 
-// The line breaks of a text (CR LF, a lone CR, a lone LF) from front to back. It keeps
-// the next CR and the next LF and searches for each again only once the scan has passed
-// it, so that every byte is searched once for either.
+// The first break at or after p (end when there is none). It keeps the next CR and
+// the next LF and searches for each again only once the scan has passed it, so that
+// every byte is searched once for either; both start out null.
+const char* NextBreak(const char* p, const char* end, const char*& cr, const char*& lf) {
+  if (!cr || cr < p) cr = Find(p, end, '\r');
+  if (!lf || lf < p) lf = Find(p, end, '\n');
+  return cr < lf ? cr : lf;
+}
+
+#endif
+
+// The length of the break at `at`: 2 for CR LF, else 1.
+size_t BreakLength(const char* at, const char* end) {
+  return *at == '\r' && at + 1 != end && at[1] == '\n' ? 2 : 1;
+}
+
+// The line breaks of a text (CR LF, a lone CR, a lone LF) from front to back.
 class LineBreaks {
  public:
-  LineBreaks(const char* begin, const char* end)
-      : end_(end), cr_(Find(begin, end, '\r')), lf_(Find(begin, end, '\n')) {}
+  explicit LineBreaks(const char* end) : end_(end) {}
 
   // The first break at or after p (end when there is none), and its length.
   const char* Next(const char* p, size_t& length) {
-    if (cr_ < p) cr_ = Find(p, end_, '\r');
-    if (lf_ < p) lf_ = Find(p, end_, '\n');
-    const char* const at = cr_ < lf_ ? cr_ : lf_;
-    length = at == cr_ && lf_ != end_ && at + 1 == lf_ ? 2 : 1;
+    const char* const at = NextBreak(p, end_, cr_, lf_);
+    length = at != end_ ? BreakLength(at, end_) : 1;
     return at;
   }
 
  private:
   const char* end_;
-  const char* cr_;
-  const char* lf_;
+  const char* cr_ = nullptr;
+  const char* lf_ = nullptr;
 };
-
-#endif
 
 // The text up to its first NUL.
 std::string_view BeforeNul(std::string_view bytes) {
@@ -110,25 +113,155 @@ std::string_view BeforeNul(std::string_view bytes) {
 
 }  // namespace
 
+TextLines::TextLines(std::initializer_list<std::string_view> lines) {
+  size_t bytes = 0;
+  for (std::string_view line : lines) bytes += line.size();
+  ReserveMore(lines.size(), bytes);
+  for (std::string_view line : lines) push_back(line);
+}
+
+TextLines::TextLines(const std::vector<std::string>& lines) {
+  size_t bytes = 0;
+  for (const std::string& line : lines) bytes += line.size();
+  ReserveMore(lines.size(), bytes);
+  for (const std::string& line : lines) push_back(line);
+}
+
+void TextLines::ReserveMore(size_t lines, size_t bytes) {
+  if (lines > spans_.capacity() - spans_.size())
+    spans_.reserve(std::max(spans_.size() + lines, 2 * spans_.capacity()));
+  if (bytes > text_.capacity() - text_.size())
+    text_.reserve(std::max(text_.size() + bytes, 2 * text_.capacity()));
+}
+
+void TextLines::clear() {
+  spans_.clear();
+  text_.clear();
+}
+
+TextLines::Span TextLines::SpanOf(size_t offset, size_t length) const {
+  constexpr size_t kMax = std::numeric_limits<uint32_t>::max();
+  if (offset > kMax || length > kMax - offset)
+    throw std::length_error("text lines of more than 4 GiB");
+  return {static_cast<uint32_t>(offset), static_cast<uint32_t>(length)};
+}
+
+TextLines::Span TextLines::Store(std::string_view line) {
+  const Span span = SpanOf(text_.size(), line.size());
+  const char* const data = text_.data();
+  if (!line.empty() && line.data() >= data && line.data() < data + text_.size()) {
+    // A view of this list's own text: taken by offset, since the append may move it.
+    const size_t from = static_cast<size_t>(line.data() - data);
+    text_.reserve(text_.size() + line.size());
+    text_.append(text_.data() + from, line.size());
+  } else {
+    text_.append(line);
+  }
+  return span;
+}
+
+void TextLines::push_back(std::string_view line) {
+  const Span span = Store(line);
+  spans_.push_back(span);
+}
+
+void TextLines::append(const TextLines& other) {
+  if (&other == this) {
+    const size_t count = size();
+    spans_.reserve(2 * count);
+    for (size_t i = 0; i < count; ++i) spans_.push_back(spans_[i]);
+    return;
+  }
+  const Span base = SpanOf(text_.size(), other.text_.size());
+  spans_.reserve(spans_.size() + other.spans_.size());
+  text_.append(other.text_);
+  for (const Span& s : other.spans_) spans_.push_back({base.offset + s.offset, s.length});
+}
+
+void TextLines::insert(size_t index, std::string_view line) {
+  if (index > size()) throw std::out_of_range("TextLines::insert");
+  const Span span = Store(line);
+  spans_.insert(spans_.begin() + static_cast<std::ptrdiff_t>(index), span);
+}
+
+void TextLines::replace(size_t index, std::string_view line) {
+  if (index >= size()) throw std::out_of_range("TextLines::replace");
+  spans_[index] = Store(line);
+}
+
+void TextLines::erase(size_t index) {
+  if (index >= size()) throw std::out_of_range("TextLines::erase");
+  spans_.erase(spans_.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
+std::vector<std::string> TextLines::Strings() const {
+  std::vector<std::string> strings;
+  strings.reserve(size());
+  for (std::string_view line : *this) strings.emplace_back(line);
+  return strings;
+}
+
+bool operator==(const TextLines& a, const TextLines& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (a[i] != b[i]) return false;
+  return true;
+}
+
+void PrintTo(const TextLines& lines, std::ostream* os) {
+  *os << '{';
+  const char* separator = " ";
+  for (std::string_view line : lines) {
+    *os << separator << '"';
+    for (char c : line) {
+      if (c == '"' || c == '\\') *os << '\\';
+      if (static_cast<unsigned char>(c) < 0x20)
+        *os << "\\x" << "0123456789ABCDEF"[(c >> 4) & 0xF] << "0123456789ABCDEF"[c & 0xF];
+      else
+        *os << c;
+    }
+    *os << '"';
+    separator = ", ";
+  }
+  *os << " }";
+}
+
 TextLines SplitTextLines(std::string_view bytes) {
   bytes = BeforeNul(bytes);
   TextLines lines;
   if (bytes.empty()) return lines;
+  lines.SpanOf(0, bytes.size());
+  // One allocation for the spans: a line per LF, or per CR in a file of CRs only.
   const char* p = bytes.data();
-  const char* const end = p + bytes.size();
-  // One allocation for the list: a line per LF, or per CR in a file of CRs only.
-  size_t breaks = CountLineFeeds(p, end);
-  if (breaks == 0) breaks = Count(p, end, '\r');
-  lines.reserve(breaks + 1);
-  LineBreaks scan(p, end);
-  while (p != end) {
+  size_t breaks = CountLineFeeds(p, p + bytes.size());
+  if (breaks == 0) breaks = Count(p, p + bytes.size(), '\r');
+  lines.spans_.reserve(breaks + 1);
+  lines.text_.assign(bytes.data(), bytes.size());
+  const char* const base = lines.text_.data();
+  const char* const end = base + lines.text_.size();
+  LineBreaks scan(end);
+  for (p = base; p != end;) {
     size_t length = 0;
     const char* const at = scan.Next(p, length);
-    lines.emplace_back(p, static_cast<size_t>(at - p));
+    lines.spans_.push_back({static_cast<uint32_t>(p - base), static_cast<uint32_t>(at - p)});
     if (at == end) break;
     p = at + length;
   }
   return lines;
+}
+
+LineScanner::LineScanner(std::string_view bytes) {
+  bytes = BeforeNul(bytes);
+  p_ = bytes.data();
+  end_ = p_ + bytes.size();
+}
+
+bool LineScanner::Next(std::string_view& line) {
+  if (p_ == end_) return false;
+  const char* const at = NextBreak(p_, end_, cr_, lf_);
+  line = std::string_view(p_, static_cast<size_t>(at - p_));
+  p_ = at == end_ ? end_ : at + BreakLength(at, end_);
+  return true;
 }
 
 std::string CrLfText(std::string_view bytes) {
@@ -140,7 +273,7 @@ std::string CrLfText(std::string_view bytes) {
   out.reserve(bytes.size() + 2);
   // Runs that already end their lines with CR LF are copied whole.
   const char* copied = p;
-  LineBreaks scan(p, end);
+  LineBreaks scan(end);
   while (p != end) {
     size_t length = 0;
     const char* const at = scan.Next(p, length);
@@ -162,10 +295,10 @@ std::string CrLfText(std::string_view bytes) {
 
 std::string JoinTextLines(const TextLines& lines) {
   size_t size = 0;
-  for (const auto& l : lines) size += l.size() + 2;
+  for (std::string_view l : lines) size += l.size() + 2;
   std::string out;
   out.reserve(size);
-  for (const auto& l : lines) {
+  for (std::string_view l : lines) {
     out.append(l);
     out.append("\r\n", 2);
   }
@@ -173,17 +306,18 @@ std::string JoinTextLines(const TextLines& lines) {
 }
 
 TextLines ReadTextLines(FileSystem& fs, const std::string& path) {
-  CheckShownFileSize(fs, path);
-  auto content = fs.ReadBytes(path);
-  if (!content) throw EFileOpenError(path);
-  return SplitTextLines(*content);
+  return SplitTextLines(ReadShownFileBytes(fs, path));
 }
 
 std::string ReadCrLfText(FileSystem& fs, const std::string& path) {
+  return CrLfText(ReadShownFileBytes(fs, path));
+}
+
+std::string ReadShownFileBytes(FileSystem& fs, const std::string& path) {
   CheckShownFileSize(fs, path);
   auto content = fs.ReadBytes(path);
   if (!content) throw EFileOpenError(path);
-  return CrLfText(*content);
+  return std::move(*content);
 }
 
 namespace {

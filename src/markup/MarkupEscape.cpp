@@ -30,11 +30,8 @@ size_t FindEscaped(std::string_view text, size_t i) {
 
 }  // namespace
 
-std::string EscapeMarkup(std::string_view text) {
+void AppendEscapedMarkup(std::string& out, std::string_view text) {
   size_t i = FindEscaped(text, 0);
-  if (i == text.size()) return std::string(text);
-  std::string out;
-  out.reserve(text.size() + text.size() / 4 + 8);
   out.append(text.substr(0, i));
   while (i < text.size()) {
     switch (text[i]) {
@@ -50,6 +47,13 @@ std::string EscapeMarkup(std::string_view text) {
     out.append(text.substr(i + 1, next - i - 1));
     i = next;
   }
+}
+
+std::string EscapeMarkup(std::string_view text) {
+  if (FindEscaped(text, 0) == text.size()) return std::string(text);
+  std::string out;
+  out.reserve(text.size() + text.size() / 4 + 8);
+  AppendEscapedMarkup(out, text);
   return out;
 }
 

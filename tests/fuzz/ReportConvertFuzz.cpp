@@ -126,7 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text = vconfig::StripMarkup(line);
   Check(text.size() <= line.size());
   Check(text == StripMarkupSlowly(line));
-  std::vector<std::string> stripped{line, line};
+  vconfig::TextLines stripped{line, line};
   vconfig::StripAllMarkup(stripped);
   Check(stripped[0] == text && stripped[1] == text);
 
@@ -157,9 +157,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (points) Check(*points >= 0 && *points <= 99);
 
   // The report files in one buffer are the joined lines of the conversions.
-  std::vector<std::string> lines{line, text, cut};
+  vconfig::TextLines lines{line, text, cut};
   const vconfig::HtmlReportStyle style;
-  std::vector<std::string> textLines = lines;
+  vconfig::TextLines textLines = lines;
   vconfig::StripAllMarkup(textLines);
   Check(vconfig::PlainTextReport(lines) == vconfig::JoinTextLines(textLines));
   const std::string html = vconfig::HtmlReport(lines, style);

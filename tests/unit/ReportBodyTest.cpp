@@ -18,7 +18,7 @@ class ReportBody : public ::testing::Test {
     locations_.systemDir = "C:\\WINDOWS\\SYSTEM";
   }
 
-  std::vector<std::string> Build(const std::vector<std::pair<int, std::string>>& entries) {
+  TextLines Build(const std::vector<std::pair<int, std::string>>& entries) {
     ReportRequest request;
     request.action = ReportAction::Save;
     for (const auto& [section, caption] : entries)
@@ -43,7 +43,7 @@ TEST_F(ReportBody, FilesInTheRequestsOrderReadAsTheyAreNow) {
   files_.Put("C:\\WINDOWS\\win.ini", "[windows]\nload=\n");
   files_.Put("C:\\WINDOWS\\system.ini", "[boot]\rshell=Explorer.exe");
   const auto body = Build({{0, "MsDos.sys"}, {0, "Win.ini"}, {0, "System.ini"}});
-  EXPECT_EQ(body, (std::vector<std::string>{
+  EXPECT_EQ(body, (TextLines{
                       Heading("Files", "MsDos.sys"), " ", "[Paths]", "WinDir=C:\\WINDOWS", " ",
                       Heading("Files", "Win.ini"), " ", "[windows]", "load=", " ",
                       Heading("Files", "System.ini"), " ", "[boot]", "shell=Explorer.exe", " "}));
@@ -59,7 +59,7 @@ TEST_F(ReportBody, EntriesWithoutContent) {
   const auto body = Build({{0, "Boot.ini"}, {0, "Other file"}, {1, "HCU\\Run"},
                            {1, "HKL\\Run"}, {1, "No such entry"}});
   EXPECT_EQ(body,
-            (std::vector<std::string>{
+            (TextLines{
                 Heading("Files", "Boot.ini"), " ", " ",      // missing file
                 Heading("Files", "Other file"), " ", " ",    // never any content
                 Heading("Autostart", "HCU\\Run"), " ", RunValueLine("Tray", "C:\\t.exe"),
