@@ -95,12 +95,13 @@ void AppendReportRows(const ConfigSource& source, ContentEnvironment& env, TextL
   }
   const std::string path = SourceLocation(source, env.locations).path;
   if (!env.files.FileExists(path)) return;
-  const std::string bytes = ReadShownFileBytes(env.files, path);
-  // Room for the text with a little escaping; the lines grow as they need.
-  lines.ReserveMore(bytes.size() / 32 + 16, bytes.size() + bytes.size() / 16);
-  LineScanner scan(bytes);
-  for (std::string_view line; scan.Next(line);)
-    lines.AppendLine([line](std::string& text) { AppendEscapedMarkup(text, line); });
+  // The file is read into the lines' buffer; a line that needs escaping is replaced
+  // by its escaped text, for which there is some room after the file.
+  const size_t first = lines.size();
+  const auto size = env.files.FileSize(path);
+  AppendFileLines(env.files, path, lines, size ? static_cast<size_t>(*size / 16) + 64 : 64);
+  for (size_t i = first; i < lines.size(); ++i)
+    if (NeedsEscaping(lines[i])) lines.replace(i, EscapeMarkup(lines[i]));
 }
 
 void LoadGroupSections(const Catalogue& catalogue, int group, ContentEnvironment& env,

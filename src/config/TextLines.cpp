@@ -20,12 +20,6 @@ const char* Find(const char* p, const char* end, char c) {
   return hit ? static_cast<const char*>(hit) : end;
 }
 
-size_t Count(const char* p, const char* end, char c) {
-  size_t n = 0;
-  for (p = Find(p, end, c); p != end; p = Find(p + 1, end, c)) ++n;
-  return n;
-}
-
 #if defined(__SSE2__)
 
 // The first CR or LF in [p, end), or end: sixteen bytes at a time.
@@ -42,22 +36,20 @@ const char* FindBreak(const char* p, const char* end) {
   return p;
 }
 
-size_t CountLineFeeds(const char* p, const char* end) {
+// The first CR, LF or NUL in [p, end), or end: sixteen bytes at a time.
+const char* FindBreakOrNul(const char* p, const char* end) {
+  const __m128i cr = _mm_set1_epi8('\r');
   const __m128i lf = _mm_set1_epi8('\n');
-  const __m128i zero = _mm_setzero_si128();
-  size_t n = 0;
-  while (end - p >= 16) {
-    // Each byte of the sum counts up to 255 hits, then the sums are added up.
-    __m128i sums = zero;
-    for (int block = 0; block < 255 && end - p >= 16; ++block, p += 16) {
-      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-      sums = _mm_sub_epi8(sums, _mm_cmpeq_epi8(bytes, lf));
-    }
-    const __m128i total = _mm_sad_epu8(sums, zero);
-    n += static_cast<size_t>(_mm_cvtsi128_si32(total)) +
-         static_cast<size_t>(_mm_cvtsi128_si32(_mm_srli_si128(total, 8)));
+  const __m128i nul = _mm_setzero_si128();
+  for (; end - p >= 16; p += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i breaks = _mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf));
+    const __m128i hits = _mm_or_si128(breaks, _mm_cmpeq_epi8(bytes, nul));
+    const int mask = _mm_movemask_epi8(hits);
+    if (mask != 0) return p + __builtin_ctz(static_cast<unsigned>(mask));
   }
-  return n + Count(p, end, '\n');
+  while (p != end && *p != '\r' && *p != '\n' && *p != '\0') ++p;
+  return p;
 }
 
 // The first break at or after p (end when there is none); cr and lf are not needed
@@ -68,7 +60,11 @@ const char* NextBreak(const char* p, const char* end, const char*&, const char*&
 
 #else
 
-size_t CountLineFeeds(const char* p, const char* end) { return Count(p, end, '\n'); }
+// The first CR, LF or NUL in [p, end), or end.
+const char* FindBreakOrNul(const char* p, const char* end) {
+  while (p != end && *p != '\r' && *p != '\n' && *p != '\0') ++p;
+  return p;
+}
 
 // The first break at or after p (end when there is none). It keeps the next CR and
 // the next LF and searches for each again only once the scan has passed it, so that
@@ -231,23 +227,52 @@ TextLines SplitTextLines(std::string_view bytes) {
   TextLines lines;
   if (bytes.empty()) return lines;
   lines.SpanOf(0, bytes.size());
-  // One allocation for the spans: a line per LF, or per CR in a file of CRs only.
-  const char* p = bytes.data();
-  size_t breaks = CountLineFeeds(p, p + bytes.size());
-  if (breaks == 0) breaks = Count(p, p + bytes.size(), '\r');
-  lines.spans_.reserve(breaks + 1);
-  lines.text_.assign(bytes.data(), bytes.size());
-  const char* const base = lines.text_.data();
-  const char* const end = base + lines.text_.size();
-  LineBreaks scan(end);
-  for (p = base; p != end;) {
-    size_t length = 0;
-    const char* const at = scan.Next(p, length);
-    lines.spans_.push_back({static_cast<uint32_t>(p - base), static_cast<uint32_t>(at - p)});
-    if (at == end) break;
-    p = at + length;
+  lines.text_.reserve(bytes.size());
+  lines.spans_.reserve(TextLines::SpansFor(bytes.size()));
+  // Copied a piece at a time and each piece split while it is still in the cache.
+  constexpr size_t kPiece = 64 * 1024;
+  TextLines::SplitScan scan;
+  for (size_t at = 0; at < bytes.size() && !scan.ended;) {
+    const size_t n = std::min(kPiece, bytes.size() - at);
+    lines.text_.append(bytes.data() + at, n);
+    at += n;
+    lines.SplitMore(scan, at == bytes.size());
   }
   return lines;
+}
+
+size_t TextLines::SpansFor(size_t bytes) { return bytes / 16 + 16; }
+
+void TextLines::SplitMore(SplitScan& scan, bool last) {
+  const char* const base = text_.data();
+  const char* end = base + text_.size();
+  const char* p = base + scan.searched;
+  for (;;) {
+    const char* const at = FindBreakOrNul(p, end);
+    if (at == end) break;
+    if (*at == '\0') {
+      scan.ended = true;
+      end = at;
+      break;
+    }
+    // A CR that ends what is there may be the first half of a CR LF.
+    if (*at == '\r' && at + 1 == end && !last) {
+      p = at;
+      break;
+    }
+    spans_.push_back(SpanOf(scan.line, static_cast<size_t>(at - base) - scan.line));
+    p = at + BreakLength(at, end);
+    scan.line = static_cast<size_t>(p - base);
+  }
+  scan.searched = static_cast<size_t>(std::min(p, end) - base);
+  if ((last || scan.ended) && static_cast<size_t>(end - base) > scan.line)
+    spans_.push_back(SpanOf(scan.line, static_cast<size_t>(end - base) - scan.line));
+}
+
+void TextLines::SplitAppended(size_t start) {
+  ReserveMore(SpansFor(text_.size() - start), 0);
+  SplitScan scan{start, start, false};
+  SplitMore(scan, true);
 }
 
 LineScanner::LineScanner(std::string_view bytes) {
@@ -306,7 +331,20 @@ std::string JoinTextLines(const TextLines& lines) {
 }
 
 TextLines ReadTextLines(FileSystem& fs, const std::string& path) {
-  return SplitTextLines(ReadShownFileBytes(fs, path));
+  TextLines lines;
+  AppendFileLines(fs, path, lines);
+  return lines;
+}
+
+void AppendFileLines(FileSystem& fs, const std::string& path, TextLines& lines,
+                     size_t spareBytes) {
+  CheckShownFileSize(fs, path);
+  const auto size = fs.FileSize(path);
+  const size_t bytes = size ? static_cast<size_t>(*size) : 0;
+  lines.ReserveMore(0, bytes + spareBytes);
+  bool read = true;
+  lines.AppendSplit([&](std::string& buffer) { read = fs.AppendBytes(path, buffer); });
+  if (!read) throw EFileOpenError(path);
 }
 
 std::string ReadCrLfText(FileSystem& fs, const std::string& path) {

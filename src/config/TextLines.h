@@ -94,6 +94,14 @@ class TextLines {
     write(text_);
     spans_.push_back(SpanOf(start, text_.size() - start));
   }
+  // Appends the lines of the bytes that `write(buffer)` appends to the buffer it is
+  // given, split as SplitTextLines splits them; `write` must only append.
+  template <class Write>
+  void AppendSplit(Write&& write) {
+    const size_t start = text_.size();
+    write(text_);
+    SplitAppended(start);
+  }
   // The line goes before line `index` (index == size() appends it).
   void insert(size_t index, std::string_view line);
   void replace(size_t index, std::string_view line);
@@ -112,6 +120,21 @@ class TextLines {
   Span Store(std::string_view line);
   // Throws std::length_error when the text would pass what a span can address.
   Span SpanOf(size_t offset, size_t length) const;
+  // Where a split stands: the start of the line not yet ended, how far the search
+  // for its end has gone, and whether a NUL ended the text.
+  struct SplitScan {
+    size_t line = 0;
+    size_t searched = 0;
+    bool ended = false;
+  };
+  // Spans to reserve for a text of this many bytes: more than most texts need (the
+  // room is not touched unless it is used).
+  static size_t SpansFor(size_t bytes);
+  // Ends the lines found in the buffer from the scan's position on; the last time
+  // (or at a NUL) the unended line too, when it holds anything.
+  void SplitMore(SplitScan& scan, bool last);
+  // Lines of the buffer's bytes from `start` on, up to a NUL.
+  void SplitAppended(size_t start);
 
   std::string text_;
   std::vector<Span> spans_;
@@ -144,6 +167,10 @@ class LineScanner {
 // Throws EFileOpenError when the file cannot be read, EFileTooLargeError (before
 // reading) when it is larger than the program shows.
 TextLines ReadTextLines(FileSystem& fs, const std::string& path);
+// The file's lines appended to `lines`, read into its buffer without a copy of their
+// own, with room for `spareBytes` more; the checks and errors of ReadTextLines.
+void AppendFileLines(FileSystem& fs, const std::string& path, TextLines& lines,
+                     size_t spareBytes = 0);
 // The file's text as CrLfText gives it; throws EFileOpenError when it cannot be read.
 std::string ReadCrLfText(FileSystem& fs, const std::string& path);
 // The file's bytes, with the same checks as ReadTextLines.

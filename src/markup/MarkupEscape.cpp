@@ -30,6 +30,8 @@ size_t FindEscaped(std::string_view text, size_t i) {
 
 }  // namespace
 
+bool NeedsEscaping(std::string_view text) { return FindEscaped(text, 0) != text.size(); }
+
 void AppendEscapedMarkup(std::string& out, std::string_view text) {
   size_t i = FindEscaped(text, 0);
   out.append(text.substr(0, i));

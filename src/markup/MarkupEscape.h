@@ -15,6 +15,9 @@ namespace vconfig {
 // returned unchanged.
 std::string EscapeMarkup(std::string_view text);
 
+// Whether the text holds one of "&<>\"", which EscapeMarkup changes.
+bool NeedsEscaping(std::string_view text);
+
 // Appends EscapeMarkup(text) to out, without a string of its own.
 void AppendEscapedMarkup(std::string& out, std::string_view text);
 

@@ -188,6 +188,29 @@ char* StripInto(const char* p, const char* const end, char* out) {
   return out;
 }
 
+// Appends the text of [p, end) without its tags and with its entities decoded, as
+// StripInto writes it.
+void StripAppend(const char* p, const char* const end, std::string& out) {
+  while (p != end) {
+    const char* run = p;
+    p = FindAnyOf(p, end, '<', '>', '&', '&');
+    out.append(run, static_cast<size_t>(p - run));
+    if (p == end) break;
+    if (*p == '<') {
+      const void* gt = std::memchr(p + 1, '>', static_cast<size_t>(end - p - 1));
+      if (!gt) break;
+      p = static_cast<const char*>(gt) + 1;
+    } else if (*p == '>') {
+      ++p;
+    } else {
+      size_t length = 0;
+      const char decoded = DecodeEntity(std::string_view(p, static_cast<size_t>(end - p)), length);
+      out += decoded ? decoded : '&';
+      p += decoded ? length : 1;
+    }
+  }
+}
+
 }  // namespace
 
 std::string StripMarkup(std::string_view line) {
@@ -327,14 +350,13 @@ void ConvertToHtml(TextLines& lines, const HtmlReportStyle& style) {
 std::string PlainTextReport(const TextLines& lines) {
   size_t size = 0;
   for (std::string_view line : lines) size += line.size() + 2;
-  std::string out(size, '\0');
-  char* w = out.data();
+  // Reserved, not filled: the text is written once.
+  std::string out;
+  out.reserve(size);
   for (std::string_view line : lines) {
-    w = StripInto(line.data(), line.data() + line.size(), w);
-    *w++ = '\r';
-    *w++ = '\n';
+    StripAppend(line.data(), line.data() + line.size(), out);
+    out.append("\r\n", 2);
   }
-  out.resize(static_cast<size_t>(w - out.data()));
   return out;
 }
 
