@@ -2,6 +2,7 @@
 
 #include "config/TextLines.h"
 #include "diagnostics/Errors.h"
+#include "markup/ByteSearch.h"
 #include "markup/MarkupEscape.h"
 
 namespace vconfig {
@@ -97,11 +98,20 @@ void AppendReportRows(const ConfigSource& source, ContentEnvironment& env, TextL
   if (!env.files.FileExists(path)) return;
   // The file is read into the lines' buffer; a line that needs escaping is replaced
   // by its escaped text, for which there is some room after the file.
-  const size_t first = lines.size();
+  size_t i = lines.size();
   const auto size = env.files.FileSize(path);
   AppendFileLines(env.files, path, lines, size ? static_cast<size_t>(*size / 16) + 64 : 64);
-  for (size_t i = first; i < lines.size(); ++i)
-    if (NeedsEscaping(lines[i])) lines.replace(i, EscapeMarkup(lines[i]));
+  // The file's lines lie one after the other in the buffer, apart only by line breaks:
+  // they are searched as one run, and the line that holds a hit is replaced.
+  while (i < lines.size()) {
+    const std::string_view last = lines.back();
+    const char* const end = last.data() + last.size();
+    const char* const hit = FindAnyOf(lines[i].data(), end, '&', '<', '>', '"');
+    if (hit == end) break;
+    while (lines[i].data() + lines[i].size() < hit) ++i;
+    lines.replace(i, EscapeMarkup(lines[i]));
+    ++i;
+  }
 }
 
 void LoadGroupSections(const Catalogue& catalogue, int group, ContentEnvironment& env,

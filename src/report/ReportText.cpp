@@ -1,5 +1,6 @@
 #include "report/ReportText.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "markup/ByteSearch.h"
@@ -188,29 +189,6 @@ char* StripInto(const char* p, const char* const end, char* out) {
   return out;
 }
 
-// Appends the text of [p, end) without its tags and with its entities decoded, as
-// StripInto writes it.
-void StripAppend(const char* p, const char* const end, std::string& out) {
-  while (p != end) {
-    const char* run = p;
-    p = FindAnyOf(p, end, '<', '>', '&', '&');
-    out.append(run, static_cast<size_t>(p - run));
-    if (p == end) break;
-    if (*p == '<') {
-      const void* gt = std::memchr(p + 1, '>', static_cast<size_t>(end - p - 1));
-      if (!gt) break;
-      p = static_cast<const char*>(gt) + 1;
-    } else if (*p == '>') {
-      ++p;
-    } else {
-      size_t length = 0;
-      const char decoded = DecodeEntity(std::string_view(p, static_cast<size_t>(end - p)), length);
-      out += decoded ? decoded : '&';
-      p += decoded ? length : 1;
-    }
-  }
-}
-
 }  // namespace
 
 std::string StripMarkup(std::string_view line) {
@@ -350,30 +328,78 @@ void ConvertToHtml(TextLines& lines, const HtmlReportStyle& style) {
 std::string PlainTextReport(const TextLines& lines) {
   size_t size = 0;
   for (std::string_view line : lines) size += line.size() + 2;
-  // Reserved, not filled: the text is written once.
-  std::string out;
-  out.reserve(size);
+  std::string out(size, '\0');
+  char* w = out.data();
   for (std::string_view line : lines) {
-    StripAppend(line.data(), line.data() + line.size(), out);
-    out.append("\r\n", 2);
+    w = StripInto(line.data(), line.data() + line.size(), w);
+    *w++ = '\r';
+    *w++ = '\n';
   }
+  out.resize(static_cast<size_t>(w - out.data()));
   return out;
 }
+
+namespace {
+
+// Writes pieces into a string made large enough ahead (it grows to twice its size when
+// a piece would pass its end): a copy per piece, without an append's bookkeeping.
+class PieceWriter {
+ public:
+  explicit PieceWriter(size_t size) : out_(size, '\0'), w_(out_.data()) {}
+
+  void Put(std::string_view piece) {
+    if (static_cast<size_t>(out_.data() + out_.size() - w_) < piece.size()) Grow(piece.size());
+    std::memcpy(w_, piece.data(), piece.size());
+    w_ += piece.size();
+  }
+  std::string Finish() {
+    out_.resize(static_cast<size_t>(w_ - out_.data()));
+    return std::move(out_);
+  }
+
+ private:
+  void Grow(size_t n) {
+    const size_t used = static_cast<size_t>(w_ - out_.data());
+    out_.resize(std::max(2 * out_.size(), used + n));
+    w_ = out_.data() + used;
+  }
+
+  std::string out_;
+  char* w_;
+};
+
+constexpr std::string_view kRowCloseLine = "</TD></TR>\r\n";
+
+}  // namespace
 
 std::string HtmlReport(const TextLines& lines, const HtmlReportStyle& style) {
   const std::vector<std::string> head = HtmlHead(style);
   size_t size = 64;
   for (const auto& line : head) size += line.size() + 2;
-  for (std::string_view line : lines) size += kRowOpen.size() + line.size() + kRowClose.size() + 2;
-  std::string out;
-  out.reserve(size);
-  for (const auto& line : head) out.append(line).append("\r\n", 2);
-  for (std::string_view line : lines) {
-    AppendHtmlRow(out, line, style);
-    out.append("\r\n", 2);
+  for (std::string_view line : lines) size += kRowOpen.size() + line.size() + kRowCloseLine.size();
+  PieceWriter out(size);
+  for (const auto& line : head) {
+    out.Put(line);
+    out.Put("\r\n");
   }
-  for (std::string_view line : kHtmlFoot) out.append(line).append("\r\n", 2);
-  return out;
+  std::string cell;
+  for (std::string_view line : lines) {
+    out.Put(kRowOpen);
+    // Lines without a tag (most of a file's rows) have nothing to map or cut.
+    if (line.find('<') == std::string_view::npos) {
+      out.Put(line);
+    } else {
+      cell.clear();
+      AppendHtmlCell(cell, line, style);
+      out.Put(cell);
+    }
+    out.Put(kRowCloseLine);
+  }
+  for (std::string_view line : kHtmlFoot) {
+    out.Put(line);
+    out.Put("\r\n");
+  }
+  return out.Finish();
 }
 
 }  // namespace vconfig

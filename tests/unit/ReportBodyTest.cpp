@@ -5,6 +5,7 @@
 #include "diagnostics/Errors.h"
 #include "fakes/MemoryFileSystem.h"
 #include "fakes/MemoryRegistry.h"
+#include "markup/MarkupEscape.h"
 
 namespace vconfig {
 namespace {
@@ -50,6 +51,26 @@ TEST_F(ReportBody, FilesInTheRequestsOrderReadAsTheyAreNow) {
   // A later run reads the files again.
   files_.Put("C:\\WINDOWS\\win.ini", "changed");
   EXPECT_EQ(Build({{0, "Win.ini"}})[2], "changed");
+}
+
+// A file's lines are read into the body and only those holding a markup character are
+// escaped; the others stay exactly as they are in the file.
+TEST_F(ReportBody, FileLinesWithMarkupCharactersAreEscapedAndTheRestKept) {
+  std::string bytes;
+  std::vector<std::string> expected;
+  for (int i = 0; i < 40; ++i) {
+    const std::string line = i % 7 == 3 ? "a<b>&\"" + std::to_string(i) + "\">" : "line " + std::to_string(i);
+    bytes += line + (i % 2 ? "\n" : "\r\n");
+    expected.push_back(EscapeMarkup(line));
+  }
+  bytes += "tail&";
+  expected.push_back("tail&amp;");
+  files_.Put("C:\\WINDOWS\\win.ini", bytes);
+  const TextLines body = Build({{0, "Win.ini"}});
+  ASSERT_EQ(body.size(), expected.size() + 3);
+  for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(body[i + 2], expected[i]) << i;
+  EXPECT_EQ(body[3], "line 1");
+  EXPECT_EQ(body[5], "a&lt;b&gt;&amp;&quot;3&quot;&gt;");
 }
 
 TEST_F(ReportBody, EntriesWithoutContent) {
