@@ -52,6 +52,47 @@ const char* FindBreakOrNul(const char* p, const char* end) {
   return p;
 }
 
+// Finds CR, LF and NUL sixty-four bytes at a time: one mask for a block, from which
+// the breaks of its short lines are taken without searching again.
+class BreakFinder {
+ public:
+  // The first CR, LF or NUL in [p, end), or end. Successive calls go forward, over
+  // bytes that do not change (end may grow).
+  const char* Next(const char* p, const char* end) {
+    for (;;) {
+      if (block_ && p >= block_ && p < block_ + 64) {
+        const uint64_t ahead = mask_ & (~uint64_t{0} << (p - block_));
+        if (ahead != 0) return block_ + __builtin_ctzll(ahead);
+        p = block_ + 64;
+      }
+      if (end - p < 64) {
+        block_ = nullptr;
+        return FindBreakOrNul(p, end);
+      }
+      block_ = p;
+      mask_ = Mask(p);
+    }
+  }
+
+ private:
+  static uint64_t Mask(const char* p) {
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i nul = _mm_setzero_si128();
+    uint64_t mask = 0;
+    for (int k = 0; k < 4; ++k) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
+      const __m128i breaks = _mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf));
+      const __m128i hits = _mm_or_si128(breaks, _mm_cmpeq_epi8(bytes, nul));
+      mask |= static_cast<uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(hits))) << (16 * k);
+    }
+    return mask;
+  }
+
+  const char* block_ = nullptr;
+  uint64_t mask_ = 0;
+};
+
 // The first break at or after p (end when there is none); cr and lf are not needed
 // when the breaks are found sixteen bytes at a time.
 const char* NextBreak(const char* p, const char* end, const char*&, const char*&) {
@@ -65,6 +106,11 @@ const char* FindBreakOrNul(const char* p, const char* end) {
   while (p != end && *p != '\r' && *p != '\n' && *p != '\0') ++p;
   return p;
 }
+
+class BreakFinder {
+ public:
+  const char* Next(const char* p, const char* end) { return FindBreakOrNul(p, end); }
+};
 
 // The first break at or after p (end when there is none). It keeps the next CR and
 // the next LF and searches for each again only once the scan has passed it, so that
@@ -247,9 +293,13 @@ void TextLines::SplitMore(SplitScan& scan, bool last) {
   const char* const base = text_.data();
   const char* end = base + text_.size();
   const char* p = base + scan.searched;
+  BreakFinder breaks;
   for (;;) {
-    const char* const at = FindBreakOrNul(p, end);
-    if (at == end) break;
+    const char* const at = breaks.Next(p, end);
+    if (at == end) {
+      p = end;
+      break;
+    }
     if (*at == '\0') {
       scan.ended = true;
       end = at;
