@@ -325,20 +325,6 @@ void TextLines::SplitAppended(size_t start) {
   SplitMore(scan, true);
 }
 
-LineScanner::LineScanner(std::string_view bytes) {
-  bytes = BeforeNul(bytes);
-  p_ = bytes.data();
-  end_ = p_ + bytes.size();
-}
-
-bool LineScanner::Next(std::string_view& line) {
-  if (p_ == end_) return false;
-  const char* const at = NextBreak(p_, end_, cr_, lf_);
-  line = std::string_view(p_, static_cast<size_t>(at - p_));
-  p_ = at == end_ ? end_ : at + BreakLength(at, end_);
-  return true;
-}
-
 std::string CrLfText(std::string_view bytes) {
   bytes = BeforeNul(bytes);
   std::string out;
@@ -398,14 +384,10 @@ void AppendFileLines(FileSystem& fs, const std::string& path, TextLines& lines,
 }
 
 std::string ReadCrLfText(FileSystem& fs, const std::string& path) {
-  return CrLfText(ReadShownFileBytes(fs, path));
-}
-
-std::string ReadShownFileBytes(FileSystem& fs, const std::string& path) {
   CheckShownFileSize(fs, path);
   auto content = fs.ReadBytes(path);
   if (!content) throw EFileOpenError(path);
-  return std::move(*content);
+  return CrLfText(*content);
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <iosfwd>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -149,21 +150,6 @@ std::string JoinTextLines(const TextLines& lines);
 // first NUL with every line ended by CR LF.
 std::string CrLfText(std::string_view bytes);
 
-// The lines of a text as SplitTextLines finds them, one at a time, without copying.
-class LineScanner {
- public:
-  explicit LineScanner(std::string_view bytes);
-  // The next line; false when there is none left.
-  bool Next(std::string_view& line);
-
- private:
-  const char* p_;
-  const char* end_;
-  // The next CR and LF, where the scan looks for them one at a time.
-  const char* cr_ = nullptr;
-  const char* lf_ = nullptr;
-};
-
 // Throws EFileOpenError when the file cannot be read, EFileTooLargeError (before
 // reading) when it is larger than the program shows.
 TextLines ReadTextLines(FileSystem& fs, const std::string& path);
@@ -173,8 +159,6 @@ void AppendFileLines(FileSystem& fs, const std::string& path, TextLines& lines,
                      size_t spareBytes = 0);
 // The file's text as CrLfText gives it; throws EFileOpenError when it cannot be read.
 std::string ReadCrLfText(FileSystem& fs, const std::string& path);
-// The file's bytes, with the same checks as ReadTextLines.
-std::string ReadShownFileBytes(FileSystem& fs, const std::string& path);
 
 // Rewrites (or creates) the file. Refuses with EBinaryFileError an existing file that
 // holds a NUL byte, since its tail after the NUL was never shown. Throws

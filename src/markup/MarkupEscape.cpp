@@ -30,10 +30,11 @@ size_t FindEscaped(std::string_view text, size_t i) {
 
 }  // namespace
 
-bool NeedsEscaping(std::string_view text) { return FindEscaped(text, 0) != text.size(); }
-
-void AppendEscapedMarkup(std::string& out, std::string_view text) {
+std::string EscapeMarkup(std::string_view text) {
   size_t i = FindEscaped(text, 0);
+  if (i == text.size()) return std::string(text);
+  std::string out;
+  out.reserve(text.size() + text.size() / 4 + 8);
   out.append(text.substr(0, i));
   while (i < text.size()) {
     switch (text[i]) {
@@ -49,13 +50,6 @@ void AppendEscapedMarkup(std::string& out, std::string_view text) {
     out.append(text.substr(i + 1, next - i - 1));
     i = next;
   }
-}
-
-std::string EscapeMarkup(std::string_view text) {
-  if (FindEscaped(text, 0) == text.size()) return std::string(text);
-  std::string out;
-  out.reserve(text.size() + text.size() / 4 + 8);
-  AppendEscapedMarkup(out, text);
   return out;
 }
 

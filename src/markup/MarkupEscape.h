@@ -15,12 +15,6 @@ namespace vconfig {
 // returned unchanged.
 std::string EscapeMarkup(std::string_view text);
 
-// Whether the text holds one of "&<>\"", which EscapeMarkup changes.
-bool NeedsEscaping(std::string_view text);
-
-// Appends EscapeMarkup(text) to out, without a string of its own.
-void AppendEscapedMarkup(std::string& out, std::string_view text);
-
 // The same in place: text without those four characters is left as it is, uncopied.
 void EscapeMarkupInPlace(std::string& text);
 

@@ -118,10 +118,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Strings expected = SplitSlowly(bytes);
   Check(Same(lines, expected));
   Check(vconfig::CrLfText(bytes) == vconfig::JoinTextLines(lines));
-  vconfig::LineScanner scan(bytes);
-  Strings scanned;
-  for (std::string_view line; scan.Next(line);) scanned.emplace_back(line);
-  Check(scanned == expected);
   Steps steps(bytes.substr(size / 2));
   EditBoth(lines, expected, steps);
   Check(lines == vconfig::TextLines(lines) && lines.Strings() == expected);
