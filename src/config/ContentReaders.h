@@ -66,7 +66,8 @@ StringList SourceRows(const ConfigSource& source, ContentEnvironment& env,
                       RowUse use = RowUse::ContentList);
 
 // The rows of one source's section as a report shows them (SourceRows for a report),
-// appended to the report's lines; a file's lines are escaped straight into them.
+// appended to the report's lines. A file is read straight into their buffer; only its
+// lines that hold a character to escape get a text of their own.
 void AppendReportRows(const ConfigSource& source, ContentEnvironment& env, TextLines& lines);
 
 // Receives the content list's sections while a group loads.
