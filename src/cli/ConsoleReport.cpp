@@ -109,14 +109,14 @@ std::vector<std::string> UnknownCaptions(const ReportSubject& subject,
   return unknown;
 }
 
-std::vector<std::string> ConsoleReportBody(const ReportSubject& subject,
-                                           const std::vector<ReportSection>& sections,
-                                           std::vector<std::string>& problems) {
-  std::vector<std::string> body;
+TextLines ConsoleReportBody(const ReportSubject& subject,
+                            const std::vector<ReportSection>& sections,
+                            std::vector<std::string>& problems) {
+  TextLines body;
   for (const ReportSection& section : sections) {
     const ConfigSource& source = *section.source;
     const std::string& title = subject.catalogue.GroupTitle(source.group);
-    std::vector<std::string> lines;
+    TextLines lines;
     if (source.kind == SourceKind::RunKey && !section.scope->registry) {
       lines = {ReportHeading(title, section.caption), " ", subject.registryNote, " "};
     } else {
@@ -131,14 +131,14 @@ std::vector<std::string> ConsoleReportBody(const ReportSubject& subject,
                                subject.otherFileCaption};
         // The report window's own body, under the caption that names the user.
         lines = BuildReportBody(request, subject.catalogue, env);
-        lines.front() = ReportHeading(title, section.caption);
+        lines.replace(0, ReportHeading(title, section.caption));
       } catch (const std::exception& e) {
         problems.push_back(section.caption + ": " + e.what());
         lines = {ReportHeading(title, section.caption), " ", std::string("Not read: ") + e.what(),
                  " "};
       }
     }
-    body.insert(body.end(), lines.begin(), lines.end());
+    body.append(lines);
   }
   return body;
 }

@@ -8,6 +8,7 @@
 
 #include "app/SystemLocations.h"
 #include "config/Catalogue.h"
+#include "config/TextLines.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
 
@@ -49,9 +50,9 @@ std::vector<std::string> UnknownCaptions(const ReportSubject& subject,
 
 // The report window's body for the sections. A source that cannot be read is named
 // in problems with its reason, and its section says so.
-std::vector<std::string> ConsoleReportBody(const ReportSubject& subject,
-                                           const std::vector<ReportSection>& sections,
-                                           std::vector<std::string>& problems);
+TextLines ConsoleReportBody(const ReportSubject& subject,
+                            const std::vector<ReportSection>& sections,
+                            std::vector<std::string>& problems);
 
 struct ReportRecord {
   std::string group, source, location, user, view, name, type, data;

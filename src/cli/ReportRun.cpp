@@ -51,7 +51,7 @@ ReportOutput RenderConsoleReport(const ReportOptions& options, const ReportSubje
                                                    : RecordsToJson(facts, records, codePage);
     return out;
   }
-  std::vector<std::string> lines = ConsoleReportBody(subject, sections, out.problems);
+  TextLines lines = ConsoleReportBody(subject, sections, out.problems);
   // As the report window: an empty body produces nothing.
   if (lines.empty()) return out;
   CompleteReport(lines, stamp);

@@ -2,6 +2,7 @@
 
 #include "config/TextLines.h"
 #include "diagnostics/Errors.h"
+#include "markup/ByteSearch.h"
 #include "markup/MarkupEscape.h"
 
 namespace vconfig {
@@ -15,8 +16,8 @@ std::string OtherFileRow(const std::string& otherFileCaption) {
   return "<FONT color=\"clblue\" size=\"12\">" + EscapeMarkup(otherFileCaption) + "</FONT>";
 }
 
-std::string PlainTextRow(const std::string& text) {
-  if (text.find("</") == std::string::npos) return text;
+std::string PlainTextRow(std::string_view text) {
+  if (text.find("</") == std::string_view::npos) return std::string(text);
   return "<FONT>" + EscapeMarkup(text) + "</FONT>";
 }
 
@@ -53,7 +54,7 @@ StringList getrunctostringlst(FileSystem& files, const SystemLocations& location
 
 StringList ReadSourceFile(FileSystem& files, const std::string& path) {
   if (!files.FileExists(path)) return {};
-  return ReadTextLines(files, path);
+  return ReadTextLines(files, path).Strings();
 }
 
 namespace {
@@ -86,6 +87,31 @@ StringList SourceRows(const ConfigSource& source, ContentEnvironment& env, RowUs
       return {OtherFileRow(env.otherFileCaption)};
   }
   return {};
+}
+
+void AppendReportRows(const ConfigSource& source, ContentEnvironment& env, TextLines& lines) {
+  if (source.kind != SourceKind::TextFile) {
+    for (const std::string& row : SourceRows(source, env, RowUse::Report)) lines.push_back(row);
+    return;
+  }
+  const std::string path = SourceLocation(source, env.locations).path;
+  if (!env.files.FileExists(path)) return;
+  // The file is read into the lines' buffer; a line that needs escaping is replaced
+  // by its escaped text, for which there is some room after the file.
+  size_t i = lines.size();
+  const auto size = env.files.FileSize(path);
+  AppendFileLines(env.files, path, lines, size ? static_cast<size_t>(*size / 16) + 64 : 64);
+  // The file's lines lie one after the other in the buffer, apart only by line breaks:
+  // they are searched as one run, and the line that holds a hit is replaced.
+  while (i < lines.size()) {
+    const std::string_view last = lines.back();
+    const char* const end = last.data() + last.size();
+    const char* const hit = FindAnyOf(lines[i].data(), end, '&', '<', '>', '"');
+    if (hit == end) break;
+    while (lines[i].data() + lines[i].size() < hit) ++i;
+    lines.replace(i, EscapeMarkup(lines[i]));
+    ++i;
+  }
 }
 
 void LoadGroupSections(const Catalogue& catalogue, int group, ContentEnvironment& env,

@@ -4,10 +4,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/SystemLocations.h"
 #include "config/Catalogue.h"
+#include "config/TextLines.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
 
@@ -26,7 +28,7 @@ std::string OtherFileRow(const std::string& otherFileCaption);
 // The content list's row of a file line or a file name: the text itself, which the
 // list draws as plain text; but a text holding "</" would be drawn as markup, so it
 // is escaped inside an element that changes nothing.
-std::string PlainTextRow(const std::string& text);
+std::string PlainTextRow(std::string_view text);
 
 // The RunValueLine rows of a key in the given view, in the registry's enumeration order. The key is
 // opened for reading only, so that an account without administrative rights still
@@ -62,6 +64,11 @@ enum class RowUse { ContentList, Report };
 // The rows of one source's section.
 StringList SourceRows(const ConfigSource& source, ContentEnvironment& env,
                       RowUse use = RowUse::ContentList);
+
+// The rows of one source's section as a report shows them (SourceRows for a report),
+// appended to the report's lines. A file is read straight into their buffer; only its
+// lines that hold a character to escape get a text of their own.
+void AppendReportRows(const ConfigSource& source, ContentEnvironment& env, TextLines& lines);
 
 // Receives the content list's sections while a group loads.
 class ContentSink {

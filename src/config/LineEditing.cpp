@@ -10,8 +10,11 @@ namespace {
 // escaped, every other line as it is.
 bool ShowsAs(const TextLines& lines, const TextLines& shown) {
   if (lines.size() != shown.size()) return false;
-  for (size_t i = 0; i < lines.size(); ++i)
-    if (PlainTextRow(lines[i]) != shown[i]) return false;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const std::string_view line = lines[i];
+    const bool plain = line.find("</") == std::string_view::npos;
+    if (plain ? line != shown[i] : PlainTextRow(line) != shown[i]) return false;
+  }
   return true;
 }
 
@@ -35,7 +38,7 @@ void ApplyLineChange(TextLines& lines, LineEditMode mode, int index, const std::
     }
     // Inserting at the very end is still an insertion before "nothing".
     if (index > count) throw EListIndexError(index);
-    lines.insert(lines.begin() + index, text);
+    lines.insert(static_cast<size_t>(index), text);
     return;
   }
   if (index < 0) {
@@ -43,7 +46,7 @@ void ApplyLineChange(TextLines& lines, LineEditMode mode, int index, const std::
     return;
   }
   if (index >= count) throw EListIndexError(index);
-  lines[index] = text;
+  lines.replace(static_cast<size_t>(index), text);
 }
 
 TextLines ReadShownLines(FileSystem& fs, const std::string& path, const TextLines& shown) {
@@ -64,16 +67,16 @@ std::optional<std::string> LineForEditing(FileSystem& fs, const std::string& pat
   const TextLines lines = ReadShownLines(fs, path, shown);
   if (lines.empty()) return std::nullopt;
   if (index < 0 || index >= static_cast<long>(lines.size())) throw EListIndexError(index);
-  return lines[index];
+  return std::string(lines[static_cast<size_t>(index)]);
 }
 
 bool RemoveLine(FileSystem& fs, const std::string& path, const TextLines& shown, int index,
                 const std::function<bool(const std::string& line)>& agree) {
   TextLines lines = ReadShownLines(fs, path, shown);
   if (index < 0 || index >= static_cast<long>(lines.size())) return false;
-  if (!agree(lines[index])) return false;
+  if (!agree(std::string(lines[static_cast<size_t>(index)]))) return false;
   lines = ReadShownLines(fs, path, shown);
-  lines.erase(lines.begin() + index);
+  lines.erase(static_cast<size_t>(index));
   WriteTextLines(fs, path, lines);
   return true;
 }

@@ -54,7 +54,7 @@ std::string EditorMemo::Text() const {
   return text;
 }
 
-void EditorMemo::SetLines(const std::vector<std::string>& lines) {
+void EditorMemo::SetLines(const TextLines& lines) {
   // Every line ends with CR LF, so that a last empty line is kept as a line.
   SetText(JoinTextLines(lines));
 }
@@ -75,7 +75,7 @@ void EditorMemo::SetText(const std::string& text) {
   intact_ = Text() == text;
 }
 
-std::vector<std::string> EditorMemo::Lines() const { return SplitTextLines(Text()); }
+TextLines EditorMemo::Lines() const { return SplitTextLines(Text()); }
 
 int EditorMemo::MarginX() const {
   // Straight to the edit control's own procedure: the margin is checked on nearly

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "config/TextLines.h"
 #include "controls/WindowSubclass_win.h"
 #include "platform/Handles_win.h"
 
@@ -32,11 +33,11 @@ class EditorMemo {
 
   void Clear();
   // Replaces the text by the lines; each line is shown as stored.
-  void SetLines(const std::vector<std::string>& lines);
+  void SetLines(const TextLines& lines);
   // The same for text whose every line already ends with CR LF (a file's text as
   // CrLfText gives it), without taking it apart into lines first.
   void SetText(const std::string& text);
-  std::vector<std::string> Lines() const;
+  TextLines Lines() const;
   // False when the lines set last did not come back unchanged from the control.
   bool LinesIntact() const { return intact_; }
   std::string Text() const;

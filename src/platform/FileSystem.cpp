@@ -8,6 +8,13 @@
 
 namespace vconfig {
 
+bool FileSystem::AppendBytes(const std::string& path, std::string& out) {
+  const auto bytes = ReadBytes(path);
+  if (!bytes) return false;
+  out.append(*bytes);
+  return true;
+}
+
 void CheckShownFileSize(FileSystem& fs, const std::string& path) {
   const auto size = fs.FileSize(path);
   if (size && *size > kMaxShownFileSize) throw EFileTooLargeError(path);

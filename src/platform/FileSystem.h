@@ -31,6 +31,9 @@ class FileSystem {
   virtual std::optional<uint64_t> FileSize(const std::string& path) = 0;
   // The whole file; empty when it cannot be opened.
   virtual std::optional<std::string> ReadBytes(const std::string& path) = 0;
+  // The whole file appended to `out`, without a buffer of its own in between; false
+  // (and `out` as it was) when it cannot be opened or read.
+  virtual bool AppendBytes(const std::string& path, std::string& out);
   // Writes the complete content to a temporary file beside the target and then puts
   // it in place, so that a failed write never leaves a truncated target. Returns
   // false and leaves the target untouched when that cannot be done.

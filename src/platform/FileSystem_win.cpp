@@ -73,18 +73,27 @@ bool Win32FileSystem::FileExists(const std::string& path) {
 }
 
 std::optional<std::string> Win32FileSystem::ReadBytes(const std::string& path) {
+  std::string content;
+  if (!AppendBytes(path, content)) return std::nullopt;
+  return content;
+}
+
+bool Win32FileSystem::AppendBytes(const std::string& path, std::string& out) {
   UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return std::nullopt;
-  std::string content;
+  if (!file) return false;
+  const size_t start = out.size();
   char buf[65536];
   for (;;) {
     DWORD read = 0;
-    if (!::ReadFile(file.get(), buf, sizeof buf, &read, nullptr)) return std::nullopt;
+    if (!::ReadFile(file.get(), buf, sizeof buf, &read, nullptr)) {
+      out.resize(start);
+      return false;
+    }
     if (read == 0) break;
-    content.append(buf, read);
+    out.append(buf, read);
   }
-  return content;
+  return true;
 }
 
 bool Win32FileSystem::ReplaceContent(const std::string& path, const std::string& content) {

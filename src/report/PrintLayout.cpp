@@ -7,7 +7,7 @@
 namespace vconfig {
 namespace {
 
-int PrintSize(const std::string& line) {
+int PrintSize(std::string_view line) {
   const auto size = LineFontSize(line);
   return size && *size > 0 ? *size : kPrintDefaultPoints;
 }
@@ -23,9 +23,9 @@ std::string PrintTitleLine() {
   return std::string(32, ' ') + "<FONT size=\"14\">VornInfo Report</FONT>";
 }
 
-bool printtext(std::vector<std::string> lines, PrinterSurface& printer) {
+bool printtext(TextLines lines, PrinterSurface& printer) {
   if (!printer.BeginJob(kPrintJobTitle)) return false;
-  lines.insert(lines.begin(), PrintTitleLine());
+  lines.insert(0, PrintTitleLine());
   const int width = printer.PageWidth();
   const int height = printer.PageHeight();
   const int margin = width / 20;
@@ -38,7 +38,7 @@ bool printtext(std::vector<std::string> lines, PrinterSurface& printer) {
   int page = 1;
   int y = 0;  // top of the last printed line
   bool pageHasLines = false;
-  for (const auto& line : lines) {
+  for (std::string_view line : lines) {
     const int size = PrintSize(line);
     printer.SetFontSize(size);
     const std::string text = StripMarkup(line);

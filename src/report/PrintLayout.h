@@ -2,7 +2,8 @@
 #pragma once
 
 #include <string>
-#include <vector>
+
+#include "config/TextLines.h"
 
 #include "report/PrinterSurface.h"
 
@@ -19,6 +20,6 @@ std::string PrintTitleLine();
 // Prints the lines, one per printed line, with a page-number footer on every page,
 // in a band below the page's last line.
 // Returns false when the job was cancelled before anything was printed.
-bool printtext(std::vector<std::string> lines, PrinterSurface& printer);
+bool printtext(TextLines lines, PrinterSurface& printer);
 
 }  // namespace vconfig

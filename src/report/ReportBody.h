@@ -4,7 +4,8 @@
 #pragma once
 
 #include <string>
-#include <vector>
+
+#include "config/TextLines.h"
 
 #include "config/Catalogue.h"
 #include "config/ContentReaders.h"
@@ -17,7 +18,7 @@ std::string ReportHeading(const std::string& sectionCaption, const std::string& 
 
 // Sources are read now, in the request's order. The other-file entry and captions
 // the catalogue does not know contribute their heading and spacers only.
-std::vector<std::string> BuildReportBody(const ReportRequest& request, const Catalogue& catalogue,
-                                         ContentEnvironment& env);
+TextLines BuildReportBody(const ReportRequest& request, const Catalogue& catalogue,
+                          ContentEnvironment& env);
 
 }  // namespace vconfig

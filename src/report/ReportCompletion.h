@@ -2,7 +2,8 @@
 #pragma once
 
 #include <string>
-#include <vector>
+
+#include "config/TextLines.h"
 
 namespace vconfig {
 
@@ -18,6 +19,6 @@ struct ReportStamp {
 };
 
 // Title and date line in front, spacer, rule and closing line behind.
-void CompleteReport(std::vector<std::string>& lines, const ReportStamp& stamp);
+void CompleteReport(TextLines& lines, const ReportStamp& stamp);
 
 }  // namespace vconfig

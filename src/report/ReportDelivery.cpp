@@ -24,7 +24,7 @@ void WriteFileBytes(FileSystem& files, const std::string& path, const std::strin
   if (!files.ReplaceContent(path, bytes)) throw EFileCreateError(path);
 }
 
-void SaveReport(std::vector<std::string>& lines, ReportServices& services) {
+void SaveReport(const TextLines& lines, ReportServices& services) {
   const auto path = services.ChooseSaveFile();
   if (!path) return;
   const std::string ext = FileExtension(*path);
@@ -37,12 +37,12 @@ void SaveReport(std::vector<std::string>& lines, ReportServices& services) {
   }
 }
 
-void PrintReport(std::vector<std::string>& lines, ReportServices& services) {
+void PrintReport(TextLines& lines, ReportServices& services) {
   auto printer = services.ChoosePrinter();
   if (printer) printtext(std::move(lines), *printer);
 }
 
-void SendReport(std::vector<std::string>& lines, ReportServices& services) {
+void SendReport(const TextLines& lines, ReportServices& services) {
   // Taken from the program's folder: every file dialog moves the current one.
   const std::string folder = MailFolder(services.ProgramFolder());
   // The text goes with the mail as a saved text report would read: made from the
@@ -73,8 +73,7 @@ std::string FileExtension(const std::string& path) {
   return dot == std::string::npos ? std::string() : path.substr(dot);
 }
 
-void DeliverReport(ReportAction action, std::vector<std::string>& lines,
-                   ReportServices& services) {
+void DeliverReport(ReportAction action, TextLines& lines, ReportServices& services) {
   if (lines.empty() || action == ReportAction::None) return;
   ReportStamp stamp;
   stamp.createdOn = GetLangString(50201);

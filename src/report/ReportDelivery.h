@@ -56,7 +56,6 @@ std::string FileExtension(const std::string& path);
 
 // Completes the lines in place and performs the action. An empty body produces
 // nothing. File errors propagate as exceptions.
-void DeliverReport(ReportAction action, std::vector<std::string>& lines,
-                   ReportServices& services);
+void DeliverReport(ReportAction action, TextLines& lines, ReportServices& services);
 
 }  // namespace vconfig

@@ -99,7 +99,7 @@ void Win32ReportServices::ShowInfo(const std::string& text, const std::string& c
 
 void Win32ReportServices::ShowError(const std::string& text) { ShowErrorBox(text); }
 
-void DeliverReport(HWND owner, ReportAction action, std::vector<std::string>& lines) {
+void DeliverReport(HWND owner, ReportAction action, TextLines& lines) {
   Win32ReportServices services(owner);
   DeliverReport(action, lines, services);
 }

@@ -34,6 +34,6 @@ class Win32ReportServices : public ReportServices {
 
 // Completes the lines and saves, prints or sends them. Runs after the report window
 // is gone, so its dialogs belong to the owner (the main window).
-void DeliverReport(HWND owner, ReportAction action, std::vector<std::string>& lines);
+void DeliverReport(HWND owner, ReportAction action, TextLines& lines);
 
 }  // namespace vconfig

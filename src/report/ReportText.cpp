@@ -1,5 +1,6 @@
 #include "report/ReportText.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "markup/ByteSearch.h"
@@ -223,11 +224,20 @@ std::optional<int> LineFontSize(std::string_view line) {
   return value;
 }
 
-void StripAllMarkup(std::vector<std::string>& lines) {
-  for (auto& line : lines) {
-    char* const begin = line.data();
-    line.resize(static_cast<size_t>(StripInto(begin, begin + line.size(), begin) - begin));
+void StripAllMarkup(TextLines& lines) {
+  size_t bytes = 0;
+  for (std::string_view line : lines) bytes += line.size();
+  TextLines text;
+  text.ReserveMore(lines.size(), bytes);
+  for (std::string_view line : lines) {
+    text.AppendLine([line](std::string& buffer) {
+      const size_t at = buffer.size();
+      buffer.resize(at + line.size());
+      char* const end = StripInto(line.data(), line.data() + line.size(), buffer.data() + at);
+      buffer.resize(static_cast<size_t>(end - buffer.data()));
+    });
   }
+  lines = std::move(text);
 }
 
 std::array<TColor, 25> HtmlReportStyle::ClassicSystemColors() {
@@ -302,25 +312,25 @@ void AppendHtmlRow(std::string& out, std::string_view line, const HtmlReportStyl
 
 }  // namespace
 
-void ConvertToHtml(std::vector<std::string>& lines, const HtmlReportStyle& style) {
-  std::string row;
-  for (auto& line : lines) {
-    row.reserve(kRowOpen.size() + line.size() + kRowClose.size() + 16);
-    AppendHtmlRow(row, line, style);
-    line.swap(row);
-    row.clear();
-  }
+void ConvertToHtml(TextLines& lines, const HtmlReportStyle& style) {
   const std::vector<std::string> head = HtmlHead(style);
-  lines.insert(lines.begin(), head.begin(), head.end());
-  lines.insert(lines.end(), std::begin(kHtmlFoot), std::end(kHtmlFoot));
+  size_t bytes = 0;
+  for (std::string_view line : lines) bytes += kRowOpen.size() + line.size() + kRowClose.size();
+  TextLines html;
+  html.ReserveMore(head.size() + lines.size() + std::size(kHtmlFoot), bytes + 256);
+  for (const std::string& line : head) html.push_back(line);
+  for (std::string_view line : lines)
+    html.AppendLine([line, &style](std::string& buffer) { AppendHtmlRow(buffer, line, style); });
+  for (std::string_view line : kHtmlFoot) html.push_back(line);
+  lines = std::move(html);
 }
 
-std::string PlainTextReport(const std::vector<std::string>& lines) {
+std::string PlainTextReport(const TextLines& lines) {
   size_t size = 0;
-  for (const auto& line : lines) size += line.size() + 2;
+  for (std::string_view line : lines) size += line.size() + 2;
   std::string out(size, '\0');
   char* w = out.data();
-  for (const auto& line : lines) {
+  for (std::string_view line : lines) {
     w = StripInto(line.data(), line.data() + line.size(), w);
     *w++ = '\r';
     *w++ = '\n';
@@ -329,20 +339,67 @@ std::string PlainTextReport(const std::vector<std::string>& lines) {
   return out;
 }
 
-std::string HtmlReport(const std::vector<std::string>& lines, const HtmlReportStyle& style) {
+namespace {
+
+// Writes pieces into a string made large enough ahead (it grows to twice its size when
+// a piece would pass its end): a copy per piece, without an append's bookkeeping.
+class PieceWriter {
+ public:
+  explicit PieceWriter(size_t size) : out_(size, '\0'), w_(out_.data()) {}
+
+  void Put(std::string_view piece) {
+    if (static_cast<size_t>(out_.data() + out_.size() - w_) < piece.size()) Grow(piece.size());
+    std::memcpy(w_, piece.data(), piece.size());
+    w_ += piece.size();
+  }
+  std::string Finish() {
+    out_.resize(static_cast<size_t>(w_ - out_.data()));
+    return std::move(out_);
+  }
+
+ private:
+  void Grow(size_t n) {
+    const size_t used = static_cast<size_t>(w_ - out_.data());
+    out_.resize(std::max(2 * out_.size(), used + n));
+    w_ = out_.data() + used;
+  }
+
+  std::string out_;
+  char* w_;
+};
+
+constexpr std::string_view kRowCloseLine = "</TD></TR>\r\n";
+
+}  // namespace
+
+std::string HtmlReport(const TextLines& lines, const HtmlReportStyle& style) {
   const std::vector<std::string> head = HtmlHead(style);
   size_t size = 64;
   for (const auto& line : head) size += line.size() + 2;
-  for (const auto& line : lines) size += kRowOpen.size() + line.size() + kRowClose.size() + 2;
-  std::string out;
-  out.reserve(size);
-  for (const auto& line : head) out.append(line).append("\r\n", 2);
-  for (const auto& line : lines) {
-    AppendHtmlRow(out, line, style);
-    out.append("\r\n", 2);
+  for (std::string_view line : lines) size += kRowOpen.size() + line.size() + kRowCloseLine.size();
+  PieceWriter out(size);
+  for (const auto& line : head) {
+    out.Put(line);
+    out.Put("\r\n");
   }
-  for (std::string_view line : kHtmlFoot) out.append(line).append("\r\n", 2);
-  return out;
+  std::string cell;
+  for (std::string_view line : lines) {
+    out.Put(kRowOpen);
+    // Lines without a tag (most of a file's rows) have nothing to map or cut.
+    if (line.find('<') == std::string_view::npos) {
+      out.Put(line);
+    } else {
+      cell.clear();
+      AppendHtmlCell(cell, line, style);
+      out.Put(cell);
+    }
+    out.Put(kRowCloseLine);
+  }
+  for (std::string_view line : kHtmlFoot) {
+    out.Put(line);
+    out.Put("\r\n");
+  }
+  return out.Finish();
 }
 
 }  // namespace vconfig

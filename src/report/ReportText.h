@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "config/TextLines.h"
 #include "markup/Color.h"
 
 namespace vconfig {
@@ -31,7 +32,7 @@ std::string MapFontSizes(std::string_view line);
 std::optional<int> LineFontSize(std::string_view line);
 
 // Every line through StripMarkup.
-void StripAllMarkup(std::vector<std::string>& lines);
+void StripAllMarkup(TextLines& lines);
 
 // What an HTML report takes from the system it was made on.
 struct HtmlReportStyle {
@@ -55,14 +56,14 @@ std::string HtmlCell(std::string_view line, const HtmlReportStyle& style);
 
 // The HTML document: head with the character set, then one table row per line (each
 // through HtmlCell), the table and the document closed.
-void ConvertToHtml(std::vector<std::string>& lines, const HtmlReportStyle& style = {});
+void ConvertToHtml(TextLines& lines, const HtmlReportStyle& style = {});
 
 // The text file of a report, in one buffer: the bytes of
 // JoinTextLines(lines after StripAllMarkup), without changing the lines.
-std::string PlainTextReport(const std::vector<std::string>& lines);
+std::string PlainTextReport(const TextLines& lines);
 
 // The HTML file of a report, in one buffer: the bytes of
 // JoinTextLines(lines after ConvertToHtml), without changing the lines.
-std::string HtmlReport(const std::vector<std::string>& lines, const HtmlReportStyle& style = {});
+std::string HtmlReport(const TextLines& lines, const HtmlReportStyle& style = {});
 
 }  // namespace vconfig

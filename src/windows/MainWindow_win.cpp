@@ -291,7 +291,7 @@ void MainWindow::MakeReport() {
     request = OpenReportWindow(hwnd(), sourceTree_->Sections(), images_.get());
   }
   ContentEnvironment env = Environment();
-  std::vector<std::string> body = BuildReportBody(request, catalogue_, env);
+  TextLines body = BuildReportBody(request, catalogue_, env);
   DeliverReport(hwnd(), request.action, body);
 }
 

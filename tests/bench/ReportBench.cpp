@@ -87,7 +87,7 @@ void BM_ReportOfEverySource(benchmark::State& state) {
   ContentEnvironment env{s.files, s.registry, s.locations, "Other file"};
   const ReportStamp stamp{"Created on ", "08.12.2026", "07:00:00", "Made by ", "Vorn Info Config"};
   for (auto _ : state) {
-    std::vector<std::string> lines = BuildReportBody(s.request, s.catalogue, env);
+    TextLines lines = BuildReportBody(s.request, s.catalogue, env);
     CompleteReport(lines, stamp);
     std::string html = HtmlReport(lines);
     std::string text = PlainTextReport(lines);

@@ -69,7 +69,7 @@ void BM_SplitTextLines(benchmark::State& state) {
     TextLines result = SplitTextLines(file);
     const double t1 = CpuSeconds();
     lines = result.size();
-    benchmark::DoNotOptimize(result.data());
+    benchmark::DoNotOptimize(&result);
     state.PauseTiming();
     result = TextLines();
     const double t2 = CpuSeconds();

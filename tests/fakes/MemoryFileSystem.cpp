@@ -62,6 +62,13 @@ std::optional<std::string> MemoryFileSystem::ReadBytes(const std::string& path) 
   return f->content;
 }
 
+bool MemoryFileSystem::AppendBytes(const std::string& path, std::string& out) {
+  const File* f = Get(path);
+  if (!f) return false;
+  out.append(f->content);
+  return true;
+}
+
 bool MemoryFileSystem::ReplaceContent(const std::string& path, const std::string& content) {
   if (!failWrites_.empty() && Key(path) == Key(failWrites_)) return false;
   auto it = files_.find(Key(path));

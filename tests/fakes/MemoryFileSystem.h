@@ -30,6 +30,7 @@ class MemoryFileSystem : public FileSystem {
   std::optional<uint64_t> FileSize(const std::string& path) override;
   bool RemoveFile(const std::string& path) override;
   std::optional<std::string> ReadBytes(const std::string& path) override;
+  bool AppendBytes(const std::string& path, std::string& out) override;
   bool ReplaceContent(const std::string& path, const std::string& content) override;
   uint32_t GetAttributes(const std::string& path) override;
   bool SetAttributes(const std::string& path, uint32_t attributes) override;

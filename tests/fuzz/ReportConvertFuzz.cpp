@@ -6,8 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "fakes/RecordingSurface.h"
+#include "config/ContentReaders.h"
 #include "config/TextLines.h"
+#include "fakes/MemoryFileSystem.h"
+#include "fakes/MemoryRegistry.h"
+#include "fakes/RecordingSurface.h"
 #include "markup/Markup.h"
 #include "markup/MarkupEscape.h"
 #include "report/ReportText.h"
@@ -118,15 +121,36 @@ std::string DrawnText(const std::string& markup) {
   return drawn;
 }
 
+// The bytes as a file in a report: read into the body after a line already there, each
+// of its lines escaped as EscapeMarkup escapes it on its own.
+void CheckFileInReport(const std::string& bytes) {
+  static const vconfig::Catalogue catalogue =
+      vconfig::Catalogue::Build(false, "Other file", "Files", "Autostart");
+  vconfig::SystemLocations locations;
+  locations.windowsDir = "C:\\WINDOWS";
+  locations.systemDir = "C:\\WINDOWS\\SYSTEM";
+  vconfig::MemoryFileSystem files;
+  vconfig::MemoryRegistry registry;
+  files.Put("C:\\WINDOWS\\win.ini", bytes);
+  vconfig::ContentEnvironment env{files, registry, locations, "Other file"};
+  vconfig::TextLines body{"<FONT>&amp;</FONT>"};
+  vconfig::AppendReportRows(*catalogue.Find("Win.ini"), env, body);
+  const vconfig::TextLines lines = vconfig::SplitTextLines(bytes);
+  Check(body.size() == lines.size() + 1 && body[0] == "<FONT>&amp;</FONT>");
+  for (size_t i = 0; i < lines.size(); ++i) Check(body[i + 1] == vconfig::EscapeMarkup(lines[i]));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string line(reinterpret_cast<const char*>(data), size);
 
+  CheckFileInReport(line);
+
   const std::string text = vconfig::StripMarkup(line);
   Check(text.size() <= line.size());
   Check(text == StripMarkupSlowly(line));
-  std::vector<std::string> stripped{line, line};
+  vconfig::TextLines stripped{line, line};
   vconfig::StripAllMarkup(stripped);
   Check(stripped[0] == text && stripped[1] == text);
 
@@ -157,9 +181,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (points) Check(*points >= 0 && *points <= 99);
 
   // The report files in one buffer are the joined lines of the conversions.
-  std::vector<std::string> lines{line, text, cut};
+  vconfig::TextLines lines{line, text, cut};
   const vconfig::HtmlReportStyle style;
-  std::vector<std::string> textLines = lines;
+  vconfig::TextLines textLines = lines;
   vconfig::StripAllMarkup(textLines);
   Check(vconfig::PlainTextReport(lines) == vconfig::JoinTextLines(textLines));
   const std::string html = vconfig::HtmlReport(lines, style);

@@ -156,9 +156,9 @@ TEST(ContentFidelity, ReportLinesConvertBackToTheLineAsTextAndAsHtml) {
     EXPECT_EQ(StripMarkup(body[i]), kTexts[i]) << "text of " << kTexts[i];
   EXPECT_EQ(StripMarkup(body.back()), "AT&T Update : C:\\R&D\\x.exe <fast> \"8\"");
 
-  std::vector<std::string> html = body;
+  TextLines html(body);
   ConvertToHtml(html);
-  const ParsedHtml parsed = ParseHtml(html);
+  const ParsedHtml parsed = ParseHtml(html.Strings());
   ASSERT_EQ(parsed.cells.size(), body.size());
   for (size_t i = 0; i + 1 < body.size(); ++i) EXPECT_EQ(parsed.cells[i], kTexts[i]);
   EXPECT_EQ(parsed.cells.back(), "AT&T Update : C:\\R&D\\x.exe <fast> \"8\"");
@@ -171,14 +171,14 @@ TEST(ContentFidelity, ReportLinesConvertBackToTheLineAsTextAndAsHtml) {
 // Python's own HTML parser on the HTML report of the same lines: each cell's text
 // (one a line, as Latin-1 bytes) after a line of the start tags it met.
 TEST(ContentFidelity, PythonsHtmlParserReadsTheLinesBack) {
-  std::vector<std::string> html;
+  TextLines html;
   for (const char* line : kTexts) html.push_back(EscapeMarkup(line));
   ConvertToHtml(html);
   const std::string path = ::testing::TempDir() + "fidelity-report.htm";
   {
     FILE* f = fopen(path.c_str(), "wb");
     ASSERT_NE(f, nullptr);
-    for (const auto& line : html) fprintf(f, "%s\r\n", line.c_str());
+    for (std::string_view line : html) fprintf(f, "%s\r\n", std::string(line).c_str());
     fclose(f);
   }
   const std::string script =

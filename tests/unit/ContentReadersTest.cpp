@@ -20,6 +20,9 @@ class LockingFileSystem : public MemoryFileSystem {
     if (path == locked) return std::nullopt;
     return MemoryFileSystem::ReadBytes(path);
   }
+  bool AppendBytes(const std::string& path, std::string& out) override {
+    return path != locked && MemoryFileSystem::AppendBytes(path, out);
+  }
 };
 
 struct RecordingSink : ContentSink {

@@ -125,10 +125,10 @@ TEST_F(OfflineReport, TextAndHtmlAreTheWindowsSaveFormats) {
   MakeXpTree(tree_.path());
   auto offline = Open("bob");
   const std::string txt = Render(*offline, OutputFormat::Txt, {"Boot.ini"});
-  std::vector<std::string> lines =
+  TextLines lines =
       ConsoleReportBody(offline->subject, PlanSections(offline->subject, {"Boot.ini"}), problems_);
   CompleteReport(lines, stamp_);
-  std::vector<std::string> html = lines;
+  TextLines html = lines;
   StripAllMarkup(lines);
   EXPECT_EQ(txt, JoinTextLines(lines));
   EXPECT_EQ(SplitTextLines(txt)[0], "Vorn Info Report");
@@ -181,8 +181,8 @@ TEST_F(OfflineReport, SixtyFourBitInstallationsListTheir32BitRunKey) {
   EXPECT_EQ(autostart[1].caption, "HKL\\Run (32-bit)");
   const auto body = ConsoleReportBody(
       offline->subject, PlanSections(offline->subject, {"HKL\\Run (32-bit)"}), problems_);
-  EXPECT_EQ(body, (std::vector<std::string>{ReportHeading("Autostart", "HKL\\Run (32-bit)"), " ",
-                                            RunValueLine("Old32", "C:\\old\\old32.exe"), " "}));
+  EXPECT_EQ(body, (TextLines{ReportHeading("Autostart", "HKL\\Run (32-bit)"), " ",
+                             RunValueLine("Old32", "C:\\old\\old32.exe"), " "}));
   const auto rows = ParseCsv(Render(*offline, OutputFormat::Csv, {"HKL\\Run (32-bit)"}));
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[1][4], "32-bit");

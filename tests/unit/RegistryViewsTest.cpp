@@ -121,7 +121,7 @@ TEST_F(RegistryViews, AReportOfBothListsBoth) {
   for (const char* caption : {"HKL\\Run", "HKL\\Run (32-bit)"})
     request.items.push_back({1, 0, 1, caption, "Autostart"});
   const auto body = BuildReportBody(request, catalogue, env);
-  EXPECT_EQ(body, (std::vector<std::string>{
+  EXPECT_EQ(body, (TextLines{
                       ReportHeading("Autostart", "HKL\\Run"), " ",
                       RunValueLine("Tray64", "C:\\Program Files\\t64.exe"), " ",
                       ReportHeading("Autostart", "HKL\\Run (32-bit)"), " ",

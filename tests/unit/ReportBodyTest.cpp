@@ -5,6 +5,7 @@
 #include "diagnostics/Errors.h"
 #include "fakes/MemoryFileSystem.h"
 #include "fakes/MemoryRegistry.h"
+#include "markup/MarkupEscape.h"
 
 namespace vconfig {
 namespace {
@@ -18,7 +19,7 @@ class ReportBody : public ::testing::Test {
     locations_.systemDir = "C:\\WINDOWS\\SYSTEM";
   }
 
-  std::vector<std::string> Build(const std::vector<std::pair<int, std::string>>& entries) {
+  TextLines Build(const std::vector<std::pair<int, std::string>>& entries) {
     ReportRequest request;
     request.action = ReportAction::Save;
     for (const auto& [section, caption] : entries)
@@ -43,13 +44,33 @@ TEST_F(ReportBody, FilesInTheRequestsOrderReadAsTheyAreNow) {
   files_.Put("C:\\WINDOWS\\win.ini", "[windows]\nload=\n");
   files_.Put("C:\\WINDOWS\\system.ini", "[boot]\rshell=Explorer.exe");
   const auto body = Build({{0, "MsDos.sys"}, {0, "Win.ini"}, {0, "System.ini"}});
-  EXPECT_EQ(body, (std::vector<std::string>{
+  EXPECT_EQ(body, (TextLines{
                       Heading("Files", "MsDos.sys"), " ", "[Paths]", "WinDir=C:\\WINDOWS", " ",
                       Heading("Files", "Win.ini"), " ", "[windows]", "load=", " ",
                       Heading("Files", "System.ini"), " ", "[boot]", "shell=Explorer.exe", " "}));
   // A later run reads the files again.
   files_.Put("C:\\WINDOWS\\win.ini", "changed");
   EXPECT_EQ(Build({{0, "Win.ini"}})[2], "changed");
+}
+
+// A file's lines are read into the body and only those holding a markup character are
+// escaped; the others stay exactly as they are in the file.
+TEST_F(ReportBody, FileLinesWithMarkupCharactersAreEscapedAndTheRestKept) {
+  std::string bytes;
+  std::vector<std::string> expected;
+  for (int i = 0; i < 40; ++i) {
+    const std::string line = i % 7 == 3 ? "a<b>&\"" + std::to_string(i) + "\">" : "line " + std::to_string(i);
+    bytes += line + (i % 2 ? "\n" : "\r\n");
+    expected.push_back(EscapeMarkup(line));
+  }
+  bytes += "tail&";
+  expected.push_back("tail&amp;");
+  files_.Put("C:\\WINDOWS\\win.ini", bytes);
+  const TextLines body = Build({{0, "Win.ini"}});
+  ASSERT_EQ(body.size(), expected.size() + 3);
+  for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(body[i + 2], expected[i]) << i;
+  EXPECT_EQ(body[3], "line 1");
+  EXPECT_EQ(body[5], "a&lt;b&gt;&amp;&quot;3&quot;&gt;");
 }
 
 TEST_F(ReportBody, EntriesWithoutContent) {
@@ -59,7 +80,7 @@ TEST_F(ReportBody, EntriesWithoutContent) {
   const auto body = Build({{0, "Boot.ini"}, {0, "Other file"}, {1, "HCU\\Run"},
                            {1, "HKL\\Run"}, {1, "No such entry"}});
   EXPECT_EQ(body,
-            (std::vector<std::string>{
+            (TextLines{
                 Heading("Files", "Boot.ini"), " ", " ",      // missing file
                 Heading("Files", "Other file"), " ", " ",    // never any content
                 Heading("Autostart", "HCU\\Run"), " ", RunValueLine("Tray", "C:\\t.exe"),

@@ -82,7 +82,7 @@ class ReportDelivery : public ::testing::Test {
 
   // A file line with a quoted number, as the body carries it (escaped), and a line
   // with an image element.
-  static std::vector<std::string> Body() { return {"a=&quot;8&quot;", "<IMG src=\"x\">b"}; }
+  static TextLines Body() { return {"a=&quot;8&quot;", "<IMG src=\"x\">b"}; }
 
   FakeServices services;
 };
@@ -111,7 +111,7 @@ const char* const kHtmlFile =
 
 TEST_F(ReportDelivery, EmptyBodyOrNoActionProducesNothing) {
   for (auto action : {ReportAction::Save, ReportAction::Print, ReportAction::Send}) {
-    std::vector<std::string> empty;
+    TextLines empty;
     DeliverReport(action, empty, services);
   }
   auto body = Body();

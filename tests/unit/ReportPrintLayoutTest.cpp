@@ -49,7 +49,7 @@ TEST(ReportPrintLayout, TitlesSizesAndAdvanceOnOnePage) {
 
 TEST(ReportPrintLayout, LongReportBreaksPagesWithFooters) {
   RecordingPrinterSurface printer(4800, 6600, 600);
-  std::vector<std::string> lines;
+  TextLines lines;
   for (int i = 0; i < 150; ++i)
     lines.push_back(i % 10 == 0 ? "<FONT size=\"14\">head " + std::to_string(i) + "</FONT>"
                                 : "line " + std::to_string(i));

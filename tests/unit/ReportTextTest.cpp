@@ -88,22 +88,22 @@ TEST(ReportText, HtmlDocumentWithCharsetRowsAndTheProgramsColours) {
   HtmlReportStyle style;
   style.charset = HtmlCharsetName(1251);
   style.systemColors[15] = RgbColor(0x12, 0x34, 0x56);  // clBtnFace
-  std::vector<std::string> lines = {kReportTitleLine, "files=40", kReportRuleLine,
-                                    "a <IMG src=\"p\">b",
-                                    "<FONT color=\"clBtnFace\" size=\"2\">x</FONT>",
-                                    "<FONT color=\"clMaroon\">&lt;z&gt;</FONT>",
-                                    "<FONT face=\"Clarendon\" color=\"clblack\">y</FONT>"};
-  const std::vector<std::string> original = lines;
+  TextLines lines = {kReportTitleLine, "files=40", kReportRuleLine,
+                     "a <IMG src=\"p\">b",
+                     "<FONT color=\"clBtnFace\" size=\"2\">x</FONT>",
+                     "<FONT color=\"clMaroon\">&lt;z&gt;</FONT>",
+                     "<FONT face=\"Clarendon\" color=\"clblack\">y</FONT>"};
+  const TextLines original = lines;
   ConvertToHtml(lines, style);
   // The file written in one buffer holds the same bytes as the converted lines.
   EXPECT_EQ(HtmlReport(original, style), JoinTextLines(lines));
-  std::vector<std::string> text = original;
+  TextLines text = original;
   StripAllMarkup(text);
   EXPECT_EQ(text[3], "a b");
   EXPECT_EQ(text[5], "<z>");
   EXPECT_EQ(PlainTextReport(original), JoinTextLines(text));
   EXPECT_EQ(PlainTextReport({}), "");
-  EXPECT_EQ(lines, (std::vector<std::string>{
+  EXPECT_EQ(lines, (TextLines{
                        "<HTML>", "<HEAD>",
                        "<META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">",
                        "<TITLE>Vorn Info Report</TITLE>", "</HEAD>", "<BODY>", "<TABLE>",

@@ -49,6 +49,50 @@ TEST(TextLines, MixedBreaksAcrossLongLines) {
   EXPECT_EQ(CrLfText(std::string("a\r\n\0b\r\n", 7)), "a\r\n");
 }
 
+// The split copies and searches the text a piece at a time: a CR LF, a NUL or a long
+// line where one piece ends and the next begins must come out as from a single piece.
+TEST(TextLines, BreaksAndNulAtTheSplitsPieceBoundaries) {
+  constexpr size_t kPiece = 64 * 1024;
+  for (size_t at : {kPiece - 2, kPiece - 1, kPiece, 2 * kPiece - 1}) {
+    std::string bytes(at, 'x');
+    bytes += "\r\nnext\r";
+    EXPECT_EQ(SplitTextLines(bytes), (TextLines{std::string(at, 'x'), "next"})) << at;
+    bytes[at] = '\0';
+    EXPECT_EQ(SplitTextLines(bytes), TextLines{std::string(at, 'x')}) << at;
+    bytes = std::string(at, 'y') + "\r" + std::string(3 * kPiece, 'z');
+    EXPECT_EQ(SplitTextLines(bytes), (TextLines{std::string(at, 'y'), std::string(3 * kPiece, 'z')}))
+        << at;
+  }
+}
+
+// Lines that change are written after the text; a line given as a view of the list's
+// own text stays right when the buffer moves under it.
+TEST(TextLines, EditingKeepsEveryOtherLine) {
+  TextLines lines = SplitTextLines("[boot]\r\ntimeout=30\r\ndefault=C:\\");
+  lines.insert(1, "; note");
+  lines.replace(2, "timeout=5");
+  lines.erase(3);
+  lines.push_back("");
+  EXPECT_EQ(lines, (TextLines{"[boot]", "; note", "timeout=5", ""}));
+  for (int i = 0; i < 12; ++i) lines.push_back(lines[0]);  // grows the buffer under the view
+  lines.replace(1, lines[2]);
+  lines.insert(0, lines[lines.size() - 1]);
+  EXPECT_EQ(lines.size(), 17u);
+  EXPECT_EQ(lines[0], "[boot]");
+  EXPECT_EQ(lines[2], "timeout=5");
+  EXPECT_EQ(lines.back(), "[boot]");
+  TextLines twice = {"a", "b"};
+  twice.append(twice);
+  twice.append(TextLines{"c"});
+  EXPECT_EQ(twice, (TextLines{"a", "b", "a", "b", "c"}));
+  EXPECT_EQ(twice.Strings(), (std::vector<std::string>{"a", "b", "a", "b", "c"}));
+  EXPECT_NE(twice, (TextLines{"a", "b", "a", "b", "d"}));
+  EXPECT_THROW(twice.insert(6, "x"), std::out_of_range);
+  EXPECT_THROW(twice.replace(5, "x"), std::out_of_range);
+  EXPECT_THROW(twice.erase(5), std::out_of_range);
+  EXPECT_EQ(twice.size(), 5u);
+}
+
 TEST(TextLines, JoinPutsCrLfAfterEveryLine) {
   EXPECT_EQ(JoinTextLines({}), "");
   EXPECT_EQ(JoinTextLines({"a", "", "b"}), "a\r\n\r\nb\r\n");

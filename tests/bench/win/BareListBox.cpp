@@ -41,7 +41,7 @@ LRESULT CALLBACK HostProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 double FillBareListBox(const std::string& bytes) {
-  const vconfig::TextLines lines = vconfig::SplitTextLines(bytes);
+  const std::vector<std::string> lines = vconfig::SplitTextLines(bytes).Strings();
   WNDCLASSA wc{};
   wc.lpfnWndProc = &HostProc;
   wc.hInstance = ::GetModuleHandleA(nullptr);

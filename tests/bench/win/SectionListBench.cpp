@@ -57,7 +57,7 @@ void PlainRows(Figures& f, const TextLines& lines, bool wrap) {
   auto& lb = host.list();
   lb.SetWordWrap(wrap);
   auto& s = lb.Sections()[1];
-  s.SubItems.AddStrings(lines);
+  s.SubItems.AddStrings(lines.Strings());
   f.Time("expand " + std::to_string(lines.size()) + " plain rows" + suffix,
          [&] { s.SetState(lssExpanded); });
   f.Time("scroll to the middle" + suffix, [&] {

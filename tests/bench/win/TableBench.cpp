@@ -48,7 +48,7 @@ std::string BootlogLines(const std::string& realBootlog) {
   vconfig::TextLines piece = vconfig::SplitTextLines(vtest::ReadFileBytes(realBootlog));
   if (piece.empty()) piece.push_back("[0011A1B2] Loading Device = C:\\WINDOWS\\HIMEM.SYS");
   vconfig::TextLines lines;
-  lines.reserve(kLines);
+  lines.ReserveMore(kLines, 0);
   for (size_t i = 0; lines.size() < kLines; ++i) lines.push_back(piece[i % piece.size()]);
   return vconfig::JoinTextLines(lines);
 }
