@@ -198,6 +198,13 @@ void PrintPair(const Figures& f, const char* work, const char* ours, const char*
   std::printf("%-46s %8.0f ms / %8.0f ms = %5.2f   (peer: %s)\n", work, a, b, a / b, peer);
 }
 
+// One step's fastest, median and slowest run.
+void PrintSpread(const Figures& f, const char* name) {
+  if (!f.Has(name)) return;
+  std::printf("  %-44s %8.0f ms fastest, %8.0f ms median, %8.0f ms slowest\n", name,
+              f.Fastest(name), f.Median(name), f.Slowest(name));
+}
+
 // Keeps a file's bytes and puts them back at the end.
 class KeptFile {
  public:
@@ -221,7 +228,39 @@ class KeptFile {
 
 }  // namespace
 
+namespace {
+
+std::string MinimalProgram() {
+  const std::string tests = vtest::TestProgramPath();
+  return tests.substr(0, tests.find_last_of('\\') + 1) + "bench_minimal_window.exe";
+}
+
+// Only the start pair: no file written, no other program started.
+int RunStartBench(const TableOptions& options) {
+  const std::string folder = vtest::TempFolder("bench");
+  const std::string minimal = MinimalProgram();
+  Figures figures;
+  TableRun run(figures, folder, std::string(), 0);
+  bool ok = true;
+  for (int i = -1; ok && i < options.repetitions; ++i) {
+    RunningProgram program;
+    ok = run.Start(program) && run.Minimal(minimal);
+    ok = ok && program.Close();
+    if (i < 0) figures = Figures();
+  }
+  vtest::RemoveTree(folder);
+  std::printf("%-46s %8s      %8s      %5s   (medians of %d runs)\n", "Work", "ours", "peer",
+              "ratio", options.repetitions);
+  PrintPair(figures, "Start to main window through the suite mutex", kStart, kMinimal);
+  PrintSpread(figures, kStart);
+  PrintSpread(figures, kMinimal);
+  return ok ? 0 : 1;
+}
+
+}  // namespace
+
 int RunTableBench(const TableOptions& options) {
+  if (options.startOnly) return RunStartBench(options);
   const std::string bytes = BootlogLines(options.bootlog);
   const std::string folder = vtest::TempFolder("bench");
   const std::string path = folder + "bootlog.txt";
@@ -236,8 +275,7 @@ int RunTableBench(const TableOptions& options) {
     std::fprintf(stderr, "win_bench: cannot write %s\n", bootDriveLog.c_str());
     return 1;
   }
-  std::string minimal = vtest::TestProgramPath();
-  minimal = minimal.substr(0, minimal.find_last_of('\\') + 1) + "bench_minimal_window.exe";
+  const std::string minimal = MinimalProgram();
 
   Figures figures;
   TableRun run(figures, folder, path, bytes.size());
