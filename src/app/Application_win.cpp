@@ -49,17 +49,29 @@ Application::Application() = default;
 Application::~Application() { DestroyWindows(); }
 
 void Application::Run() {
-  CreateWindows();
-  if (!terminated_) main_->Show();
+  main_ = std::make_unique<MainWindow>(*this);
+  main_->Create();
+  if (!terminated_) ShowMainWindow();
+  // The other windows are made once the main window is on the screen, still before
+  // the loop that runs the commands which show them. They exist also after a failed
+  // guard; the pending termination then ends the loop at its first turn.
+  CreateHiddenWindows();
   RunMessageLoop();
   DestroyWindows();
 }
 
-void Application::CreateWindows() {
-  main_ = std::make_unique<MainWindow>(*this);
-  main_->Create();
-  // The other windows exist also after a failed guard; the pending termination
-  // then ends the message loop at its first turn.
+void Application::ShowMainWindow() {
+  main_->Show();
+  // Drawn now rather than at the loop's first turn, so that it is on the screen while
+  // the hidden windows are made.
+  try {
+    ::UpdateWindow(main_->hwnd());
+  } catch (...) {
+    HandleApplicationException();
+  }
+}
+
+void Application::CreateHiddenWindows() {
   editor_ = std::make_unique<EditorWindow>();
   editor_->Create(main_->hwnd());
   // A file saved from the editor shows its new lines in the content list.

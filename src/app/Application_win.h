@@ -31,8 +31,8 @@ class Application {
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
-  // Creates the windows, shows the main window unless the start-up ended the
-  // program, runs the message loop and frees the windows again.
+  // Creates the main window and shows it unless the start-up ended the program,
+  // creates the hidden windows, runs the message loop and frees the windows again.
   void Run();
 
   void Terminate();  // a second request has no further effect
@@ -49,7 +49,8 @@ class Application {
   ValueDialog& ValueEditor() const { return *valueDialog_; }
 
  private:
-  void CreateWindows();  // in start-up order
+  void ShowMainWindow();
+  void CreateHiddenWindows();  // the editor and the two dialogs, in start-up order
   void DestroyWindows();
 
   bool terminated_ = false;
