@@ -65,25 +65,14 @@ void Application::Run() {
     // ends the loop at its first turn.
     CreateHiddenWindows();
   } else {
-    ShowMainWindow();
+    main_->Show();
     // The other windows are made at the loop's first turn, once the main window is
-    // on the screen and answers: the request is queued before any input, and a
-    // command that needs one of them earlier makes them then (see Editor()).
+    // on the screen, answers and is drawn: the request is queued before any input,
+    // and a command that needs one of them earlier makes them then (see Editor()).
     ::PostThreadMessageA(::GetCurrentThreadId(), kMakeHiddenWindows, 0, 0);
   }
   RunMessageLoop();
   DestroyWindows();
-}
-
-void Application::ShowMainWindow() {
-  main_->Show();
-  // Drawn now rather than at the loop's first turn, so that it is on the screen while
-  // the hidden windows are made.
-  try {
-    ::UpdateWindow(main_->hwnd());
-  } catch (...) {
-    HandleApplicationException();
-  }
 }
 
 void Application::CreateHiddenWindows() {
@@ -137,6 +126,13 @@ void Application::RunMessageLoop(MessageSource next) {
   WPARAM quitCode = 0;
   const auto own = [this](const MSG& msg) {
     if (msg.message != kMakeHiddenWindows) return false;
+    // Queued messages come before painting: the main window is drawn first, so that
+    // it is not left blank while the others are made.
+    try {
+      if (main_) ::UpdateWindow(main_->hwnd());
+    } catch (...) {
+      HandleApplicationException();
+    }
     CreateHiddenWindows();
     return true;
   };

@@ -51,7 +51,6 @@ class Application {
   ValueDialog& ValueEditor();
 
  private:
-  void ShowMainWindow();
   void CreateHiddenWindows();  // the editor and the two dialogs, in start-up order, once
   void DestroyWindows();
 
