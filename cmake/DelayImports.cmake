@@ -1,12 +1,14 @@
-# Delay-import libraries: the system libraries that only some commands need (the
-# common dialogs, the shell, the version functions) are loaded at their first call
-# instead of at start, so that starting the program does not map them and the
-# libraries they pull in. cmake/delay/NAME.def lists the functions used; a function
-# missing there is taken from the ordinary import library linked after it.
+# Delay-import libraries: system libraries that the start does not need are loaded at
+# their first call instead of with the program (the common dialogs, the shell and the
+# version functions, which only commands use, and the transparent copy of bitmaps,
+# first used when the main window is drawn, after it answers), so that starting the
+# program does not map them and the libraries they pull in. cmake/delay/NAME.def
+# lists the functions used; a function missing there is taken from the ordinary
+# import library linked after it.
 set(delay_dir ${CMAKE_BINARY_DIR}/delay)
 set(delay_libs)
 set(delay_link_options)
-foreach(name comdlg32 shell32 version)
+foreach(name comdlg32 shell32 version msimg32)
   set(def ${CMAKE_SOURCE_DIR}/cmake/delay/${name}.def)
   set(lib ${delay_dir}/lib${name}_delay.a)
   add_custom_command(OUTPUT ${lib}

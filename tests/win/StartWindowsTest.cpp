@@ -1,6 +1,6 @@
 // What the start leaves for later: the editor and the two dialogs, made once the main
-// window answers (or when a command asks for one before), and the libraries that only
-// commands need, which the program does not import.
+// window answers (or when a command asks for one before), and the libraries that the
+// start does not need, which the program does not import.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -120,13 +120,14 @@ std::vector<std::string> ImportedLibraries(const std::string& image) {
   return names;
 }
 
-TEST(StartWindows, TheProgramDoesNotImportTheLibrariesOnlyCommandsNeed) {
+TEST(StartWindows, TheProgramDoesNotImportTheLibrariesItsStartDoesNotNeed) {
   const std::vector<std::string> imports = ImportedLibraries(SuiteDir() + "Config\\VConfig.exe");
   ASSERT_FALSE(imports.empty());
   EXPECT_NE(std::find(imports.begin(), imports.end(), "user32.dll"), imports.end());
   // Loaded at their first call: the file and print dialogs, the shell, the version
-  // functions (and what the first two pull in).
-  for (const char* later : {"comdlg32.dll", "shell32.dll", "version.dll", "winspool.drv"})
+  // functions (and what the first two pull in), the transparent copy of bitmaps.
+  for (const char* later :
+       {"comdlg32.dll", "shell32.dll", "version.dll", "winspool.drv", "msimg32.dll"})
     EXPECT_EQ(std::find(imports.begin(), imports.end(), later), imports.end()) << later;
 }
 
