@@ -106,9 +106,9 @@ std::vector<std::string> ImportedLibraries(const std::string& image) {
   };
   const DWORD directory =
       nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
-  for (size_t offset = fileOffset(directory);; offset += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
-    const auto* d =
-        reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(at(offset, sizeof(IMAGE_IMPORT_DESCRIPTOR)));
+  constexpr size_t kDescriptor = sizeof(IMAGE_IMPORT_DESCRIPTOR);
+  for (size_t offset = fileOffset(directory);; offset += kDescriptor) {
+    const auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(at(offset, kDescriptor));
     if (!d || d->Name == 0) break;
     const char* name = at(fileOffset(d->Name), 1);
     if (!name) break;
