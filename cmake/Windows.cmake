@@ -27,7 +27,10 @@ set(VCONFIG_SUITE_DIR "${CMAKE_BINARY_DIR}/../suite" CACHE PATH "Staged suite la
 file(GLOB_RECURSE win_sources CONFIGURE_DEPENDS src/*_win.cpp)
 list(FILTER win_sources EXCLUDE REGEX "src/(app/VConfig|cli/VConfigReport)_win\\.cpp$")
 add_library(vwin STATIC ${win_sources})
-target_link_libraries(vwin PUBLIC vcore comctl32 comdlg32 gdi32 user32 shell32 advapi32 version ole32 uuid winspool imagehlp msimg32)
+include(cmake/DelayImports.cmake)
+add_dependencies(vwin delay_imports)
+target_link_options(vwin INTERFACE ${delay_link_options})
+target_link_libraries(vwin PUBLIC vcore ${delay_libs} comctl32 comdlg32 gdi32 user32 shell32 advapi32 version ole32 uuid winspool imagehlp msimg32)
 target_compile_options(vwin PRIVATE ${warn} ${win_flags})
 target_include_directories(vwin PUBLIC resources)
 # The exception reporter captures every C++ throw where it is raised.

@@ -4,7 +4,9 @@
 # beside a bare list box and the start beside a minimal window program (win_bench.exe);
 # natively the report and the line splitting beside copying and counting the same bytes
 # (the benchmarks, a Release build in build/bench).
-# Usage: bench-wine.sh [--repetitions=N] [--section-list]
+# Usage: bench-wine.sh [--repetitions=N] [--start-only | --section-list]
+#   --start-only: only the start beside the minimal window program, with each one's
+#   fastest, median and slowest run.
 #   --section-list: the section list's own steps under Wine instead (expand, scroll,
 #   paint, contract).
 set -euo pipefail
@@ -12,18 +14,20 @@ source "$(dirname "$0")/common.sh"
 
 repetitions=3
 section_list=
+start_only=
 for arg in "$@"; do
   case "$arg" in
     --repetitions=*) repetitions=${arg#--repetitions=} ;;
     --section-list) section_list=1 ;;
-    *) echo "usage: $0 [--repetitions=N] [--section-list]" >&2; exit 2 ;;
+    --start-only) start_only=1 ;;
+    *) echo "usage: $0 [--repetitions=N] [--start-only | --section-list]" >&2; exit 2 ;;
   esac
 done
 
 "$ROOT/scripts/build.sh"
 
 native_table=
-if [ -z "$section_list" ]; then
+if [ -z "$section_list" ] && [ -z "$start_only" ]; then
   export CCACHE_BASEDIR="$ROOT"
   cmake -S "$ROOT" -B "$BUILD/bench" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
@@ -55,6 +59,8 @@ start_virtual_display
 args=(--repetitions="$repetitions")
 if [ -n "$section_list" ]; then
   args+=(--section-list)
+elif [ -n "$start_only" ]; then
+  args+=(--start-only)
 else
   bootlog=$ROOT/../shared/testdata/real-world/bootlog.txt/Corbanizer-Windows-95-Dump__BOOTLOG.TXT
   [ -f "$bootlog" ] && args+=(--bootlog="$(winepath -w "$bootlog" 2>/dev/null)")

@@ -23,9 +23,17 @@ void Dispatch(MSG& msg) {
 // Why a message loop stopped.
 enum class LoopEnd { kDone, kQuit, kFailed };
 
+// A message of this thread (no window) that asks the application's loop to make the
+// hidden windows.
+constexpr UINT kMakeHiddenWindows = WM_APP + 0x100;
+
+// Takes a message that the loop handles itself; true when it did.
+using ThreadMessageHandler = std::function<bool(const MSG& msg)>;
+
 // The loop that the application's and the modal loops share. On kQuit, quitCode
 // holds the exit code that WM_QUIT carried.
-LoopEnd PumpMessages(const std::function<bool()>& done, MessageSource next, WPARAM& quitCode) {
+LoopEnd PumpMessages(const std::function<bool()>& done, MessageSource next, WPARAM& quitCode,
+                     const ThreadMessageHandler& own = nullptr) {
   MSG msg;
   while (!done()) {
     const BOOL got = next(msg);
@@ -35,6 +43,7 @@ LoopEnd PumpMessages(const std::function<bool()>& done, MessageSource next, WPAR
     }
     // A failure leaves nothing to dispatch, and asking again would only fail again.
     if (got == -1) return LoopEnd::kFailed;
+    if (own && !msg.hwnd && own(msg)) continue;
     Dispatch(msg);
   }
   return LoopEnd::kDone;
@@ -49,27 +58,37 @@ Application::Application() = default;
 Application::~Application() { DestroyWindows(); }
 
 void Application::Run() {
-  CreateWindows();
-  if (!terminated_) main_->Show();
+  main_ = std::make_unique<MainWindow>(*this);
+  main_->Create();
+  if (terminated_) {
+    // The other windows exist also after a failed guard; the pending termination
+    // ends the loop at its first turn.
+    CreateHiddenWindows();
+  } else {
+    main_->Show();
+    // The other windows are made at the loop's first turn, once the main window is
+    // on the screen, answers and is drawn: the request is queued before any input,
+    // and a command that needs one of them earlier makes them then (see Editor()).
+    ::PostThreadMessageA(::GetCurrentThreadId(), kMakeHiddenWindows, 0, 0);
+  }
   RunMessageLoop();
   DestroyWindows();
 }
 
-void Application::CreateWindows() {
-  main_ = std::make_unique<MainWindow>(*this);
-  main_->Create();
-  // The other windows exist also after a failed guard; the pending termination
-  // then ends the message loop at its first turn.
+void Application::CreateHiddenWindows() {
+  if (hiddenWindowsMade_) return;
+  hiddenWindowsMade_ = true;
+  HWND owner = main_ ? main_->hwnd() : nullptr;
   editor_ = std::make_unique<EditorWindow>();
-  editor_->Create(main_->hwnd());
+  editor_->Create(owner);
   // A file saved from the editor shows its new lines in the content list.
   editor_->OnSaved = [this](const std::string& path) {
     if (main_) main_->ReloadSectionsOfFile(path);
   };
   lineDialog_ = std::make_unique<LineDialog>();
-  lineDialog_->Create(main_->hwnd());
+  lineDialog_->Create(owner);
   valueDialog_ = std::make_unique<ValueDialog>();
-  valueDialog_->Create(main_->hwnd());
+  valueDialog_->Create(owner);
 }
 
 void Application::DestroyWindows() {
@@ -88,9 +107,36 @@ void Application::Terminate() {
 
 bool Application::ConfirmEnd() const { return !editor_ || editor_->ConfirmDropChanges(); }
 
+EditorWindow& Application::Editor() {
+  CreateHiddenWindows();
+  return *editor_;
+}
+
+LineDialog& Application::LineEditor() {
+  CreateHiddenWindows();
+  return *lineDialog_;
+}
+
+ValueDialog& Application::ValueEditor() {
+  CreateHiddenWindows();
+  return *valueDialog_;
+}
+
 void Application::RunMessageLoop(MessageSource next) {
   WPARAM quitCode = 0;
-  if (PumpMessages([this] { return terminated_; }, next, quitCode) != LoopEnd::kDone)
+  const auto own = [this](const MSG& msg) {
+    if (msg.message != kMakeHiddenWindows) return false;
+    // Queued messages come before painting: the main window is drawn first, so that
+    // it is not left blank while the others are made.
+    try {
+      if (main_) ::UpdateWindow(main_->hwnd());
+    } catch (...) {
+      HandleApplicationException();
+    }
+    CreateHiddenWindows();
+    return true;
+  };
+  if (PumpMessages([this] { return terminated_; }, next, quitCode, own) != LoopEnd::kDone)
     terminated_ = true;
 }
 

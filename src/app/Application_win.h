@@ -31,8 +31,9 @@ class Application {
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
-  // Creates the windows, shows the main window unless the start-up ended the
-  // program, runs the message loop and frees the windows again.
+  // Creates the main window and shows it unless the start-up ended the program,
+  // runs the message loop (which makes the hidden windows at its first turn) and frees
+  // the windows again.
   void Run();
 
   void Terminate();  // a second request has no further effect
@@ -43,16 +44,18 @@ class Application {
   // read; the last two terminate the application.
   void RunMessageLoop(MessageSource next = &NextThreadMessage);
 
-  // The windows that exist once per run, from Run() on.
-  EditorWindow& Editor() const { return *editor_; }
-  LineDialog& LineEditor() const { return *lineDialog_; }
-  ValueDialog& ValueEditor() const { return *valueDialog_; }
+  // The windows that exist once per run. Run() has them made at the message loop's
+  // first turn; asked for earlier, they are made then (all three, in start-up order).
+  EditorWindow& Editor();
+  LineDialog& LineEditor();
+  ValueDialog& ValueEditor();
 
  private:
-  void CreateWindows();  // in start-up order
+  void CreateHiddenWindows();  // the editor and the two dialogs, in start-up order, once
   void DestroyWindows();
 
   bool terminated_ = false;
+  bool hiddenWindowsMade_ = false;
   std::unique_ptr<MainWindow> main_;
   std::unique_ptr<EditorWindow> editor_;
   std::unique_ptr<LineDialog> lineDialog_;

@@ -26,6 +26,7 @@ class Figures {
   bool Has(const std::string& name) const { return times_.count(name) != 0; }
   const std::vector<std::string>& Names() const { return order_; }
   double Fastest(const std::string& name) const { return Sorted(name).front(); }
+  double Slowest(const std::string& name) const { return Sorted(name).back(); }
   double Median(const std::string& name) const {
     const std::vector<double> t = Sorted(name);
     const size_t n = t.size();

@@ -13,6 +13,8 @@ struct TableOptions {
   // A real bootlog whose lines, repeated, make the 100 000-line file; generated lines
   // when empty or unreadable.
   std::string bootlog;
+  // Only the start beside the minimal window program (no file is written).
+  bool startOnly = false;
 };
 
 // The program beside its peers, each pair in the same run: the editor window beside

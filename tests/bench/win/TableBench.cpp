@@ -30,6 +30,11 @@ const char kContent[] = "content list";
 const char kBareList[] = "bare list box";
 const char kStart[] = "start";
 const char kMinimal[] = "minimal window";
+const char kFloor[] = "stand-in + minimal window";
+// The same two, until the shown window also answers a message sent to it (the start
+// of ours ends when its source list answers how many rows it holds).
+const char kMinimalAnswers[] = "minimal window answering";
+const char kFloorAnswers[] = "stand-in + minimal window answering";
 
 // Polls every 2 ms (pumping this thread's messages) until cond holds; false on timeout.
 bool Poll(const std::function<bool()>& cond, std::chrono::milliseconds timeout = 60s) {
@@ -100,7 +105,8 @@ class TableRun {
     return true;
   }
 
-  bool Minimal(const std::string& program) {
+  // With answering, also the time until the shown window answers a sent message.
+  bool Minimal(const std::string& program, bool answering = false) {
     const auto start = std::chrono::steady_clock::now();
     Process minimal = vtest::StartProgram(program, "", folder_);
     HWND window = nullptr;
@@ -110,9 +116,35 @@ class TableRun {
         }))
       return Fail("the minimal window did not show");
     f_.Record(kMinimal, Figures::Since(start));
+    if (answering) RecordAnswer(window, start, kMinimalAnswers);
     ::PostMessageA(window, WM_CLOSE, 0, 0);
     minimal.WaitForExit();
     return true;
+  }
+
+  // The floor of a start through the base module: the suite's stand-in starting the
+  // minimal window program in place of the program (two process starts, no work of ours).
+  bool StandInFloor(const std::string& minimal) {
+    const std::string root = folder_ + "floor\\";
+    const std::string config = root + "Config\\";
+    if (!vtest::FileExists(config + "VConfig.exe") &&
+        (!::CreateDirectoryA(root.c_str(), nullptr) ||
+         !::CreateDirectoryA(config.c_str(), nullptr) ||
+         !::CopyFileA((suite_.root() + "VInfo.exe").c_str(), (root + "VInfo.exe").c_str(), FALSE) ||
+         !::CopyFileA(minimal.c_str(), (config + "VConfig.exe").c_str(), FALSE)))
+      return Fail("cannot stage the stand-in beside the minimal window program");
+    const auto start = std::chrono::steady_clock::now();
+    Process base = vtest::StartProgram(root + "VInfo.exe", "", root);
+    HWND window = nullptr;
+    if (!Poll([&] {
+          window = ::FindWindowA("BenchMinimalWindow", nullptr);
+          return window && ::IsWindowVisible(window);
+        }))
+      return Fail("the minimal window did not show through the stand-in");
+    f_.Record(kFloor, Figures::Since(start));
+    RecordAnswer(window, start, kFloorAnswers);
+    ::PostMessageA(window, WM_CLOSE, 0, 0);
+    return base.WaitForExit() || Fail("the stand-in did not end");
   }
 
   // From the file dialog's OK to the editor window titled with the path, with the text.
@@ -180,6 +212,13 @@ class TableRun {
   }
 
  private:
+  // Records the time from start until the window answers a message sent to it.
+  void RecordAnswer(HWND window, std::chrono::steady_clock::time_point start, const char* name) {
+    DWORD_PTR result = 0;
+    if (::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result))
+      f_.Record(name, Figures::Since(start));
+  }
+
   static bool Fail(const char* what) {
     std::fprintf(stderr, "win_bench: %s\n", what);
     return false;
@@ -196,6 +235,13 @@ void PrintPair(const Figures& f, const char* work, const char* ours, const char*
   if (!f.Has(ours) || !f.Has(peer)) return;
   const double a = f.Median(ours), b = f.Median(peer);
   std::printf("%-46s %8.0f ms / %8.0f ms = %5.2f   (peer: %s)\n", work, a, b, a / b, peer);
+}
+
+// One step's fastest, median and slowest run.
+void PrintSpread(const Figures& f, const char* name) {
+  if (!f.Has(name)) return;
+  std::printf("  %-44s %8.0f ms fastest, %8.0f ms median, %8.0f ms slowest\n", name,
+              f.Fastest(name), f.Median(name), f.Slowest(name));
 }
 
 // Keeps a file's bytes and puts them back at the end.
@@ -221,7 +267,42 @@ class KeptFile {
 
 }  // namespace
 
+namespace {
+
+std::string MinimalProgram() {
+  const std::string tests = vtest::TestProgramPath();
+  return tests.substr(0, tests.find_last_of('\\') + 1) + "bench_minimal_window.exe";
+}
+
+// Only the start pair: no file written, no other program started.
+int RunStartBench(const TableOptions& options) {
+  const std::string folder = vtest::TempFolder("bench");
+  const std::string minimal = MinimalProgram();
+  Figures figures;
+  TableRun run(figures, folder, std::string(), 0);
+  bool ok = true;
+  for (int i = -1; ok && i < options.repetitions; ++i) {
+    RunningProgram program;
+    ok = run.Start(program) && run.Minimal(minimal, true);
+    ok = ok && program.Close() && run.StandInFloor(minimal);
+    if (i < 0) figures = Figures();
+  }
+  vtest::RemoveTree(folder);
+  std::printf("%-46s %8s      %8s      %5s   (medians of %d runs)\n", "Work", "ours", "peer",
+              "ratio", options.repetitions);
+  PrintPair(figures, "Start to main window through the suite mutex", kStart, kMinimal);
+  PrintPair(figures, "Floor: the stand-in starting the minimal window", kFloor, kMinimal);
+  PrintPair(figures, "The same, each peer until it answers", kStart, kMinimalAnswers);
+  PrintPair(figures, "Floor, until it answers", kFloorAnswers, kMinimalAnswers);
+  for (const char* name : {kStart, kMinimal, kFloor, kMinimalAnswers, kFloorAnswers})
+    PrintSpread(figures, name);
+  return ok ? 0 : 1;
+}
+
+}  // namespace
+
 int RunTableBench(const TableOptions& options) {
+  if (options.startOnly) return RunStartBench(options);
   const std::string bytes = BootlogLines(options.bootlog);
   const std::string folder = vtest::TempFolder("bench");
   const std::string path = folder + "bootlog.txt";
@@ -236,8 +317,7 @@ int RunTableBench(const TableOptions& options) {
     std::fprintf(stderr, "win_bench: cannot write %s\n", bootDriveLog.c_str());
     return 1;
   }
-  std::string minimal = vtest::TestProgramPath();
-  minimal = minimal.substr(0, minimal.find_last_of('\\') + 1) + "bench_minimal_window.exe";
+  const std::string minimal = MinimalProgram();
 
   Figures figures;
   TableRun run(figures, folder, path, bytes.size());
