@@ -148,6 +148,8 @@ void SectionList::InsertSubItemRows(int at, const ListSection& section, int firs
   impl_->inserting = true;
   impl_->rowWidth.reserve(impl_->rowWidth.size() + static_cast<size_t>(count));
   impl_->rowHeight.reserve(impl_->rowHeight.size() + static_cast<size_t>(count));
+  // The system list box grows its own row table a few rows at a time otherwise.
+  impl_->CallList(LB_INITSTORAGE, static_cast<WPARAM>(count), 0);
   const int top0 = TopIndex();
   int top = top0;
   try {
