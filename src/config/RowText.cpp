@@ -1,27 +1,11 @@
 #include "config/RowText.h"
 
+#include "markup/MarkupEscape.h"
+
 namespace vconfig {
 namespace {
 
 bool IsMarkupRow(std::string_view row) { return row.find("</") != std::string_view::npos; }
-
-// The four entities that escaping writes; any other "&" is kept as it stands.
-bool DecodeEntity(std::string_view rest, char& decoded, size_t& length) {
-  struct Entity {
-    std::string_view name;
-    char ch;
-  };
-  static constexpr Entity kEntities[] = {
-      {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}};
-  for (const Entity& e : kEntities) {
-    if (rest.substr(0, e.name.size()) == e.name) {
-      decoded = e.ch;
-      length = e.name.size();
-      return true;
-    }
-  }
-  return false;
-}
 
 }  // namespace
 
@@ -43,9 +27,9 @@ std::string RowPlainText(std::string_view row) {
       i = end + 1;
       continue;
     }
-    char decoded = 0;
     size_t length = 0;
-    if (c == '&' && DecodeEntity(row.substr(i), decoded, length)) {
+    const char decoded = c == '&' ? DecodeEscape(row.substr(i), length) : 0;
+    if (decoded) {
       text += decoded;
       i += length;
       continue;

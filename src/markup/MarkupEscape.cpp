@@ -57,4 +57,18 @@ void EscapeMarkupInPlace(std::string& text) {
   if (FindEscaped(text, 0) != text.size()) text = EscapeMarkup(text);
 }
 
+char DecodeEscape(std::string_view text, size_t& length) {
+  static constexpr struct {
+    std::string_view name;
+    char c;
+  } kEntities[] = {{"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}};
+  for (const auto& e : kEntities) {
+    if (text.substr(0, e.name.size()) == e.name) {
+      length = e.name.size();
+      return e.c;
+    }
+  }
+  return 0;
+}
+
 }  // namespace vconfig

@@ -18,4 +18,8 @@ std::string EscapeMarkup(std::string_view text);
 // The same in place: text without those four characters is left as it is, uncopied.
 void EscapeMarkupInPlace(std::string& text);
 
+// The character of "&amp;", "&lt;", "&gt;" or "&quot;" at the start of `text` (what
+// escaping writes), with the entity's length; 0 for anything else.
+char DecodeEscape(std::string_view text, size_t& length);
+
 }  // namespace vconfig

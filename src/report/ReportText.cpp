@@ -5,6 +5,7 @@
 
 #include "markup/ByteSearch.h"
 #include "markup/MarkupColor.h"
+#include "markup/MarkupEscape.h"
 
 namespace vconfig {
 namespace {
@@ -27,22 +28,6 @@ char HtmlSizeFor(std::string_view digits) {
       case '9': return '3';
       case '6': case '7': case '8': return '2';
       default: return 0;
-    }
-  }
-  return 0;
-}
-
-// The character of "&amp;", "&lt;", "&gt;" or "&quot;" at the start of `text`, with
-// the entity's length; 0 for anything else.
-char DecodeEntity(std::string_view text, size_t& length) {
-  static constexpr struct {
-    std::string_view name;
-    char c;
-  } kEntities[] = {{"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}};
-  for (const auto& e : kEntities) {
-    if (text.substr(0, e.name.size()) == e.name) {
-      length = e.name.size();
-      return e.c;
     }
   }
   return 0;
@@ -181,7 +166,7 @@ char* StripInto(const char* p, const char* const end, char* out) {
       ++p;
     } else {
       size_t length = 0;
-      const char decoded = DecodeEntity(std::string_view(p, static_cast<size_t>(end - p)), length);
+      const char decoded = DecodeEscape(std::string_view(p, static_cast<size_t>(end - p)), length);
       *out++ = decoded ? decoded : '&';
       p += decoded ? length : 1;
     }

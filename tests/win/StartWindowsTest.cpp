@@ -9,6 +9,7 @@
 
 #include "app/Application_win.h"
 #include "harness/Harness.h"
+#include "harness/MainWindowDriver.h"
 #include "windows/EditorWindow_win.h"
 #include "windows/LineDialog_win.h"
 #include "windows/ValueDialog_win.h"
@@ -40,15 +41,10 @@ std::vector<HWND> ThreadWindows(const char* cls) {
 
 TEST(StartWindows, ThroughTheStandInTheHiddenWindowsExistOnceTheMainWindowAnswers) {
   SuiteCopy suite;
-  Process base = StartProgram(suite.root() + "VInfo.exe", "", suite.root());
-  ASSERT_TRUE(base.started());
-  HWND main = nullptr;
-  ASSERT_TRUE(WaitFor([&] {
-    main = ::FindWindowA("TUpravitFrm", "Vorn Info Config");
-    return main != nullptr && ::IsWindowVisible(main);
-  }));
-  DWORD pid = 0;
-  ::GetWindowThreadProcessId(main, &pid);
+  RunningProgram program;
+  ASSERT_TRUE(StartMainWindow(suite, program));
+  const HWND main = program.main;
+  const DWORD pid = program.pid;
   DWORD_PTR answer = 0;
   ASSERT_TRUE(::SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer));
   for (const char* cls : kHiddenClasses) {
@@ -58,8 +54,7 @@ TEST(StartWindows, ThroughTheStandInTheHiddenWindowsExistOnceTheMainWindowAnswer
     EXPECT_FALSE(::IsWindowVisible(windows.front())) << cls;
     EXPECT_EQ(::GetWindow(windows.front(), GW_OWNER), main) << cls;
   }
-  ::PostMessageA(main, WM_CLOSE, 0, 0);
-  EXPECT_TRUE(base.WaitForExit());
+  EXPECT_TRUE(program.Close());
 }
 
 TEST(StartWindows, AskedForBeforeTheLoopTheyAreMadeOnceAllThree) {
